@@ -1,0 +1,108 @@
+#include "toolkit/view.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace toolkit {
+
+int View::drawingDepth_ = 0;
+
+View::View(QWidget* parent) : QWidget(parent) {
+  frame_ = CGRectMake(0, 0, width(), height());
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void View::initWithFrame(CGRect frame) {
+  frame_ = frame;
+  setFixedSize(static_cast<int>(std::ceil(frame.size.width)),
+               static_cast<int>(std::ceil(frame.size.height)));
+}
+
+CGRect View::toDevice(CGRect rect) const {
+  return CGRectMake(rect.origin.x, height() - (rect.origin.y + rect.size.height),
+                    rect.size.width, rect.size.height);
+}
+
+void View::setNeedsDisplay(bool flag) {
+  if (flag) update();
+}
+
+void View::setNeedsDisplayInRect(CGRect rect) {
+  const CGRect d = toDevice(rect);
+  // Grow to whole pixels so no partly covered pixel is left stale.
+  const int x0 = static_cast<int>(std::floor(d.origin.x));
+  const int y0 = static_cast<int>(std::floor(d.origin.y));
+  const int x1 = static_cast<int>(std::ceil(d.origin.x + d.size.width));
+  const int y1 = static_cast<int>(std::ceil(d.origin.y + d.size.height));
+  if (x1 > x0 && y1 > y0) update(QRect(x0, y0, x1 - x0, y1 - y0));
+}
+
+void View::display() {
+  if (paintingSelf_) {
+    pendingDisplay_ = true;  // requested when this pass ends
+  } else if (isDrawing() || !isVisible()) {
+    update();
+  } else {
+    repaint();
+  }
+}
+
+CGPoint View::convertPointFromWindow(CGPoint w) const {
+  const QWidget* top = window();
+  const QPointF local = mapFrom(top, QPointF(w.x, top->height() - w.y));
+  return {local.x(), height() - local.y()};
+}
+
+QImage View::bitmapOfRect(CGRect rect) {
+  const int w = std::max(0, static_cast<int>(rect.size.width));
+  const int h = std::max(0, static_cast<int>(rect.size.height));
+  QImage image(w, h, QImage::Format_RGB32);
+  if (image.isNull()) return image;
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  // Canvas point (x, y) lands on pixel (x - minX, maxY - y): row 0 at the top.
+  painter.setTransform(QTransform(1, 0, 0, -1, -rect.origin.x, NSMaxY(rect)));
+  GraphicsContext context(painter);
+  ++drawingDepth_;
+  drawRect(context, rect);
+  --drawingDepth_;
+  return image;
+}
+
+void View::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.translate(0, height());
+  painter.scale(1, -1);
+  GraphicsContext context(painter);
+  const QRect r = event->rect();
+  const CGRect dirty = CGRectMake(r.x(), height() - (r.y() + r.height()), r.width(), r.height());
+  pendingDisplay_ = false;
+  ++drawingDepth_;
+  paintingSelf_ = true;
+  drawRect(context, dirty);
+  paintingSelf_ = false;
+  --drawingDepth_;
+  if (pendingDisplay_) {
+    pendingDisplay_ = false;
+    update();
+  }
+}
+
+void View::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  mouseDown(Event::mouse(Event::windowPoint(*this, event->position())));
+}
+
+void View::mouseMoveEvent(QMouseEvent* event) {
+  if (!(event->buttons() & Qt::LeftButton)) return;
+  mouseDragged(Event::mouse(Event::windowPoint(*this, event->position())));
+}
+
+void View::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  mouseUp(Event::mouse(Event::windowPoint(*this, event->position())));
+}
+
+}  // namespace toolkit

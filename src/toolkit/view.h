@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "toolkit/event.h"
+#include "toolkit/geometry.h"
+#include "toolkit/graphicscontext.h"
+
+namespace toolkit {
+
+// A y-up view over a QWidget: bounds with the origin at the bottom left,
+// redraw requests by rectangle, immediate redraw, and the toolkit's event
+// hooks fed with converted events. Subclasses paint in drawRect().
+class View : public QWidget {
+ public:
+  explicit View(QWidget* parent = nullptr);
+
+  // Gives the view its frame (size fixed from then on; views never stretch).
+  // Subclasses build their content here, after calling the base.
+  virtual void initWithFrame(CGRect frame);
+  // Runs once the window description has connected every outlet.
+  virtual void awakeFromNib() {}
+
+  CGRect bounds() const { return CGRectMake(0, 0, frame_.size.width, frame_.size.height); }
+  CGRect frame() const { return frame_; }
+
+  void setNeedsDisplay(bool flag);
+  void setNeedsDisplayInRect(CGRect rect);
+  // Redraws the whole view before returning; inside a drawing pass (where Qt
+  // cannot repaint) the redraw is requested for when the pass has ended.
+  void display();
+
+  // The window point (y-up) in this view's coordinates.
+  CGPoint convertPointFromWindow(CGPoint windowPoint) const;
+
+  // Paints `rect` of the view into a new image, one pixel per unit, row 0 at
+  // the top, through the same drawRect() that paints the screen.
+  QImage bitmapOfRect(CGRect rect);
+
+  virtual void drawRect(GraphicsContext& context, CGRect dirty) = 0;
+  virtual void mouseDown(const Event&) {}
+  virtual void mouseDragged(const Event&) {}
+  virtual void mouseUp(const Event&) {}
+  virtual void mouseMoved(const Event&) {}
+  virtual void keyDown(const Event&) {}
+  virtual bool acceptsMouseMovedEvents() const { return false; }
+
+  // True while any view is inside a drawing pass.
+  static bool isDrawing() { return drawingDepth_ > 0; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  CGRect toDevice(CGRect rect) const;
+
+  CGRect frame_;
+  bool pendingDisplay_ = false;
+  bool paintingSelf_ = false;
+  static int drawingDepth_;
+};
+
+}  // namespace toolkit
