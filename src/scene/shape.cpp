@@ -1,0 +1,87 @@
+#include "scene/shape.h"
+
+#include "toolkit/imagefile.h"
+#include "toolkit/openpanel.h"
+
+using toolkit::BezierPath;
+using toolkit::Color;
+
+void Shape::initWithRect(CGRect rect) {
+  setRect(rect);
+  setColor(Color::grayColor());
+}
+
+void Shape::setRect(CGRect rect) {
+  _shapeRect = rect;
+  _path = BezierPath();
+}
+
+void Shape::translateOrigin(CGSize delta) {
+  CGRect r = _shapeRect;
+  r.origin.x += delta.width;
+  r.origin.y += delta.height;
+  setRect(r);
+}
+
+void Shape::drawRect(toolkit::GraphicsContext& context, CGRect) const {
+  // The phase follows the origin so an image fill moves with the shape.
+  context.setPatternPhase({_shapeRect.origin.x - 5.0, _shapeRect.origin.y + 10.0});
+  context.setShouldAntialias(false);
+  _color.set(context);
+  _path.fill(context);
+}
+
+bool Shape::getAnchorPoint(CGPoint* anchor, CGPoint p) const {
+  const double x = _shapeRect.origin.x, y = _shapeRect.origin.y;
+  const double w = _shapeRect.size.width, h = _shapeRect.size.height;
+  const CGRect origin = CGRectMake(x - 3.0, y - 3.0, 6.0, 6.0);
+  const struct {
+    CGRect knob;
+    CGPoint anchor;
+  } knobs[] = {
+      {origin, {x + w, y + h}},
+      {NSOffsetRect(origin, w, h), {x, y}},
+      {NSOffsetRect(origin, w, 0), {x, y + h}},
+      {NSOffsetRect(origin, 0, h), {x + w, y}},
+  };
+  for (const auto& k : knobs) {
+    if (NSPointInRect(p, k.knob)) {
+      *anchor = k.anchor;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool Shape::loadImage() {
+  const std::optional<QString> path = toolkit::chooseFile();
+  if (!path) return false;
+  std::optional<QImage> image = toolkit::readImageFile(*path);
+  if (!image) return false;
+  im = std::move(*image);
+  setColor(Color::colorWithPatternImage(im));
+  return true;
+}
+
+void Rectangle::setRect(CGRect rect) {
+  Shape::setRect(rect);
+  _path = BezierPath::bezierPathWithRect(insetRect());
+}
+
+void Circle::setRect(CGRect rect) {
+  Shape::setRect(rect);
+  _path = BezierPath::bezierPathWithOvalInRect(insetRect());
+}
+
+void Triangle::setRect(CGRect rect) {
+  Shape::setRect(rect);
+  const CGRect r = insetRect();
+  const double rx = r.origin.x, ry = r.origin.y, rw = r.size.width, rh = r.size.height;
+  BezierPath path;
+  path.setLineWidth(1);
+  path.moveToPoint({rx, ry});
+  path.lineToPoint({rx + rw, ry});
+  path.lineToPoint({rx + 0.5 * rw, ry + rh});
+  path.closePath();
+  _path = std::move(path);
+}
