@@ -1,0 +1,148 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+#include <memory>
+#include <vector>
+
+#include "scene/axis.h"
+#include "scene/camera.h"
+#include "scene/shape.h"
+#include "toolkit/bezierpath.h"
+#include "toolkit/view.h"
+
+class QAbstractButton;
+class QLineEdit;
+class RenderView;
+class PhotoView;
+namespace toolkit {
+class Slider;
+}
+
+// The scene canvas: owns the shapes, the two plane lines and the camera
+// marker, draws them, edits them from the mouse and keyboard, captures the
+// strip between the plane lines, drives the light-field engine, hands the
+// results to the views and draws the ray overlays.
+class DrawView : public toolkit::View {
+ public:
+  // The window's objects the canvas talks to; none is owned by the canvas.
+  struct Outlets {
+    QAbstractButton* render = nullptr;
+    QAbstractButton* autoRender = nullptr;
+    QAbstractButton* takePhoto = nullptr;
+    QAbstractButton* autoPhoto = nullptr;
+    QLineEdit* debug = nullptr;
+    RenderView* renderView = nullptr;
+    PhotoView* photoView = nullptr;
+    toolkit::Slider* focus = nullptr;
+    toolkit::Slider* dof = nullptr;
+  };
+
+  explicit DrawView(QWidget* parent = nullptr);
+  ~DrawView() override;
+
+  // Creation and drawing (drawview.cpp).
+  void initWithFrame(CGRect frame) override;
+  void setOutlets(const Outlets& outlets);
+  void awakeFromNib() override;
+  void drawRect(toolkit::GraphicsContext& context, CGRect dirty) override;
+  void drawKnobsInRect(toolkit::GraphicsContext& context, CGRect rect) const;
+  CGRect boundsForShape(const Shape& shape) const;
+  void showAxes();
+  void hideAxes();
+  // Takes the tool from the title of the sender's selected cell.
+  void setTool(QObject* sender);
+
+  // Editing by mouse and keyboard (drawview_editing.cpp).
+  void mouseDown(const toolkit::Event& event) override;
+  void mouseDragged(const toolkit::Event& event) override;
+  void mouseUp(const toolkit::Event& event) override;
+  void keyDown(const toolkit::Event& event) override;
+  void dirtyCheck();
+
+  // Capture and render pipeline (drawview_render.cpp).
+  void doRender(QObject* sender);
+  void takePhoto(QObject* sender);
+  void pushRenderView();
+  void changeOptics(QObject* sender);
+
+  // Ray overlays (drawview_rays.cpp).
+  void setRay(CGPoint point);
+  void setSensorRay(double x);
+  void clearRay();
+  void drawRay(toolkit::GraphicsContext& context) const;
+  void drawSensorRays(toolkit::GraphicsContext& context) const;
+
+  // State, read by the views and the tests.
+  const std::vector<std::unique_ptr<Shape>>& shapes() const { return _shapes; }
+  int selectedShapeIndex() const { return _selectedShapeIndex; }
+  const QString& selectedTool() const { return _selectedTool; }
+  bool showsAxes() const { return _showAxes; }
+  bool isDirty() const { return _dirty; }
+  bool isFirstRenderPending() const { return _firstFlag; }
+  bool isAnchored() const { return _anchored; }
+  CGPoint anchorPoint() const { return _anchorPoint; }
+  const Axis& lowerLine() const { return _xAxis; }
+  const Axis& upperLine() const { return _yAxis; }
+  const Camera& camera() const { return _camera; }
+  CGRect captureRect() const { return _rect; }
+  int stripWidth() const { return width; }
+  int stripHeight() const { return height; }
+  // The displayed ray-space image (with sampling marks) and its clean copy.
+  const unsigned char* displayedRays() const { return buffer.get(); }
+  const unsigned char* cleanRays() const { return buffer2.get(); }
+  const unsigned char* photoRow() const { return photo_.get(); }
+  // The last captured strip, stripWidth() x stripHeight(), packed RGB.
+  const std::vector<unsigned char>& strip() const { return strip_; }
+  bool drawsRay() const { return _drawRay; }
+  bool drawsRayBundle() const { return _multiRay; }
+  CGPoint rayStart() const { return _rayStart; }
+  CGPoint rayEnd() const { return _rayEnd; }
+  const toolkit::BezierPath* rayPath() const { return _path.get(); }
+  int renderCount() const { return renderCount_; }
+
+ private:
+  void initBillboards();
+  void createBillboard(CGRect rect, const toolkit::Color& color);
+  void initAxes();
+  void requestRedraw(const Shape& shape) { setNeedsDisplayInRect(boundsForShape(shape)); }
+  float focusDegrees() const;
+  int depthOfField() const;
+
+  std::vector<std::unique_ptr<Shape>> _shapes;
+  CGPoint _newShapeStartPoint;
+  QString _selectedTool;
+  int _selectedShapeIndex = -1;
+  CGPoint _anchorPoint;
+  bool _anchored = false;
+  bool _showAxes = true;
+  bool _dirty = false;
+  QAbstractButton* _render = nullptr;
+  QAbstractButton* _autoRender = nullptr;
+  QAbstractButton* _takePhoto = nullptr;
+  QAbstractButton* _autoPhoto = nullptr;
+  QLineEdit* _debug = nullptr;
+  RenderView* _renderView = nullptr;
+  PhotoView* _photoView = nullptr;
+  toolkit::Slider* _focus = nullptr;
+  toolkit::Slider* _dof = nullptr;
+  Axis _xAxis;
+  Axis _yAxis;
+  Camera _camera;
+  std::unique_ptr<QSet<int>> keysPressed;  // unused: no key state is kept between events
+  CGPoint _rayStart;
+  CGPoint _rayEnd;
+  bool _drawRay = false;
+  bool _multiRay = false;
+  bool _firstFlag = true;
+  std::unique_ptr<unsigned char[]> buffer;
+  std::unique_ptr<unsigned char[]> buffer2;
+  CGRect _rect;
+  int width = 0;
+  int height = 0;
+  std::unique_ptr<toolkit::BezierPath> _path;
+
+  std::vector<unsigned char> strip_;
+  std::unique_ptr<unsigned char[]> photo_;
+  int renderCount_ = 0;
+};

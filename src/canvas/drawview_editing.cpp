@@ -1,0 +1,121 @@
+// Editing the scene with the mouse and the keyboard.
+#include <algorithm>
+#include <cmath>
+
+#include "canvas/drawview.h"
+
+using toolkit::Event;
+
+namespace {
+
+CGRect rubberBand(CGPoint a, CGPoint b) {
+  return CGRectMake(std::min(a.x, b.x), std::min(a.y, b.y), std::abs(a.x - b.x),
+                    std::abs(a.y - b.y));
+}
+
+std::unique_ptr<Shape> makeShapeForTool(const QString& tool, CGRect rect) {
+  if (tool == QLatin1String("Rectangle")) return makeShape<Rectangle>(rect);
+  if (tool == QLatin1String("Circle")) return makeShape<Circle>(rect);
+  if (tool == QLatin1String("Triangle")) return makeShape<Triangle>(rect);
+  return nullptr;
+}
+
+}  // namespace
+
+void DrawView::mouseDown(const Event& event) {
+  const CGPoint p = convertPointFromWindow(event.locationInWindow());
+  _anchored = false;
+  if (auto shape = makeShapeForTool(_selectedTool, CGRectMake(p.x, p.y, 0, 0))) {
+    _shapes.push_back(std::move(shape));
+  }
+  _newShapeStartPoint = p;
+  const int n = static_cast<int>(_shapes.size());
+
+  // A press on a knob of the selection starts a resize and keeps the selection.
+  if (_selectedShapeIndex != -1) {
+    _anchored = _shapes[_selectedShapeIndex]->getAnchorPoint(&_anchorPoint, p);
+  }
+  if (_anchored) return;
+
+  for (int i = n - 1; i >= 0; --i) {
+    if (_shapes[i]->containsPoint(p)) {
+      if (_selectedShapeIndex != -1) requestRedraw(*_shapes[_selectedShapeIndex]);
+      _selectedShapeIndex = i;
+      requestRedraw(*_shapes[i]);
+      return;
+    }
+  }
+  if (_selectedShapeIndex != -1) {
+    requestRedraw(*_shapes[_selectedShapeIndex]);
+    _selectedShapeIndex = -1;
+  }
+}
+
+void DrawView::mouseDragged(const Event& event) {
+  const CGPoint p = convertPointFromWindow(event.locationInWindow());
+  const CGPoint s = _newShapeStartPoint;
+
+  if (_selectedTool == QLatin1String("Pointer")) {
+    if (_selectedShapeIndex == -1) return;
+    Shape& shape = *_shapes[_selectedShapeIndex];
+    _dirty = true;
+    requestRedraw(shape);
+    if (_anchored) {
+      shape.setRect(rubberBand(_anchorPoint, p));
+    } else {
+      shape.translateOrigin(CGSizeMake(p.x - s.x, p.y - s.y));
+      _newShapeStartPoint = p;
+    }
+    requestRedraw(shape);
+    return;
+  }
+
+  if (_shapes.empty()) return;
+  Shape& last = *_shapes.back();
+  const CGRect before = boundsForShape(last);
+  last.setRect(rubberBand(s, p));
+  setNeedsDisplayInRect(NSUnionRect(before, boundsForShape(last)));
+}
+
+void DrawView::mouseUp(const Event&) { dirtyCheck(); }
+
+void DrawView::dirtyCheck() {
+  if (_dirty) doRender(nullptr);
+  _dirty = false;
+}
+
+void DrawView::keyDown(const Event& event) {
+  if (_selectedShapeIndex == -1) return;
+  Shape& shape = *_shapes[_selectedShapeIndex];
+  const CGRect before = boundsForShape(shape);
+  const QString& characters = event.characters();
+
+  if (characters == QLatin1String(" ")) {
+    shape.loadImage();
+    _dirty = true;
+  } else if (!characters.isEmpty()) {  // a dead key brings no characters and does nothing
+    const double step = (event.modifierFlags() & toolkit::kShiftKeyMask) ? 10 : 1;
+    switch (characters.at(0).unicode()) {
+      case toolkit::kUpArrowKey:
+        shape.translateOrigin(CGSizeMake(0, step));
+        _dirty = true;
+        break;
+      case toolkit::kDownArrowKey:
+        shape.translateOrigin(CGSizeMake(0, -step));
+        _dirty = true;
+        break;
+      case toolkit::kLeftArrowKey:
+        shape.translateOrigin(CGSizeMake(-step, 0));
+        _dirty = true;
+        break;
+      case toolkit::kRightArrowKey:
+        shape.translateOrigin(CGSizeMake(step, 0));
+        _dirty = true;
+        break;
+      default:
+        break;
+    }
+  }
+  dirtyCheck();
+  setNeedsDisplayInRect(NSUnionRect(before, boundsForShape(shape)));
+}

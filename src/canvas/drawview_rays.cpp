@@ -1,0 +1,76 @@
+// The ray overlays: the single ray of a ray-space point and the ray bundle of a photo pixel.
+#include <cmath>
+
+#include "canvas/drawview.h"
+#include "toolkit/controls.h"
+
+using toolkit::BezierPath;
+using toolkit::Color;
+
+namespace {
+
+constexpr double kDegreesToRadians = 0.017453292500000002;
+
+Color overlayColor() { return Color::colorWithCalibratedRed(0, 0, 1.0, 0.4); }
+
+}  // namespace
+
+void DrawView::setRay(CGPoint p) {
+  _rayStart = CGPointMake(p.y, static_cast<double>(_xAxis.getLocation()));
+  _rayEnd = CGPointMake(p.x, static_cast<double>(_yAxis.getLocation()));
+  _drawRay = true;
+  _multiRay = false;
+  _path = std::make_unique<BezierPath>();
+  _path->setLineWidth(2.0);
+  _path->moveToPoint(_rayStart);
+  _path->lineToPoint(_rayEnd);
+  setNeedsDisplayInRect(bounds());
+}
+
+void DrawView::setSensorRay(double x) {
+  _drawRay = true;
+  _multiRay = true;
+  const double theta = static_cast<double>(focusDegrees()) * kDegreesToRadians;
+  const double s = std::sin(theta);
+  const double c = std::cos(theta);
+  const double half = width / 2;
+  int d = depthOfField();
+  if (d == 0) d = 1;
+  const double ds = d * s;
+  const double dc = c * d;
+
+  _path = std::make_unique<BezierPath>();
+  _path->setLineWidth(1.0);
+  const double lower = _xAxis.getLocation();
+  const double upper = _yAxis.getLocation();
+  _path->moveToPoint({half - ds, lower});
+  _path->lineToPoint({half + ds, lower});
+  _path->lineToPoint({x - dc, upper});
+  _path->lineToPoint({x + dc, upper});
+  _path->lineToPoint({half - ds, lower});
+  setNeedsDisplayInRect(bounds());
+}
+
+void DrawView::clearRay() {
+  if (!_drawRay) return;
+  _drawRay = false;
+  _multiRay = false;
+  setNeedsDisplayInRect(bounds());
+}
+
+void DrawView::drawRay(toolkit::GraphicsContext& context) const {
+  if (_path == nullptr) return;
+  overlayColor().set(context);
+  _path->stroke(context);
+}
+
+void DrawView::drawSensorRays(toolkit::GraphicsContext& context) const {
+  if (_path == nullptr) return;
+  overlayColor().set(context);
+  // The slider's value now, not the one the outline was built with, decides.
+  if (depthOfField() == 0) {
+    _path->stroke(context);
+  } else {
+    _path->fill(context);
+  }
+}

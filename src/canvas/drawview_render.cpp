@@ -1,0 +1,81 @@
+// The pipeline from scene to pictures: capture, ray-space image, photo.
+#include <cmath>
+#include <cstring>
+
+#include "canvas/drawview.h"
+#include "lightfield/lightfield.h"
+#include "toolkit/bitmap.h"
+#include "toolkit/controls.h"
+#include "views/photoview.h"
+#include "views/renderview.h"
+
+namespace {
+
+// 3.14159265 / 180 in double precision, not the exact pi / 180.
+constexpr double kDegreesToRadians = 0.017453292500000002;
+
+std::size_t rayBytes(int n) { return n > 0 ? 3 * static_cast<std::size_t>(n) * n : 0; }
+
+}  // namespace
+
+float DrawView::focusDegrees() const { return _focus != nullptr ? _focus->floatValue() : 0.0f; }
+
+int DrawView::depthOfField() const { return _dof != nullptr ? _dof->intValue() : 0; }
+
+void DrawView::doRender(QObject*) {
+  ++renderCount_;
+  const float lower = _xAxis.getLocation();
+  const float upper = _yAxis.getLocation();
+  _rect.size.height = static_cast<double>(upper - lower);
+  _rect.origin.y = static_cast<double>(lower);
+  height = static_cast<int>(_rect.size.height);
+  width = static_cast<int>(_rect.size.width);
+
+  hideAxes();
+  const QImage capture = bitmapOfRect(_rect);
+  showAxes();
+
+  const int w = std::max(width, 0), h = std::max(height, 0);
+  strip_.assign(3 * static_cast<std::size_t>(w) * h, 255);
+  if (!capture.isNull()) toolkit::copyToPackedRGB(capture, w, h, strip_.data());
+
+  // The views still show images over the old blocks until the photo pass
+  // below hands them new ones, so the old blocks are freed only after it.
+  std::unique_ptr<unsigned char[]> oldBuffer = std::move(buffer);
+  std::unique_ptr<unsigned char[]> oldBuffer2 = std::move(buffer2);
+  buffer = std::make_unique<unsigned char[]>(rayBytes(width));
+  buffer2 = std::make_unique<unsigned char[]>(rayBytes(width));
+  lightfield::processImage(strip_.data(), height, width, buffer.get());
+  if (rayBytes(width) > 0) std::memcpy(buffer2.get(), buffer.get(), rayBytes(width));
+  takePhoto(nullptr);
+}
+
+void DrawView::takePhoto(QObject*) {
+  std::unique_ptr<unsigned char[]> oldPhoto = std::move(photo_);
+  photo_ = std::make_unique<unsigned char[]>(3 * static_cast<std::size_t>(std::max(width, 0)));
+  const auto angle = static_cast<float>(static_cast<double>(focusDegrees()) * kDegreesToRadians);
+  const int halfLength = depthOfField();
+  const bool haveRays = buffer != nullptr && buffer2 != nullptr && rayBytes(width) > 0;
+  if (haveRays) std::memcpy(buffer.get(), buffer2.get(), rayBytes(width));
+  const float s = std::sin(angle);
+  const float c = std::cos(angle);
+  if (haveRays) {
+    lightfield::takePhoto(buffer2.get(), width, width, photo_.get(), buffer.get(), halfLength, c,
+                          s);
+  }
+  if (_photoView != nullptr) _photoView->setImage(toolkit::imageOverPackedRGB(photo_.get(), width, 1));
+  pushRenderView();
+}
+
+void DrawView::pushRenderView() {
+  if (_renderView != nullptr) {
+    _renderView->setImage(toolkit::imageOverPackedRGB(buffer.get(), width, width));
+  }
+}
+
+void DrawView::changeOptics(QObject* sender) {
+  const double s = std::sin(static_cast<double>(focusDegrees()) * kDegreesToRadians);
+  _camera.setWidth(static_cast<float>(static_cast<double>(depthOfField()) * s));
+  setNeedsDisplayInRect(bounds());
+  takePhoto(sender);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <memory>
+
+#include "scene/axis.h"
+#include "views/imageview.h"
+
+class DrawView;
+class PhotoView;
+
+// Shows the ray-space image with two crossing axes, and is the window's
+// first responder: key-downs go on to the canvas, mouse moves over it draw
+// the ray under the mouse on the canvas, and moves elsewhere clear that ray
+// and go on to the photo view.
+class RenderView : public ImageView {
+ public:
+  struct Outlets {
+    DrawView* view = nullptr;
+    PhotoView* photoView = nullptr;
+    QAbstractButton* axesButton = nullptr;
+  };
+
+  using ImageView::ImageView;
+
+  void initWithFrame(CGRect frame) override;
+  void setOutlets(const Outlets& outlets);
+  void awakeFromNib() override;
+  void initAxes();
+
+  void drawRect(toolkit::GraphicsContext& context, CGRect dirty) override;
+  void toggleAxes(QObject* sender);
+  void keyDown(const toolkit::Event& event) override;
+  void mouseMoved(const toolkit::Event& event) override;
+  void showRay(CGPoint windowPoint);
+  bool acceptsMouseMovedEvents() const override { return true; }
+
+  bool showsAxes() const { return _showAxes; }
+  const Axis& horizontalAxis() const { return *_xAxis; }
+  const Axis& verticalAxis() const { return *_yAxis; }
+
+ private:
+  std::unique_ptr<Axis> _xAxis;
+  std::unique_ptr<Axis> _yAxis;
+  DrawView* _view = nullptr;
+  PhotoView* _photoView = nullptr;
+  QAbstractButton* _axesButton = nullptr;
+  bool _showAxes = true;
+};
