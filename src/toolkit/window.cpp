@@ -50,7 +50,9 @@ Window* Window::of(QWidget* widget) {
 void Window::makeFirstResponder(View* view) { firstResponder_ = view; }
 
 bool Window::eventFilter(QObject* watched, QEvent* event) {
-  if (firstResponder_ == nullptr || watched != topLevel_->windowHandle()) return false;
+  // isNull() rather than a comparison: comparing casts to View, which is
+  // undefined while the responder is being destroyed and still gets events.
+  if (watched != topLevel_->windowHandle() || firstResponder_.isNull()) return false;
   if (event->type() == QEvent::MouseMove) {
     auto* mouse = static_cast<QMouseEvent*>(event);
     // Moves with a button held are drags, which belong to the widget under the mouse.
