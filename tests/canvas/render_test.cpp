@@ -1,1 +1,256 @@
+// The render pipeline (capture, ray-space image, photo, hand-over to the
+// views) and how the result views paint what they are handed.
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "lightfield/lightfield.h"
+#include "support/window_fixture.h"
+#include "toolkit/bitmap.h"
+
+using fixture::CanvasRig;
+using fixture::rgb;
+
+namespace {
+
+constexpr int kN = 300;
+constexpr std::size_t kRayBytes = 3 * kN * kN;
+
+std::vector<unsigned char> copyOf(const unsigned char* p, std::size_t n) {
+  return std::vector<unsigned char>(p, p + n);
+}
+
+// Pixels where the displayed image differs from the clean one; each of them
+// must be a black mark.
+std::vector<int> marks(const DrawView& canvas) {
+  std::vector<int> at;
+  const unsigned char* shown = canvas.displayedRays();
+  const unsigned char* clean = canvas.cleanRays();
+  for (int i = 0; i < kN * kN; ++i) {
+    if (std::memcmp(shown + 3 * i, clean + 3 * i, 3) != 0) {
+      EXPECT_EQ(rgb(shown + 3 * i), 0u) << "not a mark at pixel " << i;
+      at.push_back(i);
+    }
+  }
+  return at;
+}
+
+QImage bitmapOf(toolkit::View& view) {
+  return view.bitmapOfRect(view.bounds());
+}
+
+}  // namespace
+
+TEST(RenderPipeline, CaptureHoldsOnlyTheShapesAndWhite) {
+  // Every overlay is on when the render starts: knobs, both plane lines, the
+  // marker and, in turn, each kind of ray overlay.
+  for (const bool bundle : {false, true}) {
+    CanvasRig rig;
+    rig.click(CGPointMake(150, 155));
+    ASSERT_EQ(rig.canvas.selectedShapeIndex(), 1);
+    bundle ? rig.canvas.setSensorRay(120.5) : rig.canvas.setRay(CGPointMake(40, 250));
+    rig.canvas.doRender(nullptr);
+
+    const CGRect r = rig.canvas.captureRect();
+    EXPECT_EQ(r.origin.x, 0.0);
+    EXPECT_EQ(r.origin.y, 10.0);
+    EXPECT_EQ(r.size.width, 300.0);
+    EXPECT_EQ(r.size.height, 280.0);
+    ASSERT_EQ(rig.canvas.stripWidth(), kN);
+    ASSERT_EQ(rig.canvas.stripHeight(), 280);
+    EXPECT_TRUE(rig.canvas.strip() == fixture::shapesAlone(rig.canvas, r)) << bundle;
+    EXPECT_TRUE(rig.canvas.showsAxes());
+  }
+}
+
+TEST(RenderPipeline, DefaultSceneCapturesThreeBarsAtTheirRows) {
+  CanvasRig rig;
+  rig.canvas.doRender(nullptr);
+  const std::vector<unsigned char>& strip = rig.canvas.strip();
+  ASSERT_EQ(strip.size(), 3u * kN * 280);
+
+  // Strip row r is the canvas pixel row y = 289 - r, so each 40 x 10 bar
+  // filled at x0..x0+38, y0..y0+8 covers rows 281 - y0 .. 289 - y0.
+  int painted = 0;
+  for (const auto& shape : rig.canvas.shapes()) {
+    const int x0 = static_cast<int>(shape->rect().origin.x);
+    const int y0 = static_cast<int>(shape->rect().origin.y);
+    const QRgb colour = shape->color().rgba().rgb() & 0xffffff;
+    for (int row = 0; row < 280; ++row) {
+      for (int x = 0; x < kN; ++x) {
+        const int y = 289 - row;
+        const bool inBar = x >= x0 && x <= x0 + 38 && y >= y0 && y <= y0 + 8;
+        if (inBar) {
+          ++painted;
+          EXPECT_EQ(rgb(&strip[3 * (row * kN + x)]), colour) << x << "," << y;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(painted, 3 * 39 * 9);
+  int coloured = 0;
+  for (std::size_t i = 0; i < strip.size(); i += 3) coloured += rgb(&strip[i]) != 0xffffff;
+  EXPECT_EQ(coloured, painted);
+}
+
+TEST(RenderPipeline, RaySpaceImageIsProcessImageOfTheStrip) {
+  CanvasRig rig;
+  rig.canvas.doRender(nullptr);
+  std::vector<unsigned char> expected(kRayBytes);
+  lightfield::processImage(rig.canvas.strip().data(), 280, kN, expected.data());
+  EXPECT_EQ(copyOf(rig.canvas.cleanRays(), kRayBytes), expected);
+  EXPECT_FALSE(marks(rig.canvas).empty());
+}
+
+TEST(RenderPipeline, PinholePhotoIsTheMiddleRowMarkedEveryTenthColumn) {
+  CanvasRig rig;
+  rig.canvas.doRender(nullptr);
+  for (const double degrees : {0.0, 33.3, 45.0, 90.0}) {
+    rig.setOptics(degrees, 0);
+    EXPECT_EQ(copyOf(rig.canvas.photoRow(), 3 * kN),
+              copyOf(rig.canvas.cleanRays() + 3 * kN * (kN / 2), 3 * kN))
+        << degrees;
+    std::vector<int> expected;
+    for (int col = 0; col < kN; col += 10) expected.push_back((kN / 2) * kN + col);
+    EXPECT_EQ(marks(rig.canvas), expected) << degrees;
+    // No width at all: the marker keeps its smallest reach of 1.
+    EXPECT_EQ(rig.canvas.camera().bezierPath().elements()[0].point.x, 149.0);
+  }
+}
+
+TEST(RenderPipeline, NegativeDepthOfFieldGivesAWhitePhotoWithoutMarks) {
+  CanvasRig rig;
+  rig.canvas.doRender(nullptr);
+  rig.setOptics(45.0, -3);
+  EXPECT_EQ(copyOf(rig.canvas.photoRow(), 3 * kN), std::vector<unsigned char>(3 * kN, 255));
+  EXPECT_TRUE(marks(rig.canvas).empty());
+}
+
+TEST(RenderPipeline, OpticsChangeMovesOnlyTheMarks) {
+  CanvasRig rig;
+  rig.canvas.doRender(nullptr);
+  const auto clean = copyOf(rig.canvas.cleanRays(), kRayBytes);
+  const auto strip = rig.canvas.strip();
+  const unsigned char* cleanBlock = rig.canvas.cleanRays();
+  const std::vector<int> before = marks(rig.canvas);
+
+  rig.setOptics(30.0, 20);
+  EXPECT_EQ(rig.canvas.renderCount(), 1);
+  EXPECT_EQ(rig.canvas.cleanRays(), cleanBlock);
+  EXPECT_EQ(copyOf(rig.canvas.cleanRays(), kRayBytes), clean);
+  EXPECT_EQ(rig.canvas.strip(), strip);
+  const std::vector<int> after = marks(rig.canvas);
+  EXPECT_FALSE(after.empty());
+  EXPECT_NE(after, before);  // the old marks are gone, the new ones are in
+}
+
+TEST(RenderPipeline, CameraMarkerReachIsDepthTimesSineOfFocus) {
+  const struct {
+    double degrees;
+    int dof;
+  } cases[] = {{45.0, 10}, {30.0, 20}, {90.0, 50}, {12.3, 7}, {0.0, 10}, {45.0, 1}};
+  for (const auto& c : cases) {
+    CanvasRig rig;
+    rig.setOptics(c.degrees, c.dof);
+    const float want = static_cast<float>(
+        c.dof * std::sin(static_cast<double>(rig.focus.floatValue()) * 0.017453292500000002));
+    const double reach = want >= 1.0f ? want : 1.0;
+    const auto& e = rig.canvas.camera().bezierPath().elements();
+    EXPECT_DOUBLE_EQ(e[0].point.x, 150.0 - reach) << c.degrees << " " << c.dof;
+    EXPECT_DOUBLE_EQ(e[1].point.x, 150.0 + reach) << c.degrees << " " << c.dof;
+  }
+}
+
+TEST(RenderPipeline, RenderReplacesBothBuffersEvenAtTheSameSize) {
+  CanvasRig rig;
+  rig.canvas.doRender(nullptr);
+  const unsigned char* shown = rig.canvas.displayedRays();
+  const unsigned char* clean = rig.canvas.cleanRays();
+  const auto contents = copyOf(clean, kRayBytes);
+  rig.canvas.doRender(nullptr);
+  EXPECT_NE(rig.canvas.displayedRays(), shown);
+  EXPECT_NE(rig.canvas.cleanRays(), clean);
+  EXPECT_NE(rig.canvas.displayedRays(), rig.canvas.cleanRays());
+  EXPECT_EQ(copyOf(rig.canvas.cleanRays(), kRayBytes), contents);
+  EXPECT_EQ(rig.renderView.image().constBits(), rig.canvas.displayedRays());
+}
+
+TEST(RenderPipeline, ViewsShowTheCanvasMemoryWithoutACopy) {
+  CanvasRig rig;
+  rig.canvas.doRender(nullptr);
+  for (int step = 0; step < 2; ++step) {
+    const QImage& rays = rig.renderView.image();
+    const QImage& photo = rig.photoView.image();
+    EXPECT_EQ(rays.constBits(), rig.canvas.displayedRays());
+    EXPECT_EQ(rays.size(), QSize(kN, kN));
+    EXPECT_EQ(rays.bytesPerLine(), 3 * kN);
+    EXPECT_EQ(photo.constBits(), rig.canvas.photoRow());
+    EXPECT_EQ(photo.size(), QSize(kN, 1));
+    rig.canvas.takePhoto(nullptr);  // a new photo row, handed over in turn
+  }
+  // The views paint from that memory: the photo view's first column is photo pixel 0.
+  const QImage photo = bitmapOf(rig.photoView);
+  EXPECT_EQ(photo.pixel(0, 20) & 0xffffff, rgb(rig.canvas.photoRow()));
+}
+
+TEST(RenderPipeline, PhotoPassBeforeTheFirstRenderIsHarmless) {
+  CanvasRig rig;  // awakeFromNib has already run one photo pass
+  rig.canvas.takePhoto(nullptr);
+  rig.setOptics(20.0, 5);
+  EXPECT_EQ(rig.canvas.stripWidth(), 0);
+  EXPECT_EQ(rig.canvas.stripHeight(), 0);
+  EXPECT_EQ(rig.canvas.displayedRays(), nullptr);
+  EXPECT_EQ(rig.canvas.cleanRays(), nullptr);
+  EXPECT_TRUE(rig.renderView.image().isNull());
+  EXPECT_TRUE(rig.photoView.image().isNull());
+  const QImage photo = bitmapOf(rig.photoView);
+  EXPECT_EQ(photo.pixel(150, 20) & 0xffffff, 0xffffffu);
+}
+
+TEST(ResultViews, PaintTheImageStretchedNearestNeighbourRowZeroOnTop) {
+  // A 3 x 2 image: row 0 red green blue, row 1 black grey white.
+  const unsigned char pixels[] = {255, 0, 0, 0,   255, 0,   0,   0,   255,
+                                  0,   0, 0, 128, 128, 128, 255, 255, 255};
+  const QRgb colours[2][3] = {{0xff0000, 0x00ff00, 0x0000ff}, {0x000000, 0x808080, 0xffffff}};
+  RenderView rays;
+  rays.initWithFrame(CGRectMake(0, 0, 300, 300));
+  rays.toggleAxes(nullptr);  // no toggle connected: axes off
+  PhotoView photo;
+  photo.initWithFrame(CGRectMake(0, 0, 300, 40));
+
+  for (ImageView* view : {static_cast<ImageView*>(&rays), static_cast<ImageView*>(&photo)}) {
+    view->setImage(toolkit::imageOverPackedRGB(pixels, 3, 2));
+    const QImage shot = bitmapOf(*view);
+    const int rowHeight = shot.height() / 2;
+    for (int y = 0; y < shot.height(); ++y) {
+      for (int x = 0; x < shot.width(); ++x) {
+        ASSERT_EQ(shot.pixel(x, y) & 0xffffff, colours[y / rowHeight][x / 100])
+            << x << "," << y << " of " << shot.width() << "x" << shot.height();
+      }
+    }
+    view->setImage(QImage());
+    const QImage blank = bitmapOf(*view);
+    EXPECT_EQ(blank.pixel(10, 10) & 0xffffff, 0xffffffu);
+    EXPECT_EQ(blank.pixel(290, shot.height() - 5) & 0xffffff, 0xffffffu);
+  }
+}
+
+TEST(ResultViews, RaySpaceAxesCrossAtTheCentreRedAcrossBlackUp) {
+  RenderView rays;
+  rays.initWithFrame(CGRectMake(0, 0, 300, 300));
+  const QImage shot = bitmapOf(rays);
+  // Stroked 2 wide along y = 150 and x = 150: pixel rows and columns 149 and 150.
+  for (const int y : {149, 150}) {
+    EXPECT_EQ(fixture::pixelAt(shot, 40, y), 0xff0000u) << y;
+    EXPECT_EQ(fixture::pixelAt(shot, 260, y), 0xff0000u) << y;
+  }
+  for (const int x : {149, 150}) {
+    EXPECT_EQ(fixture::pixelAt(shot, x, 40), 0x000000u) << x;
+    EXPECT_EQ(fixture::pixelAt(shot, x, 260), 0x000000u) << x;
+  }
+  EXPECT_EQ(fixture::pixelAt(shot, 150, 150), 0x000000u);  // the vertical axis is drawn last
+  EXPECT_EQ(fixture::pixelAt(shot, 40, 40), 0xffffffu);
+  EXPECT_EQ(fixture::pixelAt(shot, 40, 152), 0xffffffu);
+}
