@@ -13,9 +13,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui_(new Ui::MainW
   initViews();
   connectOutlets();
   connectActions();
-  for (toolkit::View* view : {static_cast<toolkit::View*>(ui_->drawView),
-                              static_cast<toolkit::View*>(ui_->renderView),
-                              static_cast<toolkit::View*>(ui_->photoView)}) {
+  for (toolkit::View* view :
+       {static_cast<toolkit::View*>(ui_->drawView), static_cast<toolkit::View*>(ui_->renderView),
+        static_cast<toolkit::View*>(ui_->photoView)}) {
     view->awakeFromNib();
   }
   updateReadouts();
@@ -23,15 +23,21 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui_(new Ui::MainW
 
 MainWindow::~MainWindow() = default;
 
-DrawView* MainWindow::drawView() const { return ui_->drawView; }
-RenderView* MainWindow::renderView() const { return ui_->renderView; }
-PhotoView* MainWindow::photoView() const { return ui_->photoView; }
+DrawView* MainWindow::drawView() const {
+  return ui_->drawView;
+}
+RenderView* MainWindow::renderView() const {
+  return ui_->renderView;
+}
+PhotoView* MainWindow::photoView() const {
+  return ui_->photoView;
+}
 
 void MainWindow::initViews() {
   // The description fixes each view's size; that size is the view's frame.
-  for (toolkit::View* view : {static_cast<toolkit::View*>(ui_->drawView),
-                              static_cast<toolkit::View*>(ui_->renderView),
-                              static_cast<toolkit::View*>(ui_->photoView)}) {
+  for (toolkit::View* view :
+       {static_cast<toolkit::View*>(ui_->drawView), static_cast<toolkit::View*>(ui_->renderView),
+        static_cast<toolkit::View*>(ui_->photoView)}) {
     const QSize size = view->minimumSize();
     view->initWithFrame(CGRectMake(0, 0, size.width(), size.height()));
   }

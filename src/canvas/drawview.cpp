@@ -3,6 +3,8 @@
 #include <QObject>
 
 #include "toolkit/controls.h"
+#include "views/photoview.h"
+#include "views/renderview.h"
 
 using toolkit::BezierPath;
 using toolkit::Color;
@@ -10,7 +12,11 @@ using toolkit::GraphicsContext;
 
 DrawView::DrawView(QWidget* parent) : View(parent) {}
 
-DrawView::~DrawView() = default;
+DrawView::~DrawView() {
+  // The views show images over this canvas's memory: take them back first.
+  if (_renderView) _renderView->setImage(QImage());
+  if (_photoView) _photoView->setImage(QImage());
+}
 
 void DrawView::initWithFrame(CGRect frame) {
   View::initWithFrame(frame);
@@ -40,8 +46,7 @@ void DrawView::setOutlets(const Outlets& o) {
 
 void DrawView::initBillboards() {
   createBillboard(CGRectMake(70, 100, 40, 10), Color::colorWithCalibratedRed(1.0, 0.8, 0.4, 1.0));
-  createBillboard(CGRectMake(130, 150, 40, 10),
-                  Color::colorWithCalibratedRed(0.4, 0.97, 0.4, 1.0));
+  createBillboard(CGRectMake(130, 150, 40, 10), Color::colorWithCalibratedRed(0.4, 0.97, 0.4, 1.0));
   createBillboard(CGRectMake(190, 200, 40, 10), Color::colorWithCalibratedRed(0.4, 0.6, 1.0, 1.0));
 }
 

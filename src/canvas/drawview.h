@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QSet>
 #include <QString>
 #include <memory>
@@ -122,8 +123,9 @@ class DrawView : public toolkit::View {
   QAbstractButton* _takePhoto = nullptr;
   QAbstractButton* _autoPhoto = nullptr;
   QLineEdit* _debug = nullptr;
-  RenderView* _renderView = nullptr;
-  PhotoView* _photoView = nullptr;
+  // Guarded: the window destroys its views in an order of its own.
+  QPointer<RenderView> _renderView;
+  QPointer<PhotoView> _photoView;
   toolkit::Slider* _focus = nullptr;
   toolkit::Slider* _dof = nullptr;
   Axis _xAxis;

@@ -77,7 +77,9 @@ void DrawView::mouseDragged(const Event& event) {
   setNeedsDisplayInRect(NSUnionRect(before, boundsForShape(last)));
 }
 
-void DrawView::mouseUp(const Event&) { dirtyCheck(); }
+void DrawView::mouseUp(const Event&) {
+  dirtyCheck();
+}
 
 void DrawView::dirtyCheck() {
   if (_dirty) doRender(nullptr);

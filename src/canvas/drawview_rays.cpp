@@ -11,7 +11,9 @@ namespace {
 
 constexpr double kDegreesToRadians = 0.017453292500000002;
 
-Color overlayColor() { return Color::colorWithCalibratedRed(0, 0, 1.0, 0.4); }
+Color overlayColor() {
+  return Color::colorWithCalibratedRed(0, 0, 1.0, 0.4);
+}
 
 }  // namespace
 

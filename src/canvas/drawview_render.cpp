@@ -14,13 +14,19 @@ namespace {
 // 3.14159265 / 180 in double precision, not the exact pi / 180.
 constexpr double kDegreesToRadians = 0.017453292500000002;
 
-std::size_t rayBytes(int n) { return n > 0 ? 3 * static_cast<std::size_t>(n) * n : 0; }
+std::size_t rayBytes(int n) {
+  return n > 0 ? 3 * static_cast<std::size_t>(n) * n : 0;
+}
 
 }  // namespace
 
-float DrawView::focusDegrees() const { return _focus != nullptr ? _focus->floatValue() : 0.0f; }
+float DrawView::focusDegrees() const {
+  return _focus != nullptr ? _focus->floatValue() : 0.0f;
+}
 
-int DrawView::depthOfField() const { return _dof != nullptr ? _dof->intValue() : 0; }
+int DrawView::depthOfField() const {
+  return _dof != nullptr ? _dof->intValue() : 0;
+}
 
 void DrawView::doRender(QObject*) {
   ++renderCount_;
@@ -63,7 +69,8 @@ void DrawView::takePhoto(QObject*) {
     lightfield::takePhoto(buffer2.get(), width, width, photo_.get(), buffer.get(), halfLength, c,
                           s);
   }
-  if (_photoView != nullptr) _photoView->setImage(toolkit::imageOverPackedRGB(photo_.get(), width, 1));
+  if (_photoView != nullptr)
+    _photoView->setImage(toolkit::imageOverPackedRGB(photo_.get(), width, 1));
   pushRenderView();
 }
 

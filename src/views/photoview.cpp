@@ -3,7 +3,9 @@
 #include "canvas/drawview.h"
 #include "toolkit/window.h"
 
-void PhotoView::awakeFromNib() { toolkit::Window::of(this)->setAcceptsMouseMovedEvents(true); }
+void PhotoView::awakeFromNib() {
+  toolkit::Window::of(this)->setAcceptsMouseMovedEvents(true);
+}
 
 void PhotoView::mouseMoved(const toolkit::Event& event) {
   const CGPoint p = convertPointFromWindow(event.locationInWindow());

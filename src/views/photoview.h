@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointer>
+
 #include "views/imageview.h"
 
 class DrawView;
@@ -17,5 +19,5 @@ class PhotoView : public ImageView {
   bool acceptsMouseMovedEvents() const override { return true; }
 
  private:
-  DrawView* _drawView = nullptr;
+  QPointer<DrawView> _drawView;
 };

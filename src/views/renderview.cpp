@@ -16,7 +16,9 @@ void RenderView::setOutlets(const Outlets& outlets) {
   _axesButton = outlets.axesButton;
 }
 
-void RenderView::awakeFromNib() { toolkit::Window::of(this)->makeFirstResponder(this); }
+void RenderView::awakeFromNib() {
+  toolkit::Window::of(this)->makeFirstResponder(this);
+}
 
 void RenderView::initAxes() {
   const int w = static_cast<int>(bounds().size.width);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QPointer>
 #include <memory>
 
 #include "scene/axis.h"
@@ -42,8 +43,8 @@ class RenderView : public ImageView {
  private:
   std::unique_ptr<Axis> _xAxis;
   std::unique_ptr<Axis> _yAxis;
-  DrawView* _view = nullptr;
-  PhotoView* _photoView = nullptr;
+  QPointer<DrawView> _view;
+  QPointer<PhotoView> _photoView;
   QAbstractButton* _axesButton = nullptr;
   bool _showAxes = true;
 };
