@@ -61,7 +61,8 @@ void benchPhoto(benchmark::State& state, PhotoFn fn) {
   }
 }
 
-// Collects the median of every benchmark, in microseconds.
+// Collects the median CPU time of every benchmark, in microseconds. CPU time rather than wall
+// time, so that other work on a shared machine does not skew the ratios.
 class MedianReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
@@ -70,7 +71,7 @@ class MedianReporter : public benchmark::ConsoleReporter {
       if (run.aggregate_name == "median" ||
           (run.run_type == Run::RT_Iteration && run.repetitions <= 1))
         medians[run.run_name.function_name] =
-            run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e6;
+            run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e6;
   }
   std::map<std::string, double> medians;
 };
@@ -125,7 +126,7 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
 
-  std::printf("\n%-34s %14s %14s %9s\n", "median (us)", "reference", "engine", "speed-up");
+  std::printf("\n%-34s %14s %14s %9s\n", "median CPU time (us)", "reference", "engine", "speed-up");
   for (const std::string& row : rows) {
     const auto ref = reporter.medians.find(row + " reference");
     const auto eng = reporter.medians.find(row + " engine");
