@@ -1,0 +1,186 @@
+// Reads screenshots of the running app for run_e2e.sh: finds the canvas and the two result views
+// by their known drawing and counts pixels of a colour class in screen rectangles.
+//
+//   e2e_probe locate SHOT                      prints CANVAS_X=.. CANVAS_Y=.. RAY_X=.. ... (shell)
+//   e2e_probe count SHOT X Y W H CLASS         pixels of CLASS in the rectangle
+//   e2e_probe moved A B X Y W H CLASS          "gone added": CLASS pixels only in A, only in B
+//   e2e_probe firstx SHOT X Y W CLASS          first x of the row segment in CLASS, or -1
+//
+// Rectangles are y-down screen pixels. CLASS is orange (billboard 1) or ray (the translucent blue
+// overlay over white, stroked or filled, antialiased edges included).
+#include <QImage>
+#include <QString>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace {
+
+constexpr int kViewSide = 300;
+constexpr int kPhotoHeight = 40;
+constexpr int kRedRun = 290;  // the red lines are 299 px long; allow a little slack
+
+using ColorClass = std::function<bool(QRgb)>;
+
+bool near(int a, int b, int tol) {
+  return std::abs(a - b) <= tol;
+}
+
+std::optional<ColorClass> parseClass(const QString& name) {
+  if (name == "orange")
+    return [](QRgb p) {
+      return near(qRed(p), 255, 2) && near(qGreen(p), 204, 2) && near(qBlue(p), 102, 2);
+    };
+  if (name == "ray")  // blue at alpha 0.4 over white is (153, 153, 255); lighter at the edges
+    return [](QRgb p) {
+      return qBlue(p) >= 250 && qRed(p) >= 140 && qRed(p) <= 215 && near(qRed(p), qGreen(p), 3);
+    };
+  return std::nullopt;
+}
+
+QImage load(const char* path) {
+  QImage img(QString::fromLocal8Bit(path));
+  if (img.isNull()) {
+    std::fprintf(stderr, "e2e_probe: cannot read %s\n", path);
+    std::exit(2);
+  }
+  return img.convertToFormat(QImage::Format_RGB32);
+}
+
+bool isRed(QRgb p) {
+  return (p & 0xffffffu) == 0xff0000u;
+}
+
+// Topmost rows of the long pure-red lines: the canvas's upper plane line and the ray-space view's
+// horizontal axis (which the black vertical axis interrupts for 2 px). Returns their starts,
+// left to right.
+struct Run {
+  int x = -1, y = -1;
+};
+
+std::vector<Run> redRuns(const QImage& img) {
+  constexpr int kMaxGap = 2;
+  std::vector<Run> runs;
+  for (int y = 0; y < img.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+    for (int x = 0; x < img.width();) {
+      if (!isRed(row[x])) {
+        ++x;
+        continue;
+      }
+      int end = x, count = 0;  // end: one past the last red pixel of the line
+      for (int i = x; i < img.width() && i - end <= kMaxGap; ++i)
+        if (isRed(row[i])) {
+          end = i + 1;
+          ++count;
+        }
+      if (end - x >= kRedRun && count >= kRedRun - kMaxGap) {
+        bool seen = false;  // keep only the first row of each line
+        for (const Run& r : runs) seen = seen || (std::abs(r.x - x) <= 2 && y - r.y <= 4);
+        if (!seen) runs.push_back({x, y});
+      }
+      x = end;
+    }
+  }
+  std::sort(runs.begin(), runs.end(), [](const Run& a, const Run& b) { return a.x < b.x; });
+  return runs;
+}
+
+bool rowsEqual(const QImage& img, int x, int y1, int y2) {
+  const auto* a = reinterpret_cast<const QRgb*>(img.constScanLine(y1)) + x;
+  const auto* b = reinterpret_cast<const QRgb*>(img.constScanLine(y2)) + x;
+  return std::equal(a, a + kViewSide, b);
+}
+
+// The photo view stretches one row over 40: find the 40 identical rows below the ray-space view,
+// bounded above and below by rows that differ.
+int findPhotoTop(const QImage& img, int x, int below) {
+  const int last = std::min(img.height() - kPhotoHeight - 1, below + 120);
+  for (int y = below + 1; y <= last; ++y) {
+    if (rowsEqual(img, x, y - 1, y)) continue;
+    bool flat = true;
+    for (int k = 1; k < kPhotoHeight && flat; ++k) flat = rowsEqual(img, x, y, y + k);
+    if (flat && !rowsEqual(img, x, y, y + kPhotoHeight)) return y;
+  }
+  return -1;
+}
+
+int locate(const char* path) {
+  const QImage img = load(path);
+  const std::vector<Run> runs = redRuns(img);
+  if (runs.size() != 2) {
+    std::fprintf(stderr, "e2e_probe: expected 2 long red lines, found %zu\n", runs.size());
+    return 1;
+  }
+  // Both lines are 2 px wide from x = 1: the plane line at y = 290 (rows 9..10 from the top),
+  // the axis at y = 150 (rows 149..150).
+  const int canvasX = runs[0].x - 1, canvasY = runs[0].y - 9;
+  const int rayX = runs[1].x - 1, rayY = runs[1].y - 149;
+  if (rayX + kViewSide > img.width()) return 1;
+  const int photoY = findPhotoTop(img, rayX, rayY + kViewSide - 1);
+  if (photoY < 0) {
+    std::fprintf(stderr, "e2e_probe: photo view not found below the ray-space view\n");
+    return 1;
+  }
+  std::printf("CANVAS_X=%d CANVAS_Y=%d RAY_X=%d RAY_Y=%d PHOTO_X=%d PHOTO_Y=%d\n", canvasX, canvasY,
+              rayX, rayY, rayX, photoY);
+  return 0;
+}
+
+QRect clipped(const QImage& img, char** argv) {
+  return QRect(std::atoi(argv[0]), std::atoi(argv[1]), std::atoi(argv[2]), std::atoi(argv[3]))
+      .intersected(img.rect());
+}
+
+int main2(int argc, char** argv) {
+  const QString cmd = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+  if (cmd == "locate" && argc == 3) return locate(argv[2]);
+  if (cmd == "count" && argc == 8) {
+    const QImage img = load(argv[2]);
+    const auto cls = parseClass(QString::fromLocal8Bit(argv[7]));
+    if (!cls) return 2;
+    const QRect r = clipped(img, argv + 3);
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+      for (int x = r.left(); x <= r.right(); ++x) n += (*cls)(img.pixel(x, y)) ? 1 : 0;
+    std::printf("%d\n", n);
+    return 0;
+  }
+  if (cmd == "moved" && argc == 9) {
+    const QImage a = load(argv[2]), b = load(argv[3]);
+    const auto cls = parseClass(QString::fromLocal8Bit(argv[8]));
+    if (!cls || a.size() != b.size()) return 2;
+    const QRect r = clipped(a, argv + 4);
+    int gone = 0, added = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+      for (int x = r.left(); x <= r.right(); ++x) {
+        const bool inA = (*cls)(a.pixel(x, y)), inB = (*cls)(b.pixel(x, y));
+        gone += (inA && !inB) ? 1 : 0;
+        added += (inB && !inA) ? 1 : 0;
+      }
+    std::printf("%d %d\n", gone, added);
+    return 0;
+  }
+  if (cmd == "firstx" && argc == 7) {
+    const QImage img = load(argv[2]);
+    const auto cls = parseClass(QString::fromLocal8Bit(argv[6]));
+    if (!cls) return 2;
+    const int x0 = std::atoi(argv[3]), y = std::atoi(argv[4]), w = std::atoi(argv[5]);
+    int found = -1;
+    for (int x = std::max(0, x0); x < std::min(img.width(), x0 + w) && found < 0; ++x)
+      if (y >= 0 && y < img.height() && (*cls)(img.pixel(x, y))) found = x;
+    std::printf("%d\n", found);
+    return 0;
+  }
+  std::fprintf(stderr, "usage: e2e_probe locate|count|moved|firstx ... (see the source)\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  return main2(argc, argv);
+}

@@ -1,0 +1,246 @@
+#!/usr/bin/env bash
+# Drives the built app in a real X server: Xvfb, real X input from xdotool through Qt's xcb
+# plugin, screenshots from ImageMagick read back by e2e_probe.
+#
+#   run_e2e.sh APP PROBE OUTDIR
+#
+# Exit 0 when every check passes, 1 on a failure, 77 when no X server can start here. The
+# screenshots stay in OUTDIR/e2e_shots after a failure, or always with OMBREL_E2E_KEEP_SHOTS=1.
+set -u
+
+app=$1
+probe=$2
+out=$3
+shots=$out/e2e_shots
+failures=0
+
+rm -rf "$shots"
+mkdir -p "$shots"
+work=$(mktemp -d "${TMPDIR:-/tmp}/ombrel-e2e.XXXXXX")
+chmod 700 "$work"
+xvfb_pid=
+app_pid=
+
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+pass() { echo "PASS: $*"; }
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+command -v Xvfb >/dev/null || {
+  echo "SKIP: Xvfb is not installed, no X server can start (scripts/test installs xvfb)"
+  exit 77
+}
+for tool in xdotool import; do
+  command -v "$tool" >/dev/null || {
+    echo "FAIL: $tool is missing (scripts/test installs xdotool and imagemagick)"
+    exit 1
+  }
+done
+
+# Let Xvfb pick a free display itself, so parallel runs never collide.
+Xvfb -displayfd 5 -screen 0 1280x800x24 -nolisten tcp 5>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if [ ! -s "$work/display" ]; then
+  echo "SKIP: Xvfb could not start an X server here:"
+  sed 's/^/  /' "$work/xvfb.log"
+  exit 77
+fi
+DISPLAY=:$(head -n1 "$work/display")
+export DISPLAY
+
+mkdir -m 700 "$work/xdg"
+QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 XDG_RUNTIME_DIR=$work/xdg \
+  "$app" >"$out/e2e_app.log" 2>&1 &
+app_pid=$!
+
+# --- screenshots and the probe ---
+
+shot() { import -window root -depth 8 "$shots/$1.png"; }
+probe() { "$probe" "$@"; }
+
+# Canvas and ray-space points are y-up view coordinates; screen pixels are y-down. A y-up pixel
+# row j of a 300-high view is screen row TOP + 299 - j; a mouse point y is screen row TOP + 300 - y.
+canvas_count() { # shot x y w h class (pixel rectangle, y-up)
+  probe count "$shots/$1.png" $((CANVAS_X + $2)) $((CANVAS_Y + 300 - $3 - $5)) "$4" "$5" "$6"
+}
+ray_moved() { # before after class: "gone added" over the ray-space view
+  probe moved "$shots/$1.png" "$shots/$2.png" "$RAY_X" "$RAY_Y" 300 300 "$3"
+}
+canvas_firstx() { # shot x0 y w class: first canvas x in the y-up row, or -1
+  local x
+  x=$(probe firstx "$shots/$1.png" $((CANVAS_X + $2)) $((CANVAS_Y + 299 - $3)) "$4" "$5")
+  [ "$x" -lt 0 ] && echo -1 || echo $((x - CANVAS_X))
+}
+mouse_canvas() { xdotool mousemove $((CANVAS_X + $1)) $((CANVAS_Y + 300 - $2)); }
+
+# Retries CHECK (a function of the shot name that returns 0 when met) on fresh screenshots, since
+# the app repaints asynchronously, slower under sanitizers.
+wait_for() { # name check [timeout seconds]
+  local name=$1 check=$2 deadline=$((SECONDS + ${3:-10}))
+  while :; do
+    shot "$name"
+    "$check" "$name" && return 0
+    [ "$SECONDS" -ge "$deadline" ] && return 1
+    sleep 0.2
+  done
+}
+
+# --- start-up ---
+
+if ! win=$(timeout 30 xdotool search --sync --onlyvisible --name '^Ombrel$' | head -n1) ||
+  [ -z "$win" ]; then
+  echo "FAIL: the Ombrel window did not appear; app log:"
+  sed 's/^/  /' "$out/e2e_app.log"
+  exit 1
+fi
+eval "$(xdotool getwindowgeometry --shell "$win")"
+echo "window $WINDOW at $X,$Y size ${WIDTH}x$HEIGHT on $DISPLAY"
+
+# The first render has run once the ray-space view shows billboard 1's orange.
+started() {
+  local loc
+  loc=$(probe locate "$shots/$1.png" 2>/dev/null) || return 1
+  eval "$loc"
+  [ "$(probe count "$shots/$1.png" "$RAY_X" "$RAY_Y" 300 300 orange)" -gt 1000 ]
+}
+if ! wait_for start started 30; then
+  echo "FAIL: canvas and result views not found, or no first render (see $shots/start.png)"
+  probe locate "$shots/start.png"
+  exit 1
+fi
+echo "canvas at $CANVAS_X,$CANVAS_Y; ray space at $RAY_X,$RAY_Y; photo at $PHOTO_X,$PHOTO_Y"
+
+# --- 1: drag billboard 1 (70, 100, 40, 10) by (+30, -20) with the Pointer tool ---
+
+mouse_canvas 90 105
+xdotool mousedown 1
+for step in 1 2 3 4 5 6; do mouse_canvas $((90 + 5 * step)) $((105 - 20 * step / 6)); done
+xdotool mouseup 1
+
+# Moved to (100, 80, 40, 10): filled x 100..138, y 80..88. Between the knobs rows 84..86 are
+# orange from x 100 on; the old place holds no orange at all.
+dragged() {
+  [ "$(canvas_count "$1" 104 83 31 4 orange)" -eq 124 ] &&
+    [ "$(canvas_count "$1" 67 97 47 17 orange)" -eq 0 ] &&
+    [ "$(canvas_firstx "$1" 90 85 20 orange)" -eq 100 ] &&
+    read -r gone added < <(ray_moved start "$1" orange) && [ "$gone" -gt 500 ] &&
+    [ "$added" -gt 500 ]
+}
+if wait_for drag dragged; then
+  pass "drag: billboard 1 drawn at its new place, its rays moved in the ray-space view" \
+    "($(ray_moved start drag orange | awk '{print $1 " orange px gone, " $2 " added"}'))"
+else
+  fail "drag: bar at (100, 80) and ray-space change not seen (shots start.png, drag.png)"
+fi
+
+# --- 2: hover the ray-space view at (100, 200): a ray from (200, 10) to (100, 290) ---
+
+mouse_canvas 20 40
+xdotool mousemove $((RAY_X + 100)) $((RAY_Y + 300 - 200))
+# The line passes x = 185.7 at y = 50 and x = 114.3 at y = 250; nothing blue strays beyond the
+# plane lines or far from the line.
+single_ray() {
+  [ "$(canvas_count "$1" 182 47 8 7 ray)" -ge 8 ] &&
+    [ "$(canvas_count "$1" 111 247 8 7 ray)" -ge 8 ] &&
+    [ "$(canvas_count "$1" 1 12 299 277 ray)" -ge 300 ] &&
+    [ "$(canvas_count "$1" 0 294 300 6 ray)" -eq 0 ] &&
+    [ "$(canvas_count "$1" 0 0 300 6 ray)" -eq 0 ] &&
+    [ "$(canvas_count "$1" 20 20 60 260 ray)" -eq 0 ]
+}
+if wait_for hover_ray single_ray; then
+  pass "ray-space hover: translucent blue ray from (200, 10) to (100, 290) on the canvas" \
+    "($(canvas_count hover_ray 1 12 299 277 ray) px)"
+else
+  fail "ray-space hover: no ray between the plane lines (shot hover_ray.png)"
+fi
+
+# --- 3: hover the photo view at x = 120: focus 45 degrees, depth of field 10 ---
+
+xdotool mousemove $((PHOTO_X + 120)) $((PHOTO_Y + 20))
+# An hourglass from the aperture (150 +- 7.07, 10) to (120 -+ 7.07, 290), waist at (135, 150):
+# filled near (148, 30) and (122, 270), nothing at the far left or right.
+bundle() {
+  [ "$(canvas_count "$1" 146 28 5 5 ray)" -eq 25 ] &&
+    [ "$(canvas_count "$1" 120 268 5 5 ray)" -eq 25 ] &&
+    [ "$(canvas_count "$1" 1 12 299 277 ray)" -ge 1000 ] &&
+    [ "$(canvas_count "$1" 1 12 100 277 ray)" -eq 0 ] &&
+    [ "$(canvas_count "$1" 180 12 119 277 ray)" -eq 0 ]
+}
+if wait_for hover_photo bundle; then
+  pass "photo hover: filled ray bundle from the aperture to x = 120 on the upper plane line" \
+    "($(canvas_count hover_photo 1 12 299 277 ray) px)"
+else
+  fail "photo hover: bundle not found on the canvas (shot hover_photo.png)"
+fi
+
+# --- 4: arrow keys move the selected billboard 1 and its rays ---
+
+mouse_canvas 20 40
+no_overlay() { [ "$(canvas_count "$1" 1 12 299 277 ray)" -eq 0 ]; }
+wait_for before_keys no_overlay || fail "moving the mouse onto the canvas left the overlay shown"
+xdotool windowfocus --sync "$win"
+xdotool key Right
+moved_right() {
+  [ "$(canvas_firstx "$1" 90 85 20 orange)" -eq 101 ] &&
+    read -r gone added < <(ray_moved before_keys "$1" orange) && [ "$gone" -gt 50 ] &&
+    [ "$added" -gt 50 ]
+}
+if wait_for key_right moved_right; then
+  pass "Right: billboard 1 moved 1 to the right, the ray-space image moved" \
+    "($(ray_moved before_keys key_right orange | awk '{print $1 " gone, " $2 " added"}'))"
+else
+  fail "Right: shape at x 101 and a ray-space change not seen (shots before_keys.png, key_right.png)"
+fi
+xdotool key shift+Right
+moved_ten() {
+  [ "$(canvas_firstx "$1" 90 85 30 orange)" -eq 111 ] &&
+    read -r gone added < <(ray_moved key_right "$1" orange) && [ "$gone" -gt 50 ] &&
+    [ "$added" -gt 50 ]
+}
+if wait_for key_shift_right moved_ten; then
+  pass "Shift+Right: billboard 1 moved 10 to the right, the ray-space image moved"
+else
+  fail "Shift+Right: shape at x 111 not seen (shots key_right.png, key_shift_right.png)"
+fi
+
+# --- quit through the menu shortcut; the exit status carries sanitizer reports ---
+
+xdotool key ctrl+q
+for _ in $(seq 150); do
+  kill -0 "$app_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$app_pid" 2>/dev/null; then
+  fail "quit: the app still runs 15 s after Ctrl+Q"
+else
+  wait "$app_pid"
+  status=$?
+  app_pid=
+  if [ "$status" -eq 0 ]; then
+    pass "quit: Ctrl+Q closed the app with status 0"
+  else
+    fail "quit: the app exited with status $status; its log (tail):"
+    tail -n 40 "$out/e2e_app.log" | sed 's/^/  /'
+  fi
+fi
+
+if [ "$failures" -gt 0 ]; then
+  echo "$failures check(s) failed; screenshots in $shots, app log in $out/e2e_app.log"
+  exit 1
+fi
+[ -n "${OMBREL_E2E_KEEP_SHOTS:-}" ] || rm -rf "$shots"
+echo "all end-to-end checks passed"
