@@ -21,6 +21,7 @@ using strips::Rng;
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInf = std::numeric_limits<float>::infinity();
+constexpr float kBelowOne = 1.0f - 0x1p-24f;
 
 // Buffers are sized exactly, so AddressSanitizer reports any read or write past them.
 Bytes rays(const Bytes& strip, int h, int n) {
@@ -262,8 +263,25 @@ void expectSamePhoto(const Bytes& source, int rows, int cols, int d, float a, fl
 TEST(TakePhoto, EqualsReferenceOnRandomImagesAndSteps) {
   Rng rng(7);
   std::vector<std::pair<float, float>> steps = {
-      {1, 0},        {0, 1},         {0, 0},     {-0.0f, 0},  {0.5f, 0},       {2.5f, -1.3f},
-      {-3.7f, .25f}, {1e-7f, 3e-8f}, {1e10f, 0}, {0, -1e10f}, {1e30f, -1e30f}, {3e38f, 3e38f}};
+      {1, 0},
+      {0, 1},
+      {0, 0},
+      {-0.0f, 0},
+      {0.5f, 0},
+      {2.5f, -1.3f},
+      {-3.7f, .25f},
+      {1e-7f, 3e-8f},
+      {1e10f, 0},
+      {0, -1e10f},
+      {1e30f, -1e30f},
+      {3e38f, 3e38f},
+      // Just below 1: single-precision products and sums round up to whole numbers.
+      // (1 - 2^-23) * 5 + 4 gives 9 when the product is rounded first, 8.999999 when not.
+      {kBelowOne, 0},
+      {0, kBelowOne},
+      {-kBelowOne, kBelowOne},
+      {1.0f - 0x1p-23f, 0},
+      {0, 1.0f - 0x3p-24f}};
   for (int i = 0; i < 8; ++i) {
     const float angle = rng.unit() * 6.2831853f;
     steps.push_back({std::cos(angle), std::sin(angle)});
@@ -325,6 +343,11 @@ TEST(TakePhoto, AveragesTheSamplesOfEachPixel) {
   const Photo half = photo(source, 12, 12, source, 1, 0.5f, 0);
   EXPECT_TRUE(pixelAt(half.photo, 12, 4, 0) == meanOf(source, 12, 6, {3, 4, 4}));
   EXPECT_TRUE(pixelAt(half.photo, 12, 0, 0) == meanOf(source, 12, 6, {0, 0, 0}));
+
+  // Step 1 - 2^-24: in single precision k = 1, 2, 3 land on columns 5, 6, 7 from pixel 4
+  // (4.99999994 rounds to 5); exact arithmetic would give 4, 5, 6.
+  const Photo rounded = photo(source, 12, 12, source, 3, kBelowOne, 0);
+  EXPECT_TRUE(pixelAt(rounded.photo, 12, 4, 0) == meanOf(source, 12, 6, {1, 2, 3, 4, 5, 6, 7}));
 
   const Bytes pair = {255, 0, 255, 0, 255, 1};
   EXPECT_TRUE(pixelAt(photo(pair, 1, 2, pair, 1, 1, 0).photo, 2, 0, 0) == (Rgb{127, 127, 128}));
