@@ -126,8 +126,8 @@ class DrawView : public toolkit::View {
   // Guarded: the window destroys its views in an order of its own.
   QPointer<RenderView> _renderView;
   QPointer<PhotoView> _photoView;
-  toolkit::Slider* _focus = nullptr;
-  toolkit::Slider* _dof = nullptr;
+  QPointer<toolkit::Slider> _focus;
+  QPointer<toolkit::Slider> _dof;
   Axis _xAxis;
   Axis _yAxis;
   Camera _camera;

@@ -45,6 +45,6 @@ class RenderView : public ImageView {
   std::unique_ptr<Axis> _yAxis;
   QPointer<DrawView> _view;
   QPointer<PhotoView> _photoView;
-  QAbstractButton* _axesButton = nullptr;
+  QPointer<QAbstractButton> _axesButton;
   bool _showAxes = true;
 };
