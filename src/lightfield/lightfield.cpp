@@ -216,6 +216,11 @@ float upperBound(int limit) {
   return f;
 }
 
+// Whether trunc(v) lies in [0, limit), given upper = upperBound(limit). NaN fails both tests.
+inline bool truncatesInside(float v, float upper) {
+  return v > -1.0f && v < upper;
+}
+
 // One coordinate of the samples: trunc((float)k * step + base) must lie in [0, limit).
 struct Axis {
   float step, base, upper;
@@ -223,7 +228,7 @@ struct Axis {
     const float product = static_cast<float>(k) * step;
     return product + base;
   }
-  bool inside(float v) const { return v > -1.0f && v < upper; }
+  bool inside(float v) const { return truncatesInside(v, upper); }
   int index(std::int64_t k) const { return static_cast<int>(at(k)); }
 };
 
@@ -330,8 +335,7 @@ void processImage(const unsigned char* strip, int h, int n, unsigned char* rays)
 
 int getTarget(const unsigned char*, int rows, int cols, float x, float y) {
   if (cols <= 0 || rows <= 0) return -1;
-  const Axis col{0.0f, 0.0f, upperBound(cols)}, row{0.0f, 0.0f, upperBound(rows)};
-  if (!col.inside(x) || !row.inside(y)) return -1;
+  if (!truncatesInside(x, upperBound(cols)) || !truncatesInside(y, upperBound(rows))) return -1;
   const std::int64_t at =
       3 * (std::int64_t{static_cast<int>(y)} * cols + std::int64_t{static_cast<int>(x)});
   return static_cast<int>(at);
