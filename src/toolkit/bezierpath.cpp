@@ -17,6 +17,12 @@ namespace {
 // or on its left or bottom edge, on screen and in a capture alike.
 constexpr double kAliasedShift = -1.0 / 16.0;
 
+// Qt flattens curves to within about half a unit, so the point test of an
+// oval would miss points visibly inside its rim. Flattening a copy scaled by
+// a power of two brings that down to a few thousandths of a unit and keeps
+// straight edges, and the on-edge test, exact.
+constexpr double kFlattenScale = 256.0;
+
 Qt::PenCapStyle toQt(LineCapStyle s) {
   switch (s) {
     case LineCapStyle::Round:
@@ -67,7 +73,9 @@ int winding(const QPolygonF& poly, QPointF p) {
 
 }  // namespace
 
-BezierPath::BezierPath() { path_.setFillRule(Qt::WindingFill); }
+BezierPath::BezierPath() {
+  path_.setFillRule(Qt::WindingFill);
+}
 
 BezierPath BezierPath::bezierPathWithRect(CGRect r) {
   BezierPath p;
@@ -118,15 +126,17 @@ void BezierPath::lineToPoint(CGPoint p) {
 
 void BezierPath::closePath() {
   path_.closeSubpath();
-  const CGPoint start = path_.isEmpty() ? CGPoint{} : CGPoint{path_.currentPosition().x(),
-                                                               path_.currentPosition().y()};
+  const CGPoint start = path_.isEmpty()
+                            ? CGPoint{}
+                            : CGPoint{path_.currentPosition().x(), path_.currentPosition().y()};
   elements_.push_back({ElementType::ClosePath, start});
 }
 
 bool BezierPath::containsPoint(CGPoint p) const {
-  const QPointF q(p.x, p.y);
+  const QPointF q(p.x * kFlattenScale, p.y * kFlattenScale);
   int total = 0;
-  for (const QPolygonF& poly : path_.toSubpathPolygons()) {
+  for (const QPolygonF& poly :
+       path_.toSubpathPolygons(QTransform::fromScale(kFlattenScale, kFlattenScale))) {
     if (poly.size() < 2) continue;
     for (qsizetype i = 0; i < poly.size(); ++i) {
       if (onSegment(poly[i], poly[(i + 1) % poly.size()], q)) return true;
