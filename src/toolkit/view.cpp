@@ -31,12 +31,15 @@ void View::setNeedsDisplay(bool flag) {
 
 void View::setNeedsDisplayInRect(CGRect rect) {
   const CGRect d = toDevice(rect);
-  // Grow to whole pixels so no partly covered pixel is left stale.
-  const int x0 = static_cast<int>(std::floor(d.origin.x));
-  const int y0 = static_cast<int>(std::floor(d.origin.y));
-  const int x1 = static_cast<int>(std::ceil(d.origin.x + d.size.width));
-  const int y1 = static_cast<int>(std::ceil(d.origin.y + d.size.height));
-  if (x1 > x0 && y1 > y0) update(QRect(x0, y0, x1 - x0, y1 - y0));
+  // Grow to whole pixels so no partly covered pixel is left stale, and clip to
+  // the widget before converting, so far-off or NaN rectangles stay harmless.
+  const double x0 = std::max(0.0, std::floor(d.origin.x));
+  const double y0 = std::max(0.0, std::floor(d.origin.y));
+  const double x1 = std::min<double>(width(), std::ceil(d.origin.x + d.size.width));
+  const double y1 = std::min<double>(height(), std::ceil(d.origin.y + d.size.height));
+  if (!(x1 > x0 && y1 > y0)) return;
+  update(QRect(static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1 - x0),
+               static_cast<int>(y1 - y0)));
 }
 
 void View::display() {
