@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QSlider>
 #include <QString>
 
@@ -26,8 +27,12 @@ class Slider : public QSlider {
   int scale_ = 1;
 };
 
-// A two-state button's state: 1 when on.
+// A button's state: 1 when on. A check box in the mixed state is checked to
+// Qt but not on.
 inline int buttonState(const QAbstractButton* button) {
+  if (const auto* box = qobject_cast<const QCheckBox*>(button)) {
+    return box->checkState() == Qt::Checked ? 1 : 0;
+  }
   return button != nullptr && button->isChecked() ? 1 : 0;
 }
 
