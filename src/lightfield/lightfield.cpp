@@ -336,9 +336,11 @@ void processImage(const unsigned char* strip, int h, int n, unsigned char* rays)
 int getTarget(const unsigned char*, int rows, int cols, float x, float y) {
   if (cols <= 0 || rows <= 0) return -1;
   if (!truncatesInside(x, upperBound(cols)) || !truncatesInside(y, upperBound(rows))) return -1;
-  const std::int64_t at =
-      3 * (std::int64_t{static_cast<int>(y)} * cols + std::int64_t{static_cast<int>(x)});
-  return static_cast<int>(at);
+  const std::int64_t index =
+      std::int64_t{static_cast<int>(y)} * cols + std::int64_t{static_cast<int>(x)};
+  // An offset past int's range cannot be returned: such a pixel counts as outside.
+  if (index > std::numeric_limits<int>::max() / 3) return -1;
+  return static_cast<int>(3 * index);
 }
 
 void takePhoto(const unsigned char* rays, int rows, int cols, unsigned char* photo,

@@ -29,7 +29,7 @@ void takePhoto(const unsigned char* rays, int rows, int cols, unsigned char* pho
                unsigned char* marks, int halfLength, float colStep, float rowStep);
 
 // Byte offset of the pixel at (x, y) truncated toward zero, or -1 when outside
-// (NaN and infinities included).
+// (NaN and infinities included) or when the offset would not fit an int.
 int getTarget(const unsigned char* buffer, int rows, int cols, float x, float y);
 
 }  // namespace lightfield

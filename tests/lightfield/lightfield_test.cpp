@@ -408,5 +408,23 @@ TEST(GetTarget, TruncatesAndTestsBounds) {
   }
 }
 
+// Offsets past int's range were computed with a 64-bit overflow (found by fuzzing) and then
+// wrapped; they are outside now. The largest offsets that fit are still returned.
+TEST(GetTarget, OffsetBeyondIntIsOutside) {
+  struct Case {
+    int rows, cols;
+    float x, y;
+    int want;
+  };
+  const Case cases[] = {{INT_MAX, INT_MAX, 2147483520.0f, 2147483520.0f, -1},
+                        {INT_MAX, INT_MAX, 0, 1073741824.0f, -1},
+                        {1, INT_MAX, 715827840.0f, 0, 2147483520},
+                        {1, INT_MAX, 715827904.0f, 0, -1},
+                        {INT_MAX, 2, 1, 357913920.0f, 2147483523},
+                        {INT_MAX, 2, 0, 357913952.0f, -1}};
+  for (const Case& c : cases)
+    EXPECT_EQ(getTarget(nullptr, c.rows, c.cols, c.x, c.y), c.want) << c.x << "," << c.y;
+}
+
 }  // namespace
 }  // namespace lightfield
