@@ -11,9 +11,8 @@ QImage imageOverPackedRGB(const unsigned char* data, int width, int height) {
 
 void copyToPackedRGB(const QImage& image, int width, int height, unsigned char* strip) {
   assert(width <= image.width() && height <= image.height());
-  const QImage rgb = image.format() == QImage::Format_RGB32
-                         ? image
-                         : image.convertToFormat(QImage::Format_RGB32);
+  const QImage rgb =
+      image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
   for (int y = 0; y < height; ++y) {
     const auto* row = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
     unsigned char* out = strip + 3 * static_cast<long>(y) * width;

@@ -21,12 +21,22 @@ Color Color::colorWithPatternImage(const QImage& image) {
   return c;
 }
 
-Color Color::whiteColor() { return colorWithCalibratedRed(1, 1, 1, 1); }
-Color Color::blackColor() { return colorWithCalibratedRed(0, 0, 0, 1); }
-Color Color::redColor() { return colorWithCalibratedRed(1, 0, 0, 1); }
-Color Color::grayColor() { return colorWithCalibratedRed(0.5, 0.5, 0.5, 1); }
+Color Color::whiteColor() {
+  return colorWithCalibratedRed(1, 1, 1, 1);
+}
+Color Color::blackColor() {
+  return colorWithCalibratedRed(0, 0, 0, 1);
+}
+Color Color::redColor() {
+  return colorWithCalibratedRed(1, 0, 0, 1);
+}
+Color Color::grayColor() {
+  return colorWithCalibratedRed(0.5, 0.5, 0.5, 1);
+}
 
-void Color::set(GraphicsContext& context) const { context.setColor(*this); }
+void Color::set(GraphicsContext& context) const {
+  context.setColor(*this);
+}
 
 QBrush Color::brush(CGPoint phase) const {
   if (!isPattern()) return QBrush(rgba_);

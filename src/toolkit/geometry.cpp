@@ -11,7 +11,9 @@ CGRect NSOffsetRect(CGRect r, double dx, double dy) {
   return CGRectMake(r.origin.x + dx, r.origin.y + dy, r.size.width, r.size.height);
 }
 
-bool NSIsEmptyRect(CGRect r) { return !(r.size.width > 0 && r.size.height > 0); }
+bool NSIsEmptyRect(CGRect r) {
+  return !(r.size.width > 0 && r.size.height > 0);
+}
 
 CGRect NSUnionRect(CGRect a, CGRect b) {
   const bool emptyA = NSIsEmptyRect(a);

@@ -22,9 +22,15 @@ struct CGRect {
   friend bool operator==(const CGRect&, const CGRect&) = default;
 };
 
-inline CGPoint CGPointMake(double x, double y) { return {x, y}; }
-inline CGSize CGSizeMake(double w, double h) { return {w, h}; }
-inline CGRect CGRectMake(double x, double y, double w, double h) { return {{x, y}, {w, h}}; }
+inline CGPoint CGPointMake(double x, double y) {
+  return {x, y};
+}
+inline CGSize CGSizeMake(double w, double h) {
+  return {w, h};
+}
+inline CGRect CGRectMake(double x, double y, double w, double h) {
+  return {{x, y}, {w, h}};
+}
 
 // Plain arithmetic, no clamping: a negative size may result.
 CGRect NSInsetRect(CGRect r, double dx, double dy);
@@ -38,7 +44,15 @@ bool NSIntersectsRect(CGRect a, CGRect b);
 bool NSPointInRect(CGPoint p, CGRect r);
 bool NSIsEmptyRect(CGRect r);
 
-inline double NSMinX(CGRect r) { return r.origin.x; }
-inline double NSMinY(CGRect r) { return r.origin.y; }
-inline double NSMaxX(CGRect r) { return r.origin.x + r.size.width; }
-inline double NSMaxY(CGRect r) { return r.origin.y + r.size.height; }
+inline double NSMinX(CGRect r) {
+  return r.origin.x;
+}
+inline double NSMinY(CGRect r) {
+  return r.origin.y;
+}
+inline double NSMaxX(CGRect r) {
+  return r.origin.x + r.size.width;
+}
+inline double NSMaxY(CGRect r) {
+  return r.origin.y + r.size.height;
+}

@@ -24,6 +24,8 @@ std::optional<QString> chooseFile() {
   return chooser ? chooser() : runOpenDialog();
 }
 
-void setFileChooser(FileChooser chooser) { installedChooser() = std::move(chooser); }
+void setFileChooser(FileChooser chooser) {
+  installedChooser() = std::move(chooser);
+}
 
 }  // namespace toolkit

@@ -21,8 +21,8 @@ void View::initWithFrame(CGRect frame) {
 }
 
 CGRect View::toDevice(CGRect rect) const {
-  return CGRectMake(rect.origin.x, height() - (rect.origin.y + rect.size.height),
-                    rect.size.width, rect.size.height);
+  return CGRectMake(rect.origin.x, height() - (rect.origin.y + rect.size.height), rect.size.width,
+                    rect.size.height);
 }
 
 void View::setNeedsDisplay(bool flag) {

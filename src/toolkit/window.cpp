@@ -47,7 +47,9 @@ Window* Window::of(QWidget* widget) {
   return new Window(top);
 }
 
-void Window::makeFirstResponder(View* view) { firstResponder_ = view; }
+void Window::makeFirstResponder(View* view) {
+  firstResponder_ = view;
+}
 
 bool Window::eventFilter(QObject* watched, QEvent* event) {
   // isNull() rather than a comparison: comparing casts to View, which is
