@@ -9,8 +9,6 @@ using toolkit::Color;
 
 namespace {
 
-constexpr double kDegreesToRadians = 0.017453292500000002;
-
 Color overlayColor() {
   return Color::colorWithCalibratedRed(0, 0, 1.0, 0.4);
 }

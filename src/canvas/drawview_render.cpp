@@ -11,9 +11,6 @@
 
 namespace {
 
-// 3.14159265 / 180 in double precision, not the exact pi / 180.
-constexpr double kDegreesToRadians = 0.017453292500000002;
-
 std::size_t rayBytes(int n) {
   return n > 0 ? 3 * static_cast<std::size_t>(n) * n : 0;
 }

@@ -13,24 +13,17 @@ Event Event::fromKey(const QKeyEvent& key) {
   if (m & Qt::AltModifier) flags |= kAlternateKeyMask;
   if (m & Qt::MetaModifier) flags |= kCommandKeyMask;
 
-  QString characters;
-  switch (key.key()) {
-    case Qt::Key_Up:
-      characters = QString(QChar(kUpArrowKey));
-      break;
-    case Qt::Key_Down:
-      characters = QString(QChar(kDownArrowKey));
-      break;
-    case Qt::Key_Left:
-      characters = QString(QChar(kLeftArrowKey));
-      break;
-    case Qt::Key_Right:
-      characters = QString(QChar(kRightArrowKey));
-      break;
-    default:
-      characters = key.text();
+  static constexpr struct {
+    int key;
+    char16_t code;
+  } kArrows[] = {{Qt::Key_Up, kUpArrowKey},
+                 {Qt::Key_Down, kDownArrowKey},
+                 {Qt::Key_Left, kLeftArrowKey},
+                 {Qt::Key_Right, kRightArrowKey}};
+  for (const auto& arrow : kArrows) {
+    if (key.key() == arrow.key) return Event({}, QString(QChar(arrow.code)), flags);
   }
-  return Event({}, characters, flags);
+  return Event({}, key.text(), flags);
 }
 
 CGPoint Event::windowPoint(const QWidget& widget, QPointF position) {
