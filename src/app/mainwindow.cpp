@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include <QUndoStack>
 #include <cmath>
 
 #include "canvas/drawview.h"
@@ -19,6 +20,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui_(new Ui::MainW
     view->awakeFromNib();
   }
   updateReadouts();
+
+  undoStack_ = new QUndoStack(this);
+  installEditing();
+  installDocuments();
+  installTeachingAids();
+  installPresentation();
+  installStatusMessages();
 }
 
 MainWindow::~MainWindow() = default;
@@ -31,6 +39,22 @@ RenderView* MainWindow::renderView() const {
 }
 PhotoView* MainWindow::photoView() const {
   return ui_->photoView;
+}
+
+QMenu* MainWindow::fileMenu() const {
+  return ui_->menuFile;
+}
+QMenu* MainWindow::editMenu() const {
+  return ui_->menuEdit;
+}
+QMenu* MainWindow::viewMenu() const {
+  return ui_->menuView;
+}
+QMenu* MainWindow::scenesMenu() const {
+  return ui_->menuScenes;
+}
+QMenu* MainWindow::helpMenu() const {
+  return ui_->menuHelp;
 }
 
 void MainWindow::initViews() {

@@ -4,6 +4,8 @@
 #include <memory>
 
 class DrawView;
+class QMenu;
+class QUndoStack;
 class RenderView;
 class PhotoView;
 namespace Ui {
@@ -22,11 +24,28 @@ class MainWindow : public QMainWindow {
   RenderView* renderView() const;
   PhotoView* photoView() const;
 
+  // The menus every addition puts its actions in, in menu-bar order.
+  QMenu* fileMenu() const;
+  QMenu* editMenu() const;
+  QMenu* viewMenu() const;
+  QMenu* scenesMenu() const;
+  QMenu* helpMenu() const;
+  // Every change of the scene is one step on this stack.
+  QUndoStack* undoStack() const { return undoStack_; }
+
  private:
   void initViews();
   void connectOutlets();
   void connectActions();
   void updateReadouts();
 
+  // Additions beyond the window description, each in a file of its own.
+  void installTeachingAids();    // mainwindow_aids.cpp
+  void installEditing();         // mainwindow_editing.cpp
+  void installDocuments();       // mainwindow_documents.cpp
+  void installPresentation();    // mainwindow_presentation.cpp
+  void installStatusMessages();  // mainwindow_messages.cpp
+
   std::unique_ptr<Ui::MainWindow> ui_;
+  QUndoStack* undoStack_ = nullptr;
 };

@@ -29,6 +29,8 @@ inline constexpr double kDegreesToRadians = 0.017453292500000002;
 // strip between the plane lines, drives the light-field engine, hands the
 // results to the views and draws the ray overlays.
 class DrawView : public toolkit::View {
+  Q_OBJECT
+
  public:
   // The window's objects the canvas talks to; none is owned by the canvas.
   struct Outlets {
@@ -78,6 +80,15 @@ class DrawView : public toolkit::View {
   void drawRay(toolkit::GraphicsContext& context) const;
   void drawSensorRays(toolkit::GraphicsContext& context) const;
 
+  // Whole-scene edits for undo, scene files and built-in scenes
+  // (drawview_scene.cpp). Each keeps the selection −1 or a valid index,
+  // requests the redraws it needs and never renders: the caller renders once.
+  void insertShape(int index, std::unique_ptr<Shape> shape);
+  std::unique_ptr<Shape> removeShape(int index);
+  void replaceShapes(std::vector<std::unique_ptr<Shape>> shapes);
+  void moveShape(int from, int to);
+  void selectShape(int index);
+
   // State, read by the views and the tests.
   const std::vector<std::unique_ptr<Shape>>& shapes() const { return _shapes; }
   int selectedShapeIndex() const { return _selectedShapeIndex; }
@@ -106,8 +117,17 @@ class DrawView : public toolkit::View {
   const toolkit::BezierPath* rayPath() const { return _path.get(); }
   int renderCount() const { return renderCount_; }
 
+ signals:
+  // The selection changed to `index` (−1: nothing selected).
+  void selectionChanged(int index);
+  // A render or a photo pass has finished; `milliseconds` is its wall time.
+  void rendered(double milliseconds);
+  void photoTaken(double milliseconds);
+
  private:
   void initBillboards();
+  // Selects what a press at p picks: a knob of the selection, else the topmost shape.
+  void pickShapeAt(CGPoint p);
   void createBillboard(CGRect rect, const toolkit::Color& color);
   void initAxes();
   void requestRedraw(const Shape& shape) { setNeedsDisplayInRect(boundsForShape(shape)); }

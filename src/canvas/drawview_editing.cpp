@@ -13,22 +13,21 @@ CGRect rubberBand(CGPoint a, CGPoint b) {
                     std::abs(a.y - b.y));
 }
 
-std::unique_ptr<Shape> makeShapeForTool(const QString& tool, CGRect rect) {
-  if (tool == QLatin1String("Rectangle")) return makeShape<Rectangle>(rect);
-  if (tool == QLatin1String("Circle")) return makeShape<Circle>(rect);
-  if (tool == QLatin1String("Triangle")) return makeShape<Triangle>(rect);
-  return nullptr;
-}
-
 }  // namespace
 
 void DrawView::mouseDown(const Event& event) {
   const CGPoint p = convertPointFromWindow(event.locationInWindow());
+  const int before = _selectedShapeIndex;
   _anchored = false;
-  if (auto shape = makeShapeForTool(_selectedTool, CGRectMake(p.x, p.y, 0, 0))) {
+  if (auto shape = makeShapeOfKind(_selectedTool, CGRectMake(p.x, p.y, 0, 0))) {
     _shapes.push_back(std::move(shape));
   }
   _newShapeStartPoint = p;
+  pickShapeAt(p);
+  if (_selectedShapeIndex != before) emit selectionChanged(_selectedShapeIndex);
+}
+
+void DrawView::pickShapeAt(CGPoint p) {
   const int n = static_cast<int>(_shapes.size());
 
   // A press on a knob of the selection starts a resize and keeps the selection.

@@ -1,4 +1,5 @@
 // The pipeline from scene to pictures: capture, ray-space image, photo.
+#include <QElapsedTimer>
 #include <cmath>
 #include <cstring>
 
@@ -26,6 +27,8 @@ int DrawView::depthOfField() const {
 }
 
 void DrawView::doRender(QObject*) {
+  QElapsedTimer timer;
+  timer.start();
   ++renderCount_;
   const float lower = _xAxis.getLocation();
   const float upper = _yAxis.getLocation();
@@ -51,9 +54,12 @@ void DrawView::doRender(QObject*) {
   lightfield::processImage(strip_.data(), height, width, buffer.get());
   if (rayBytes(width) > 0) std::memcpy(buffer2.get(), buffer.get(), rayBytes(width));
   takePhoto(nullptr);
+  emit rendered(static_cast<double>(timer.nsecsElapsed()) / 1e6);
 }
 
 void DrawView::takePhoto(QObject*) {
+  QElapsedTimer timer;
+  timer.start();
   std::unique_ptr<unsigned char[]> oldPhoto = std::move(photo_);
   photo_ = std::make_unique<unsigned char[]>(3 * static_cast<std::size_t>(std::max(width, 0)));
   const auto angle = static_cast<float>(static_cast<double>(focusDegrees()) * kDegreesToRadians);
@@ -69,6 +75,7 @@ void DrawView::takePhoto(QObject*) {
   if (_photoView != nullptr)
     _photoView->setImage(toolkit::imageOverPackedRGB(photo_.get(), width, 1));
   pushRenderView();
+  emit photoTaken(static_cast<double>(timer.nsecsElapsed()) / 1e6);
 }
 
 void DrawView::pushRenderView() {

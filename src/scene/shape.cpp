@@ -63,6 +63,25 @@ bool Shape::loadImage() {
   return true;
 }
 
+void Shape::setImage(const QImage& image) {
+  im = image;
+  setColor(im.isNull() ? Color::grayColor() : Color::colorWithPatternImage(im));
+}
+
+std::unique_ptr<Shape> Shape::clone() const {
+  std::unique_ptr<Shape> copy = makeShapeOfKind(kind(), _shapeRect);
+  copy->_color = _color;
+  copy->im = im;
+  return copy;
+}
+
+std::unique_ptr<Shape> makeShapeOfKind(const QString& kind, CGRect rect) {
+  if (kind == QLatin1String("Rectangle")) return makeShape<Rectangle>(rect);
+  if (kind == QLatin1String("Circle")) return makeShape<Circle>(rect);
+  if (kind == QLatin1String("Triangle")) return makeShape<Triangle>(rect);
+  return nullptr;
+}
+
 void Rectangle::setRect(CGRect rect) {
   Shape::setRect(rect);
   _path = BezierPath::bezierPathWithRect(insetRect());

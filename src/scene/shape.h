@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 #include <memory>
 
 #include "toolkit/bezierpath.h"
@@ -44,6 +45,14 @@ class Shape {
   // choice or a file that is not a readable image leaves the shape as it was;
   // answers whether the fill changed.
   bool loadImage();
+  // Makes `image` the tiled fill as a successful loadImage() does; a null
+  // image removes the fill and gives the shape back the named gray.
+  void setImage(const QImage& image);
+
+  // The tool name that draws this kind of shape: "Rectangle", "Circle" or "Triangle".
+  virtual QString kind() const = 0;
+  // A copy with the same rectangle, colour and image.
+  std::unique_ptr<Shape> clone() const;
 
  protected:
   Shape() = default;
@@ -58,16 +67,19 @@ class Shape {
 class Rectangle : public Shape {
  public:
   void setRect(CGRect rect) override;
+  QString kind() const override { return QStringLiteral("Rectangle"); }
 };
 
 class Circle : public Shape {
  public:
   void setRect(CGRect rect) override;
+  QString kind() const override { return QStringLiteral("Circle"); }
 };
 
 class Triangle : public Shape {
  public:
   void setRect(CGRect rect) override;
+  QString kind() const override { return QStringLiteral("Triangle"); }
 };
 
 template <class T>
@@ -76,3 +88,6 @@ std::unique_ptr<T> makeShape(CGRect rect) {
   shape->initWithRect(rect);
   return shape;
 }
+
+// A new gray shape of the kind a tool name draws, or null for any other name.
+std::unique_ptr<Shape> makeShapeOfKind(const QString& kind, CGRect rect);

@@ -1,0 +1,4 @@
+// Scene files, pictures out and help.
+#include "app/mainwindow.h"
+
+void MainWindow::installDocuments() {}

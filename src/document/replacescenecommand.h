@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QUndoCommand>
+
+#include "document/scenecopy.h"
+
+class DrawView;
+
+// Replaces the whole scene (a scene file, a built-in scene): one undoable
+// step that deselects and renders once each way.
+class ReplaceSceneCommand : public QUndoCommand {
+ public:
+  ReplaceSceneCommand(DrawView* canvas, ShapeList shapes, const QString& text);
+
+  void redo() override;
+  void undo() override;
+
+ private:
+  void show(const ShapeList& shapes);
+
+  DrawView* canvas_;
+  ShapeList before_;
+  ShapeList after_;
+};
