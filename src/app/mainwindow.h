@@ -32,6 +32,9 @@ class MainWindow : public QMainWindow {
   QMenu* helpMenu() const;
   // Every change of the scene is one step on this stack.
   QUndoStack* undoStack() const { return undoStack_; }
+  // Asks before a scene that came from or went to a file is replaced and its
+  // changes would be lost (Save / Discard / Cancel); true when it may go.
+  bool confirmReplaceScene();
 
  private:
   void initViews();

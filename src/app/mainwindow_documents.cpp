@@ -2,3 +2,7 @@
 #include "app/mainwindow.h"
 
 void MainWindow::installDocuments() {}
+
+bool MainWindow::confirmReplaceScene() {
+  return true;
+}
