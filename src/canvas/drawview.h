@@ -123,11 +123,16 @@ class DrawView : public toolkit::View {
   // A render or a photo pass has finished; `milliseconds` is its wall time.
   void rendered(double milliseconds);
   void photoTaken(double milliseconds);
+  // The file chosen for an image fill gave no image; `reason` says why in a
+  // few words ("not an image", "too large", "cannot be read").
+  void imageRejected(const QString& path, const QString& reason);
 
  private:
   void initBillboards();
   // Selects what a press at p picks: a knob of the selection, else the topmost shape.
   void pickShapeAt(CGPoint p);
+  // Shape::loadImage(), telling the window about a file it refused.
+  bool loadImageInto(Shape& shape);
   void createBillboard(CGRect rect, const toolkit::Color& color);
   void initAxes();
   void requestRedraw(const Shape& shape) { setNeedsDisplayInRect(boundsForShape(shape)); }

@@ -92,7 +92,7 @@ void DrawView::keyDown(const Event& event) {
   const QString& characters = event.characters();
 
   if (characters == QLatin1String(" ")) {
-    shape.loadImage();
+    loadImageInto(shape);
     _dirty = true;
   } else if (!characters.isEmpty()) {  // a dead key brings no characters and does nothing
     const double step = (event.modifierFlags() & toolkit::kShiftKeyMask) ? 10 : 1;
@@ -119,4 +119,12 @@ void DrawView::keyDown(const Event& event) {
   }
   dirtyCheck();
   setNeedsDisplayInRect(NSUnionRect(before, boundsForShape(shape)));
+}
+
+bool DrawView::loadImageInto(Shape& shape) {
+  Shape::ImageRejection rejection;
+  const bool loaded = shape.loadImage(&rejection);
+  if (!rejection.path.isEmpty())
+    emit imageRejected(rejection.path, toolkit::describe(rejection.error));
+  return loaded;
 }

@@ -53,11 +53,15 @@ bool Shape::getAnchorPoint(CGPoint* anchor, CGPoint p) const {
   return false;
 }
 
-bool Shape::loadImage() {
+bool Shape::loadImage(ImageRejection* rejection) {
   const std::optional<QString> path = toolkit::chooseFile();
   if (!path) return false;
-  std::optional<QImage> image = toolkit::readImageFile(*path);
-  if (!image) return false;
+  toolkit::ImageFileError error = toolkit::ImageFileError::kNone;
+  std::optional<QImage> image = toolkit::readImageFile(*path, &error);
+  if (!image) {
+    if (rejection != nullptr) *rejection = {*path, error};
+    return false;
+  }
   im = std::move(*image);
   setColor(Color::colorWithPatternImage(im));
   return true;

@@ -8,6 +8,7 @@
 #include "toolkit/color.h"
 #include "toolkit/geometry.h"
 #include "toolkit/graphicscontext.h"
+#include "toolkit/imagefile.h"
 
 // An editable flat shape: a bounding rectangle, the outline that a subclass
 // builds from it (inset by half a unit, so the outline runs through pixel
@@ -41,10 +42,16 @@ class Shape {
   // true; otherwise leaves *anchor untouched.
   bool getAnchorPoint(CGPoint* anchor, CGPoint p) const;
 
+  // A chosen file that gave no image, and why.
+  struct ImageRejection {
+    QString path;
+    toolkit::ImageFileError error = toolkit::ImageFileError::kNone;
+  };
   // Lets the user pick an image file and makes it the tiled fill. A cancelled
   // choice or a file that is not a readable image leaves the shape as it was;
-  // answers whether the fill changed.
-  bool loadImage();
+  // answers whether the fill changed. A refused file is described in
+  // `rejection` when given (a cancelled choice leaves it untouched).
+  bool loadImage(ImageRejection* rejection = nullptr);
   // Makes `image` the tiled fill as a successful loadImage() does; a null
   // image removes the fill and gives the shape back the named gray.
   void setImage(const QImage& image);

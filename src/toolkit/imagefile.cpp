@@ -59,17 +59,25 @@ std::optional<QImage> decode(QIODevice* device, const QByteArray& format) {
   return image;
 }
 
-}  // namespace
-
-std::optional<QImage> readImageFile(const QString& path) {
+std::optional<QImage> readImage(const QString& path, ImageFileError& error) {
   const QFileInfo info(path);
+  error = ImageFileError::kCannotBeRead;
   if (path.isEmpty() || !info.isFile() || !info.isReadable()) return std::nullopt;
 
+  error = ImageFileError::kNotAnImage;
   QImageReader reader(path);
-  if (!reader.canRead()) return std::nullopt;
+  if (!reader.canRead()) {
+    // canRead() also fails when the file vanished or lost its permissions meanwhile.
+    if (reader.error() == QImageReader::FileNotFoundError ||
+        reader.error() == QImageReader::DeviceError) {
+      error = ImageFileError::kCannotBeRead;
+    }
+    return std::nullopt;
+  }
   const QSize declared = reader.size();
   if (declared.isValid() &&
       static_cast<qint64>(declared.width()) * declared.height() > kMaxImagePixels) {
+    error = ImageFileError::kTooLarge;
     return std::nullopt;
   }
   // Several decoders (JPEG, BMP, XBM) return a partly filled image for a
@@ -85,14 +93,41 @@ std::optional<QImage> readImageFile(const QString& path) {
     if (padded.openReadOnly()) first = decode(&padded, format);
   }
   if (!first) return std::nullopt;
-  if (static_cast<qint64>(first->width()) * first->height() > kMaxImagePixels) return std::nullopt;
+  if (static_cast<qint64>(first->width()) * first->height() > kMaxImagePixels) {
+    error = ImageFileError::kTooLarge;
+    return std::nullopt;
+  }
   {
     PaddedFile padded(path, QByteArrayLiteral(",0xa5"));
     if (padded.openReadOnly()) second = decode(&padded, format);
   }
   if (!second || *second != *first) return std::nullopt;
   first->setDevicePixelRatio(1);
+  error = ImageFileError::kNone;
   return first;
+}
+
+}  // namespace
+
+QString describe(ImageFileError error) {
+  switch (error) {
+    case ImageFileError::kNone:
+      return {};
+    case ImageFileError::kCannotBeRead:
+      return QStringLiteral("cannot be read");
+    case ImageFileError::kNotAnImage:
+      return QStringLiteral("not an image");
+    case ImageFileError::kTooLarge:
+      return QStringLiteral("too large");
+  }
+  return {};
+}
+
+std::optional<QImage> readImageFile(const QString& path, ImageFileError* error) {
+  ImageFileError why = ImageFileError::kNone;
+  std::optional<QImage> image = readImage(path, why);
+  if (error != nullptr) *error = why;
+  return image;
 }
 
 }  // namespace toolkit

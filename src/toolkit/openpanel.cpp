@@ -7,7 +7,9 @@ namespace toolkit {
 namespace {
 
 std::optional<QString> runOpenDialog() {
-  const QString path = QFileDialog::getOpenFileName(nullptr, QStringLiteral("Open Image"));
+  const QString path =
+      QFileDialog::getOpenFileName(nullptr, QStringLiteral("Open Image"), QString(),
+                                   openPanelNameFilters().join(QStringLiteral(";;")));
   if (path.isEmpty()) return std::nullopt;
   return path;
 }
@@ -18,6 +20,11 @@ FileChooser& installedChooser() {
 }
 
 }  // namespace
+
+QStringList openPanelNameFilters() {
+  return {QStringLiteral("Images (*.png *.jpg *.jpeg *.bmp *.gif *.ppm *.pgm *.xpm *.svg)"),
+          QStringLiteral("All files (*)")};
+}
 
 std::optional<QString> chooseFile() {
   const FileChooser& chooser = installedChooser();

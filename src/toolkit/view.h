@@ -43,6 +43,8 @@ class View : public QWidget {
   virtual void mouseDragged(const Event&) {}
   virtual void mouseUp(const Event&) {}
   virtual void mouseMoved(const Event&) {}
+  // The mouse has left the window (sent to the first responder).
+  virtual void mouseExited() {}
   virtual void keyDown(const Event&) {}
   virtual bool acceptsMouseMovedEvents() const { return false; }
 

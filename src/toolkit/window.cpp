@@ -64,6 +64,10 @@ bool Window::eventFilter(QObject* watched, QEvent* event) {
     }
     return false;  // sliders and hover effects still get the move
   }
+  if (event->type() == QEvent::Leave) {
+    if (acceptsMouseMoved_) firstResponder_->mouseExited();
+    return false;
+  }
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (isLoneModifier(key->key())) return false;

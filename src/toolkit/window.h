@@ -9,7 +9,8 @@ class View;
 
 // The window's share of the toolkit's routing: one first responder that
 // receives every key-down and, once mouse-moved events are switched on, every
-// mouse move of the window, wherever the mouse is. One per top-level widget.
+// mouse move of the window, wherever the mouse is, and word when the mouse
+// leaves the window. One per top-level widget.
 class Window : public QObject {
  public:
   // The Window of the top-level widget that holds `widget`, made on first use.

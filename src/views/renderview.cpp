@@ -57,6 +57,10 @@ void RenderView::mouseMoved(const toolkit::Event& event) {
   if (_photoView != nullptr) _photoView->mouseMoved(event);
 }
 
+void RenderView::mouseExited() {
+  if (_view != nullptr) _view->clearRay();
+}
+
 void RenderView::showRay(CGPoint windowPoint) {
   if (_view != nullptr) _view->setRay(convertPointFromWindow(windowPoint));
 }

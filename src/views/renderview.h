@@ -33,6 +33,8 @@ class RenderView : public ImageView {
   void toggleAxes(QObject* sender);
   void keyDown(const toolkit::Event& event) override;
   void mouseMoved(const toolkit::Event& event) override;
+  // A quick exit may skip the moves outside both views: clear the ray here too.
+  void mouseExited() override;
   void showRay(CGPoint windowPoint);
   bool acceptsMouseMovedEvents() const override { return true; }
 

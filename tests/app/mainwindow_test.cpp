@@ -9,9 +9,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <cmath>
 
+#include "app/appicon.h"
 #include "support/window_fixture.h"
 
 using fixture::ShownWindow;
@@ -69,6 +71,12 @@ TEST(MainWindow, HoldsTheViewsAndControlsWithTheirStartingValues) {
     EXPECT_NE(window.findChild<QAbstractButton*>(QString::fromLatin1(name)), nullptr) << name;
   }
   EXPECT_NE(window.findChild<QLineEdit*>(QStringLiteral("debugField")), nullptr);
+  // Nothing looks switchable that does nothing: these are in the description, out of sight.
+  for (const char* name : {"autoRenderButton", "autoPhotoButton", "debugField"}) {
+    auto* widget = window.findChild<QWidget*>(QString::fromLatin1(name));
+    ASSERT_NE(widget, nullptr) << name;
+    EXPECT_TRUE(widget->isHidden()) << name;
+  }
 
   QStringList labels;
   for (const QLabel* label : window.findChildren<QLabel*>()) labels << label->text();
@@ -137,6 +145,10 @@ TEST(MainWindow, RenderAndTakePhotoButtons) {
   DrawView& canvas = shown.canvas();
   QTest::mouseClick(shown.find<QPushButton>("renderButton"), Qt::LeftButton);
   EXPECT_EQ(canvas.renderCount(), 2);
+  const QString rendered = shown.window.statusBar()->currentMessage();
+  EXPECT_TRUE(rendered.startsWith(QStringLiteral("Rendered in ")) &&
+              rendered.endsWith(QStringLiteral(" ms")))
+      << rendered.toStdString();
 
   const unsigned char* clean = canvas.cleanRays();
   const unsigned char* row = canvas.photoRow();
@@ -145,6 +157,10 @@ TEST(MainWindow, RenderAndTakePhotoButtons) {
   EXPECT_EQ(canvas.cleanRays(), clean);
   EXPECT_NE(canvas.photoRow(), row);
   EXPECT_EQ(shown.photoView().image().constBits(), canvas.photoRow());
+  const QString taken = shown.window.statusBar()->currentMessage();
+  EXPECT_TRUE(taken.startsWith(QStringLiteral("Photo taken in ")) &&
+              taken.endsWith(QStringLiteral(" ms")))
+      << taken.toStdString();
 }
 
 TEST(MainWindow, SlidersResizeTheMarkerAndUpdateTheReadouts) {
@@ -174,6 +190,15 @@ TEST(MainWindow, SlidersResizeTheMarkerAndUpdateTheReadouts) {
     EXPECT_TRUE(dofReadout->text().contains(QString::number(c.dof)))
         << dofReadout->text().toStdString();
   }
+  const struct {
+    int dof;
+    const char* text;
+  } wordings[] = {
+      {0, "0 samples (pinhole)"}, {1, "1 sample each side"}, {2, "2 samples each side"}};
+  for (const auto& w : wordings) {
+    dof->setValue(w.dof);
+    EXPECT_EQ(dofReadout->text(), QString::fromUtf8(w.text));
+  }
   // Only photo passes: no capture, the clean image kept.
   EXPECT_EQ(shown.canvas().renderCount(), 1);
   EXPECT_EQ(shown.canvas().cleanRays(), clean);
@@ -190,6 +215,13 @@ TEST(MainWindow, ToolCellsAndAxesToggleReachTheirTargets) {
   for (const bool on : {false, true, false}) {
     QTest::mouseClick(axes, Qt::LeftButton);
     EXPECT_EQ(shown.renderView().showsAxes(), on);
+  }
+}
+
+TEST(MainWindow, IconComesInEverySizeItShips) {
+  const QList<QSize> sizes = applicationIcon().availableSizes();
+  for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
+    EXPECT_TRUE(sizes.contains(QSize(side, side))) << side;
   }
 }
 

@@ -142,6 +142,18 @@ TEST(DrawView, KnobsAreSixBySixSquaresOnTheSelectedCorners) {
   EXPECT_EQ(countPixels(image, around, kBlack), 4 * 36);
 }
 
+TEST(DrawView, KnobsLieUnderThePlaneLinesAndTheMarker) {
+  CanvasRig rig;
+  rig.click(CGPointMake(90, 105));
+  ASSERT_EQ(rig.canvas.selectedShapeIndex(), 0);
+  // Corners on the camera marker (150, 5) and on the upper plane line (y 290).
+  rig.canvas.shapes()[0]->setRect(CGRectMake(150, 5, 60, 285));
+  const QImage image = paintCanvas(rig.canvas, rig.canvas.bounds());
+  EXPECT_EQ(pixelAt(image, 150, 5), 0xff0000u) << "marker over the knob";
+  EXPECT_EQ(pixelAt(image, 150, 289), 0xff0000u) << "upper line over the knob";
+  EXPECT_EQ(pixelAt(image, 148, 292), kBlack) << "the knob beside the line";
+}
+
 TEST(DrawView, HiddenOverlaysLeaveOnlyWhiteAndShapes) {
   CanvasRig rig;
   rig.click(CGPointMake(90, 105));  // knobs

@@ -128,6 +128,18 @@ TEST_F(RayOverlayTest, ClearingRedrawsOnceAndOnlyWhenSomethingWasShown) {
   EXPECT_NE(canvas->rayPath(), nullptr) << "the outline stays until replaced";
 }
 
+TEST_F(RayOverlayTest, LeavingTheWindowClearsEitherOverlay) {
+  // A quick exit: the last move was inside a result view, the next event is the leave.
+  for (toolkit::View* view : {static_cast<toolkit::View*>(window.renderView()),
+                              static_cast<toolkit::View*>(window.photoView())}) {
+    hover(view, 100, 20);
+    ASSERT_TRUE(canvas->drawsRay());
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(window.windowHandle(), &leave);
+    EXPECT_FALSE(canvas->drawsRay());
+  }
+}
+
 TEST_F(RayOverlayTest, BundleAtFocusZeroIsTriangleFromApertureCentre) {
   focus->setValue(0);
   dof->setValue(5);

@@ -10,7 +10,9 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <functional>
@@ -63,44 +65,46 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
 
 struct BadFile {
   const char* name;
+  // What the status bar says is wrong with it.
+  const char* reason;
   // Makes the file in `dir` and answers its path.
   std::function<QString(const QDir& dir)> make;
 };
 
 const BadFile kBadFiles[] = {
-    {"NotAnImage",
+    {"NotAnImage", "not an image",
      [](const QDir& d) {
        writeFile(d.filePath("notes.png"), "plain text, saved with the wrong name\n");
        return d.filePath("notes.png");
      }},
-    {"ZeroBytes",
+    {"ZeroBytes", "not an image",
      [](const QDir& d) {
        writeFile(d.filePath("empty.png"), {});
        return d.filePath("empty.png");
      }},
-    {"TruncatedPng",
+    {"TruncatedPng", "not an image",
      [](const QDir& d) {
        const QByteArray png = noisePng(64);
        writeFile(d.filePath("half.png"), png.left(png.size() / 2));
        return d.filePath("half.png");
      }},
-    {"Directory",
+    {"Directory", "cannot be read",
      [](const QDir& d) {
        d.mkdir("folder.png");
        return d.filePath("folder.png");
      }},
-    {"Unreadable",
+    {"Unreadable", "cannot be read",
      [](const QDir& d) {
        writeFile(d.filePath("locked.png"), noisePng(16));
        QFile::setPermissions(d.filePath("locked.png"), {});
        return d.filePath("locked.png");
      }},
-    {"HugeHeader",
+    {"HugeHeader", "too large",
      [](const QDir& d) {
        writeFile(d.filePath("huge.png"), withDeclaredSize(noisePng(16), 100000, 100000));
        return d.filePath("huge.png");
      }},
-    {"Vanished",
+    {"Vanished", "cannot be read",
      [](const QDir& d) {
        writeFile(d.filePath("gone.png"), noisePng(16));
        QFile::remove(d.filePath("gone.png"));
@@ -184,6 +188,11 @@ TEST_P(BadImageFile, LeavesBillboardUnchangedAndKeepsRendering) {
   EXPECT_EQ(canvas_->selectedShapeIndex(), 0);
   EXPECT_EQ(canvas_->renderCount(), renders + 1);
   EXPECT_TRUE(reliability::renderMatchesScene(*canvas_));
+  // Said, not shown in a box: the file's name and why it was refused.
+  const QString message = window_->statusBar()->currentMessage();
+  EXPECT_TRUE(message.contains(QFileInfo(path).fileName())) << message.toStdString();
+  EXPECT_TRUE(message.endsWith(QLatin1String(bad.reason))) << message.toStdString();
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   const long growth = reliability::residentBytes() - before;
   EXPECT_LT(growth, kMaxGrowth);
   std::printf("%s: resident memory grew by %ld KB\n", bad.name, growth / 1024);
@@ -204,6 +213,7 @@ TEST_F(BadImageFile, SoundFileFillsBillboard) {
   const Shape& billboard = *canvas_->shapes()[0];
   EXPECT_TRUE(billboard.color().isPattern());
   EXPECT_EQ(billboard.image().size(), QSize(16, 16));
+  EXPECT_TRUE(window_->statusBar()->currentMessage().isEmpty());
   EXPECT_EQ(canvas_->renderCount(), renders + 1);
   EXPECT_TRUE(reliability::renderMatchesScene(*canvas_));
 }

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <functional>
 
@@ -142,6 +143,32 @@ TEST(ShapeImage, CompleteFilesLoadAndTruncatedOnesDoNot) {
     EXPECT_TRUE(shape->loadImage()) << format;
     EXPECT_EQ(shape->image().size(), noise.size()) << format;
   }
+}
+
+TEST(ShapeImage, EveryTypeTheOpenPanelOffersCanFillAShape) {
+  const QStringList filters = toolkit::openPanelNameFilters();
+  ASSERT_EQ(filters.size(), 2);
+  EXPECT_EQ(filters[1], QStringLiteral("All files (*)"));
+  const QList<QByteArray> readable = QImageReader::supportedImageFormats();
+  static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+  int offered = 0;
+  for (auto match = pattern.globalMatch(filters[0]); match.hasNext(); ++offered) {
+    const QByteArray suffix = match.next().captured(1).toLatin1();
+    EXPECT_TRUE(readable.contains(suffix)) << suffix.constData() << " is offered but not readable";
+  }
+  EXPECT_EQ(offered, 9);
+
+  // SVG goes through the same double decode as the pixel formats.
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString svg = dir.filePath("tile.svg");
+  ASSERT_TRUE(writeFile(svg,
+                        "<svg xmlns='http://www.w3.org/2000/svg' width='6' height='4'>"
+                        "<rect width='6' height='4' fill='#c81e3c'/></svg>\n"));
+  const auto shape = makeShape<Rectangle>(CGRectMake(0, 0, 10, 10));
+  ChooserAnswer answer(svg);
+  EXPECT_TRUE(shape->loadImage());
+  EXPECT_EQ(shape->image().size(), QSize(6, 4));
 }
 
 TEST(ShapeImage, UnreadableImageFilesLeaveTheShapeAsItWas) {
