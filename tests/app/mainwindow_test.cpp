@@ -197,7 +197,7 @@ TEST(MainWindow, SlidersResizeTheMarkerAndUpdateTheReadouts) {
       {0, "0 samples (pinhole)"}, {1, "1 sample each side"}, {2, "2 samples each side"}};
   for (const auto& w : wordings) {
     dof->setValue(w.dof);
-    EXPECT_EQ(dofReadout->text(), QString::fromUtf8(w.text));
+    EXPECT_EQ(dofReadout->text().toStdString(), w.text);
   }
   // Only photo passes: no capture, the clean image kept.
   EXPECT_EQ(shown.canvas().renderCount(), 1);
