@@ -46,7 +46,8 @@ class Shape {
   // answers whether the fill changed.
   bool loadImage();
   // Makes `image` the tiled fill as a successful loadImage() does; a null
-  // image removes the fill and gives the shape back the named gray.
+  // image removes the fill and gives the shape back the plain colour it had
+  // before the fill (gray for a new shape).
   void setImage(const QImage& image);
 
   // The tool name that draws this kind of shape: "Rectangle", "Circle" or "Triangle".
