@@ -72,7 +72,7 @@ int ChangeShapeCommand::id() const {
 
 bool ChangeShapeCommand::mergeWith(const QUndoCommand* other) {
   const auto* next = static_cast<const ChangeShapeCommand*>(other);
-  if (next->index_ != index_) return false;
+  if (isForgotten() || next->index_ != index_) return false;
   after_ = next->after_;
   selectionAfter_ = next->selectionAfter_;
   // Nudges that cancel out leave no step behind.
