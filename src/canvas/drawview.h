@@ -4,8 +4,10 @@
 #include <QSet>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "canvas/canvasedit.h"
 #include "scene/axis.h"
 #include "scene/camera.h"
 #include "scene/shape.h"
@@ -88,6 +90,10 @@ class DrawView : public toolkit::View {
   void replaceShapes(std::vector<std::unique_ptr<Shape>> shapes);
   void moveShape(int from, int to);
   void selectShape(int index);
+  // Puts `shape` in place of the shape at `index`; answers the old one.
+  std::unique_ptr<Shape> replaceShape(int index, std::unique_ptr<Shape> shape);
+  // A mouse gesture is under way: pressed and not yet released.
+  bool isTracking() const { return gesture_.has_value(); }
 
   // State, read by the views and the tests.
   const std::vector<std::unique_ptr<Shape>>& shapes() const { return _shapes; }
@@ -126,6 +132,8 @@ class DrawView : public toolkit::View {
   // The file chosen for an image fill gave no image; `reason` says why in a
   // few words ("not an image", "too large", "cannot be read").
   void imageRejected(const QString& path, const QString& reason);
+  // A gesture (at its release) or a key changed the scene: one undo step.
+  void edited(const CanvasEdit& edit);
 
  private:
   void initBillboards();
@@ -138,6 +146,15 @@ class DrawView : public toolkit::View {
   void requestRedraw(const Shape& shape) { setNeedsDisplayInRect(boundsForShape(shape)); }
   float focusDegrees() const;
   int depthOfField() const;
+  // What the press of the current gesture found, to report the gesture at release.
+  struct Gesture {
+    int selectionBefore = -1;
+    int added = -1;
+    int selected = -1;
+    ShapeState before;
+  };
+  void beginGesture(int selectionBefore, bool added);
+  void endGesture();
 
   std::vector<std::unique_ptr<Shape>> _shapes;
   CGPoint _newShapeStartPoint;
@@ -176,4 +193,5 @@ class DrawView : public toolkit::View {
   std::vector<unsigned char> strip_;
   std::unique_ptr<unsigned char[]> photo_;
   int renderCount_ = 0;
+  std::optional<Gesture> gesture_;
 };

@@ -16,15 +16,59 @@ CGRect rubberBand(CGPoint a, CGPoint b) {
 }  // namespace
 
 void DrawView::mouseDown(const Event& event) {
+  if (gesture_) endGesture();  // a press whose release never came
   const CGPoint p = convertPointFromWindow(event.locationInWindow());
   const int before = _selectedShapeIndex;
   _anchored = false;
+  bool added = false;
   if (auto shape = makeShapeOfKind(_selectedTool, CGRectMake(p.x, p.y, 0, 0))) {
     _shapes.push_back(std::move(shape));
+    added = true;
   }
   _newShapeStartPoint = p;
   pickShapeAt(p);
   if (_selectedShapeIndex != before) emit selectionChanged(_selectedShapeIndex);
+  beginGesture(before, added);
+}
+
+// Within one gesture only the appended shape and the selected one can change:
+// the selection changes only at a press, drags stretch the appended shape or
+// move the selected one, and keys act on the selected one.
+void DrawView::beginGesture(int selectionBefore, bool added) {
+  Gesture g;
+  g.selectionBefore = selectionBefore;
+  g.added = added ? static_cast<int>(_shapes.size()) - 1 : -1;
+  g.selected = _selectedShapeIndex;
+  if (g.selected != -1 && g.selected != g.added) g.before = ShapeState::of(*_shapes[g.selected]);
+  gesture_ = std::move(g);
+}
+
+void DrawView::endGesture() {
+  const Gesture g = std::move(*gesture_);
+  gesture_.reset();
+  const int n = static_cast<int>(_shapes.size());
+  CanvasEdit edit;
+  edit.selectionBefore = g.selectionBefore;
+  edit.selectionAfter = _selectedShapeIndex;
+  if (g.added >= 0 && g.added < n) {
+    edit.kind = CanvasEdit::Kind::Draw;
+    edit.added = g.added;
+    edit.addedShape = ShapeState::of(*_shapes[g.added]);
+  }
+  if (g.selected >= 0 && g.selected < n && g.selected != g.added) {
+    ShapeState now = ShapeState::of(*_shapes[g.selected]);
+    if (!(now == g.before)) {
+      if (edit.added == -1) {
+        edit.kind = now.rect == g.before.rect ? CanvasEdit::Kind::Fill
+                    : _anchored               ? CanvasEdit::Kind::Resize
+                                              : CanvasEdit::Kind::Move;
+      }
+      edit.changed = g.selected;
+      edit.before = g.before;
+      edit.after = std::move(now);
+    }
+  }
+  if (edit.added != -1 || edit.changed != -1) emit edited(edit);
 }
 
 void DrawView::pickShapeAt(CGPoint p) {
@@ -78,6 +122,7 @@ void DrawView::mouseDragged(const Event& event) {
 
 void DrawView::mouseUp(const Event&) {
   dirtyCheck();
+  if (gesture_) endGesture();
 }
 
 void DrawView::dirtyCheck() {
@@ -87,12 +132,18 @@ void DrawView::dirtyCheck() {
 
 void DrawView::keyDown(const Event& event) {
   if (_selectedShapeIndex == -1) return;
-  Shape& shape = *_shapes[_selectedShapeIndex];
+  const int index = _selectedShapeIndex;
+  Shape& shape = *_shapes[index];
   const CGRect before = boundsForShape(shape);
   const QString& characters = event.characters();
+  // Within a gesture the release reports the change.
+  const std::optional<ShapeState> was =
+      gesture_ ? std::nullopt : std::optional(ShapeState::of(shape));
+  CanvasEdit::Kind kind = CanvasEdit::Kind::Nudge;
 
   if (characters == QLatin1String(" ")) {
     loadImageInto(shape);
+    kind = CanvasEdit::Kind::Fill;
     _dirty = true;
   } else if (!characters.isEmpty()) {  // a dead key brings no characters and does nothing
     const double step = (event.modifierFlags() & toolkit::kShiftKeyMask) ? 10 : 1;
@@ -119,6 +170,15 @@ void DrawView::keyDown(const Event& event) {
   }
   dirtyCheck();
   setNeedsDisplayInRect(NSUnionRect(before, boundsForShape(shape)));
+  if (was && !(ShapeState::of(shape) == *was)) {
+    CanvasEdit edit;
+    edit.kind = kind;
+    edit.selectionBefore = edit.selectionAfter = index;
+    edit.changed = index;
+    edit.before = *was;
+    edit.after = ShapeState::of(shape);
+    emit edited(edit);
+  }
 }
 
 bool DrawView::loadImageInto(Shape& shape) {

@@ -5,6 +5,7 @@
 
 void DrawView::insertShape(int index, std::unique_ptr<Shape> shape) {
   if (shape == nullptr) return;
+  gesture_.reset();  // its indices no longer hold
   const int n = static_cast<int>(_shapes.size());
   index = std::clamp(index, 0, n);
   requestRedraw(*shape);
@@ -14,6 +15,7 @@ void DrawView::insertShape(int index, std::unique_ptr<Shape> shape) {
 
 std::unique_ptr<Shape> DrawView::removeShape(int index) {
   if (index < 0 || index >= static_cast<int>(_shapes.size())) return nullptr;
+  gesture_.reset();
   if (_selectedShapeIndex == index) {
     selectShape(-1);
   } else if (_selectedShapeIndex > index) {
@@ -26,6 +28,7 @@ std::unique_ptr<Shape> DrawView::removeShape(int index) {
 }
 
 void DrawView::replaceShapes(std::vector<std::unique_ptr<Shape>> shapes) {
+  gesture_.reset();
   selectShape(-1);
   std::erase(shapes, nullptr);
   _shapes = std::move(shapes);
@@ -35,6 +38,7 @@ void DrawView::replaceShapes(std::vector<std::unique_ptr<Shape>> shapes) {
 void DrawView::moveShape(int from, int to) {
   const int n = static_cast<int>(_shapes.size());
   if (from < 0 || from >= n || to < 0 || to >= n || from == to) return;
+  gesture_.reset();
   std::unique_ptr<Shape> shape = std::move(_shapes[from]);
   _shapes.erase(_shapes.begin() + from);
   _shapes.insert(_shapes.begin() + to, std::move(shape));
@@ -58,4 +62,12 @@ void DrawView::selectShape(int index) {
   _selectedShapeIndex = index;
   if (index != -1) requestRedraw(*_shapes[index]);
   emit selectionChanged(index);
+}
+
+std::unique_ptr<Shape> DrawView::replaceShape(int index, std::unique_ptr<Shape> shape) {
+  if (shape == nullptr || index < 0 || index >= static_cast<int>(_shapes.size())) return nullptr;
+  requestRedraw(*_shapes[index]);
+  requestRedraw(*shape);
+  std::swap(_shapes[index], shape);
+  return shape;
 }

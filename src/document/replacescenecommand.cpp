@@ -6,17 +6,19 @@ ReplaceSceneCommand::ReplaceSceneCommand(DrawView* canvas, ShapeList shapes, con
     : QUndoCommand(text),
       canvas_(canvas),
       before_(copyShapes(canvas->shapes())),
-      after_(std::move(shapes)) {}
+      after_(std::move(shapes)),
+      selectionBefore_(canvas->selectedShapeIndex()) {}
 
 void ReplaceSceneCommand::redo() {
-  show(after_);
+  show(after_, -1);
 }
 
 void ReplaceSceneCommand::undo() {
-  show(before_);
+  show(before_, selectionBefore_);
 }
 
-void ReplaceSceneCommand::show(const ShapeList& shapes) {
+void ReplaceSceneCommand::show(const ShapeList& shapes, int selection) {
   canvas_->replaceShapes(copyShapes(shapes));
+  canvas_->selectShape(selection);
   canvas_->doRender(nullptr);
 }

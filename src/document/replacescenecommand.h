@@ -8,7 +8,8 @@
 class DrawView;
 
 // Replaces the whole scene (a scene file, a built-in scene): one undoable
-// step that deselects and renders once each way.
+// step that deselects and renders once each way; undo gives back the
+// selection too.
 class ReplaceSceneCommand : public QUndoCommand {
  public:
   ReplaceSceneCommand(DrawView* canvas, ShapeList shapes, const QString& text);
@@ -17,9 +18,10 @@ class ReplaceSceneCommand : public QUndoCommand {
   void undo() override;
 
  private:
-  void show(const ShapeList& shapes);
+  void show(const ShapeList& shapes, int selection);
 
   DrawView* canvas_;
   ShapeList before_;
   ShapeList after_;
+  int selectionBefore_;
 };

@@ -63,13 +63,13 @@ bool Shape::loadImage(ImageRejection* rejection) {
     return false;
   }
   im = std::move(*image);
-  setColor(Color::colorWithPatternImage(im));
+  setColor(_color.withPatternImage(im));
   return true;
 }
 
 void Shape::setImage(const QImage& image) {
   im = image;
-  setColor(im.isNull() ? Color::grayColor() : Color::colorWithPatternImage(im));
+  setColor(im.isNull() ? _color.withoutPattern() : _color.withPatternImage(im));
 }
 
 std::unique_ptr<Shape> Shape::clone() const {

@@ -53,7 +53,8 @@ class Shape {
   // `rejection` when given (a cancelled choice leaves it untouched).
   bool loadImage(ImageRejection* rejection = nullptr);
   // Makes `image` the tiled fill as a successful loadImage() does; a null
-  // image removes the fill and gives the shape back the named gray.
+  // image removes the fill and gives the shape back the plain colour it had
+  // before the fill (gray for a new shape).
   void setImage(const QImage& image);
 
   // The tool name that draws this kind of shape: "Rectangle", "Circle" or "Triangle".

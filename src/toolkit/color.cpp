@@ -21,6 +21,18 @@ Color Color::colorWithPatternImage(const QImage& image) {
   return c;
 }
 
+Color Color::withPatternImage(const QImage& image) const {
+  Color c = colorWithPatternImage(image);
+  c.rgba_ = rgba_;
+  return c;
+}
+
+Color Color::withoutPattern() const {
+  Color c;
+  c.rgba_ = rgba_;
+  return c;
+}
+
 Color Color::whiteColor() {
   return colorWithCalibratedRed(1, 1, 1, 1);
 }

@@ -21,10 +21,16 @@ class Color {
   static Color redColor();
   static Color grayColor();
 
+  // This colour's plain part kept beneath `image`: the pattern paints, and
+  // withoutPattern() gives the plain colour back.
+  Color withPatternImage(const QImage& image) const;
+  Color withoutPattern() const;
+
   // Makes this the fill and stroke colour of the current drawing pass.
   void set(GraphicsContext& context) const;
 
   bool isPattern() const { return !pattern_.isNull(); }
+  // The plain colour; for a pattern, the colour beneath it.
   QColor rgba() const { return rgba_; }
   const QImage& patternImage() const { return pattern_; }
   // The brush that paints this colour; a pattern lays the image's bottom-left

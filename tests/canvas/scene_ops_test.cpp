@@ -71,6 +71,13 @@ TEST(SceneOps, CloneKeepsKindRectColourAndImage) {
     copy->setImage(QImage());
     EXPECT_TRUE(copy->image().isNull());
     EXPECT_FALSE(shape->image().isNull());
+    // Without its fill a shape has the plain colour it had before the fill.
+    EXPECT_EQ(copy->color(), toolkit::Color::grayColor());
+    shape->setColor(toolkit::Color::redColor());
+    shape->setImage(image);
+    shape->setImage(image);
+    shape->setImage(QImage());
+    EXPECT_EQ(shape->color(), toolkit::Color::redColor());
   }
   EXPECT_EQ(makeShapeOfKind(QStringLiteral("Pointer"), CGRectMake(0, 0, 1, 1)), nullptr);
 }

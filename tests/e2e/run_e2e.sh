@@ -217,6 +217,28 @@ else
   fail "Shift+Right: shape at x 111 not seen (shots key_right.png, key_shift_right.png)"
 fi
 
+# --- 5: Ctrl+Z takes back both nudges as one step, then the drag ---
+
+xdotool key ctrl+z
+nudges_undone() { [ "$(canvas_firstx "$1" 90 85 30 orange)" -eq 100 ]; }
+if wait_for undo_nudges nudges_undone; then
+  pass "Ctrl+Z: both nudges undone in one step, billboard 1 back at x 100"
+else
+  fail "Ctrl+Z: billboard 1 not back at x 100 (shots key_shift_right.png, undo_nudges.png)"
+fi
+xdotool key ctrl+z
+# Back at (70, 100, 40, 10) and unselected, as before the drag: 39 x 9 orange pixels, no knobs.
+drag_undone() {
+  [ "$(canvas_count "$1" 67 97 47 17 orange)" -eq 351 ] &&
+    [ "$(canvas_count "$1" 100 80 40 10 orange)" -eq 0 ] &&
+    read -r gone added < <(ray_moved start "$1" orange) && [ "$gone" -eq 0 ] && [ "$added" -eq 0 ]
+}
+if wait_for undo_drag drag_undone; then
+  pass "Ctrl+Z again: the drag undone, scene and ray-space image as at start-up"
+else
+  fail "Ctrl+Z again: billboard 1 not back at (70, 100) (shots undo_nudges.png, undo_drag.png)"
+fi
+
 # --- quit through the menu shortcut; the exit status carries sanitizer reports ---
 
 xdotool key ctrl+q

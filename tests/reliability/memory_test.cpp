@@ -1,10 +1,14 @@
-// Resident memory held flat over many renders and optics changes.
+// Resident memory held flat over many renders, optics changes and edits.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QTemporaryDir>
+#include <QUndoStack>
 
+#include "app/editactions.h"
 #include "harness.h"
 #include "toolkit/controls.h"
+#include "toolkit/openpanel.h"
 
 // AddressSanitizer holds freed blocks back in a quarantine, so resident memory
 // grows by design; with the quarantine off, blocks are reused at once as in a
@@ -70,6 +74,60 @@ TEST(Memory, OpticsChangesHoldResidentMemoryFlat) {
   EXPECT_LT(growth, kMaxGrowth);
   std::printf("10000 optics changes: resident memory grew by %ld KB after the first %d\n",
               growth / 1024, kSettle);
+}
+
+// Fill with a large image read anew each time, nudge, recolour: every fill
+// brings 8 MB of new pixels that only the undo history keeps once the colour
+// replaces it. The history forgets its oldest steps past its image budget, so
+// memory levels off instead of growing with every edit.
+TEST(Memory, LongUndoHistoryOfLargeImagesHoldsResidentMemoryFlat) {
+  constexpr qint64 kBudget = 32 << 20;
+  auto window = reliability::openWindow();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  auto* edits = window->findChild<EditActions*>(QStringLiteral("editActions"));
+  ASSERT_NE(edits, nullptr);
+  edits->setHistoryBudget(kBudget);
+  int colours = 0;
+  edits->setColorChooser([&colours](const QColor&) { return QColor(++colours % 256, 40, 200); });
+  QTemporaryDir dir;
+  QImage large(1000, 1000, QImage::Format_RGB32);  // 4 MB, and 4 MB again as the pattern
+  large.fill(qRgb(20, 140, 70));
+  const QString path = dir.filePath("large.bmp");
+  ASSERT_TRUE(large.save(path));
+  toolkit::setFileChooser([&path] { return std::optional<QString>(path); });
+
+  DrawView& canvas = *window->drawView();
+  QWindow* handle = window->windowHandle();
+  QTest::mouseClick(handle, Qt::LeftButton, {}, reliability::canvasPoint(canvas, 80, 105));
+  ASSERT_EQ(canvas.selectedShapeIndex(), 0);
+
+  // 350 = kSettle + 300, so both measurements fall at the same point of the cycle.
+  const long growth = growthAfterSettling(350, [&](int i) {
+    switch (i % 3) {
+      case 0:
+        QTest::keyClick(handle, Qt::Key_Space);
+        break;
+      case 1:
+        QTest::keyClick(handle, Qt::Key_Right);
+        break;
+      default:
+        QTest::keyClick(handle, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    }
+  });
+  toolkit::setFileChooser({});
+
+  const QUndoStack& stack = *window->undoStack();
+  EXPECT_EQ(stack.count(), EditActions::kUndoLimit);
+  EXPECT_LE(edits->historyBytes(), kBudget);
+  EXPECT_GT(edits->historyBytes(), kBudget / 2);
+  EXPECT_TRUE(reliability::renderMatchesScene(canvas));
+  EXPECT_LT(growth, kMaxGrowth);
+  std::printf(
+      "350 edits (117 fills of 8 MB): history of %d steps keeps %lld KB of images; resident "
+      "memory %ld MB, grew by %ld KB after the first %d\n",
+      static_cast<int>(stack.count()), static_cast<long long>(edits->historyBytes() / 1024),
+      reliability::residentBytes() >> 20, growth / 1024, kSettle);
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
 // A long random session on the real window. Every event goes through the
 // window as a user's would; after each one the scene, the buffers and the
-// views must still agree. OMBREL_SESSION_SEED and OMBREL_SESSION_EVENTS
+// views must still agree, and every change of the scene must be one undo step
+// that undoes and redoes exactly. At the end everything is undone back to the
+// start and redone to the end. OMBREL_SESSION_SEED and OMBREL_SESSION_EVENTS
 // replay or lengthen a session.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -14,6 +17,7 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <chrono>
 #include <cmath>
 #include <functional>
@@ -22,7 +26,9 @@
 #include <sstream>
 #include <string>
 
+#include "app/editactions.h"
 #include "harness.h"
+#include "support/scene_state.h"
 #include "toolkit/controls.h"
 #include "toolkit/openpanel.h"
 #include "views/photoview.h"
@@ -97,6 +103,17 @@ class Session {
     takePhoto_ = reliability::child<QAbstractButton>(w_, "takePhotoButton");
     axes_ = reliability::child<QAbstractButton>(w_, "axesButton");
     toolkit::setFileChooser([this] { return answer_; });
+    // Unbounded here, so the whole session can be undone.
+    stack_ = w_.undoStack();
+    stack_->setUndoLimit(0);
+    edits_ = w_.findChild<EditActions*>(QStringLiteral("editActions"));
+    edits_->setColorChooser([this](const QColor&) -> std::optional<QColor> {
+      if (pick(4) == 0) return std::nullopt;
+      return QColor(pick(256), pick(256), pick(256));
+    });
+    edits_->setSeedSource([this] { return static_cast<quint32>(rng_()); });
+    startStrip_ = canvas_->strip();
+    lastScene_ = fixture::sceneState(*canvas_);
   }
   ~Session() {
     if (down_) QTest::mouseRelease(handle_, Qt::LeftButton, {}, last_);
@@ -106,15 +123,21 @@ class Session {
   // Runs one random event and describes it in `what`.
   void step(std::string& what) {
     std::ostringstream out;
-    const int kind = pick(100);
+    rendersBefore_ = canvas_->renderCount();
+    action_ = false;
+    redoing_ = false;
+    const int kind = pick(down_ ? 100 : 115);
     if (down_) {
-      // While the button is held: drag 45%, release 30%, a key 25%.
+      // While the button is held: drag 45%, release 30%, a key 15%, an
+      // editing shortcut 10% (which waits for the release).
       if (kind < 45) {
         drag(out);
       } else if (kind < 75) {
         release(out);
-      } else {
+      } else if (kind < 90) {
         key(out);
+      } else {
+        editAction(out);
       }
       return finish(out, what);
     }
@@ -133,6 +156,7 @@ class Session {
         {90, [&] { click(render_, "render", out); }},
         {96, [&] { click(takePhoto_, "take photo", out); }},
         {100, [&] { click(axes_, "axes toggle", out); }},
+        {115, [&] { editAction(out); }},
     };
     for (const Share& share : shares) {
       if (kind < share.upTo) {
@@ -182,18 +206,152 @@ class Session {
     }
     ASSERT_EQ(canvas_->selectedTool(), toolkit::selectedCellTitle(tools_[0]->group()));
     ASSERT_TRUE(unexpectedMessages.empty()) << "Qt said: " << unexpectedMessages.front();
+    // A gesture on the canvas becomes a step at its release; a button held
+    // anywhere else leaves the editing actions free.
+    if (!canvas_->isTracking()) checkHistory();
+  }
+
+  // Takes back every step, checking each state on the way, until the scene
+  // and its capture are those of the start; then redoes every step to the end.
+  void undoAndRedoEverything() {
+    if (down_) {
+      std::ostringstream out;
+      release(out);
+      finish(out, lastWhat_);
+      check();
+    }
+    const fixture::SceneState end = fixture::sceneState(*canvas_);
+    const std::vector<unsigned char> endStrip = reliability::shapesOnlyStrip(*canvas_);
+    const int steps = stack_->index();
+    for (int i = 0; i < steps; ++i) {
+      action_ = true;
+      redoing_ = false;
+      rendersBefore_ = canvas_->renderCount();
+      QTest::keyClick(handle_, Qt::Key_Z, Qt::ControlModifier);
+      ASSERT_NO_FATAL_FAILURE(check()) << "undoing step " << steps - i;
+    }
+    ASSERT_EQ(stack_->index(), 0);
+    ASSERT_EQ(lastScene_.shapes, start_.shapes);
+    ASSERT_TRUE(canvas_->strip() == startStrip_) << "capture after undoing everything";
+    for (int i = 0; i < steps; ++i) {
+      action_ = true;
+      rendersBefore_ = canvas_->renderCount();
+      redoing_ = true;
+      QTest::keyClick(handle_, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+      ASSERT_NO_FATAL_FAILURE(check()) << "redoing step " << i + 1;
+    }
+    ASSERT_EQ(fixture::sceneState(*canvas_).shapes, end.shapes);
+    ASSERT_TRUE(canvas_->strip() == endStrip) << "capture after redoing everything";
+    std::printf("undid and redid %d steps\n", steps);
+  }
+
+  // Every change of the scene is one step: a new step (or two, for a drawing
+  // gesture that also nudged another shape), a merged nudge, an undo that
+  // lands exactly on the state before its step, or a redo that lands exactly
+  // on the state after it. An editing action renders once when it changes
+  // the history and not at all otherwise.
+  void checkHistory() {
+    const fixture::SceneState now = fixture::sceneState(*canvas_);
+    const int i = stack_->index(), c = stack_->count();
+    const bool changed = i != lastIndex_ || c != lastCount_;
+    if (i == lastIndex_ && c <= lastCount_ && c == i) {  // no step, or a merged nudge
+      if (now.shapes != lastScene_.shapes) {
+        ASSERT_GT(i, 0) << "the scene changed without an undo step";
+        ASSERT_EQ(stack_->command(i - 1)->id(), 1) << "the scene changed without an undo step";
+        ASSERT_EQ(now.shapes.size(), lastScene_.shapes.size()) << "a nudge added or removed shapes";
+        truncate(i);
+        after_[i] = now;
+      } else {
+        ASSERT_EQ(c, lastCount_) << "the history changed without a step";
+      }
+    } else if (i == lastIndex_ + 1 && redoing_) {
+      ++redos_;
+      if (after_[i]) {
+        ASSERT_EQ(now, *after_[i]) << "redo of step " << i;
+      }
+    } else if (i == lastIndex_ + 1 && c == i) {
+      ++pushes_;
+      truncate(i);
+      before_[i] = lastScene_;
+      after_[i] = now;
+    } else if (i == lastIndex_ + 2 && c == i) {
+      truncate(i);
+      before_[i - 1] = lastScene_;
+      after_[i - 1].reset();  // the state between the two is never seen
+      after_[i] = now;
+      ++twoSteps_;
+    } else if (i == lastIndex_ - 1) {
+      ++undos_;
+      if (before_[lastIndex_]) {
+        ASSERT_EQ(now, *before_[lastIndex_]) << "undo of step " << lastIndex_;
+      }
+      if (c < lastCount_) truncate(i);  // nudges that cancelled out
+    } else if (i != lastIndex_ || c != lastCount_) {
+      FAIL() << "history went from " << lastIndex_ << "/" << lastCount_ << " to " << i << "/" << c;
+    }
+    if (action_) {
+      ASSERT_EQ(canvas_->renderCount() - rendersBefore_, changed ? 1 : 0)
+          << "renders after an editing action";
+    }
+    lastScene_ = now;
+    lastIndex_ = i;
+    lastCount_ = c;
   }
 
   void summary(std::FILE* out) const {
     std::fprintf(out,
                  "%d renders, %zu shapes, %d hovers checked, space with a selection: %d cancel, "
-                 "%d good image, %d bad file\n",
+                 "%d good image, %d bad file; %d steps (%d double), %d undos, %d redos\n",
                  canvas_->renderCount(), canvas_->shapes().size(), hoverChecks_, chosen_[0],
-                 chosen_[1], chosen_[2]);
+                 chosen_[1], chosen_[2], pushes_, twoSteps_, undos_, redos_);
   }
 
  private:
   int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+
+  // Keeps the records of steps 1..count, each unknown until set.
+  void truncate(int count) {
+    before_.resize(count + 1);
+    after_.resize(count + 1);
+    before_[count].reset();
+    after_[count].reset();
+  }
+
+  // An Edit or Scenes menu shortcut, or Remove Image Fill from its menu.
+  void editAction(std::ostringstream& out) {
+    struct Shortcut {
+      Qt::Key key;
+      Qt::KeyboardModifiers mods;
+      const char* name;
+    };
+    static const Shortcut shortcuts[] = {
+        {Qt::Key_Z, Qt::ControlModifier, "undo"},
+        {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "redo"},
+        {Qt::Key_Z, Qt::ControlModifier, "undo"},
+        {Qt::Key_Delete, {}, "delete"},
+        {Qt::Key_D, Qt::ControlModifier, "duplicate"},
+        {Qt::Key_BracketRight, Qt::ControlModifier | Qt::ShiftModifier, "bring to front"},
+        {Qt::Key_BracketLeft, Qt::ControlModifier | Qt::ShiftModifier, "send to back"},
+        {Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier, "colour"},
+        {Qt::Key_unknown, {}, "remove image fill"},
+        {Qt::Key_1, Qt::ControlModifier, "scene"},
+    };
+    const Shortcut& s = shortcuts[pick(int(std::size(shortcuts)))];
+    action_ = true;
+    redoing_ = std::string(s.name) == "redo";
+    out << s.name << " (selection " << canvas_->selectedShapeIndex() << ", step " << stack_->index()
+        << "/" << stack_->count() << ")";
+    if (s.key == Qt::Key_unknown) {
+      w_.findChild<QAction*>(QStringLiteral("actionRemoveImageFill"))->trigger();
+    } else if (s.key == Qt::Key_1) {
+      // Scenes are rarer than the rest, so edits pile up on each.
+      const int scene = pick(3) == 0 ? pick(7) : -1;
+      out << " " << scene;
+      if (scene != -1) QTest::keyClick(handle_, Qt::Key(Qt::Key_1 + scene), s.mods);
+    } else {
+      QTest::keyClick(handle_, s.key, s.mods);
+    }
+  }
 
   // The photo and the marks come from the clean image and the sliders as
   // they are now: no optics change was missed.
@@ -410,6 +568,22 @@ class Session {
   int hoverChecks_ = 0;
   int chosen_[3] = {0, 0, 0};
   int renders_ = -1;  // so the first render is checked too
+  QUndoStack* stack_;
+  EditActions* edits_;
+  std::vector<unsigned char> startStrip_;
+  fixture::SceneState start_ = fixture::sceneState(*w_.drawView());
+  fixture::SceneState lastScene_;
+  int lastIndex_ = 0;
+  int lastCount_ = 0;
+  // The states before and after each step, indexed from 1; empty when unknown.
+  std::vector<std::optional<fixture::SceneState>> before_ =
+      std::vector<std::optional<fixture::SceneState>>(1);
+  std::vector<std::optional<fixture::SceneState>> after_ = before_;
+  int pushes_ = 0, undos_ = 0, redos_ = 0, twoSteps_ = 0;
+  int rendersBefore_ = 0;
+  bool action_ = false;
+  bool redoing_ = false;  // the event is a redo, which a push could look like
+  std::string lastWhat_;
 };
 
 TEST(Session, RandomEventsKeepSceneBuffersAndViewsConsistent) {
@@ -435,6 +609,8 @@ TEST(Session, RandomEventsKeepSceneBuffersAndViewsConsistent) {
   unexpectedMessages.clear();
   previousHandler = qInstallMessageHandler(keepUnexpected);
   auto window = reliability::openWindow();
+  window->activateWindow();  // so shortcuts reach their actions
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   Session session(*window, seed, good, bad);
   const auto started = std::chrono::steady_clock::now();
   std::string what = "start-up";
@@ -446,6 +622,10 @@ TEST(Session, RandomEventsKeepSceneBuffersAndViewsConsistent) {
     SCOPED_TRACE(what);
     session.check();
     if (::testing::Test::HasFailure()) break;
+  }
+  if (!::testing::Test::HasFailure()) {
+    SCOPED_TRACE(::testing::Message() << "seed " << seed << ", undoing and redoing everything");
+    session.undoAndRedoEverything();
   }
   qInstallMessageHandler(previousHandler);
   const double seconds =

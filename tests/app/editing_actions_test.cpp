@@ -1,0 +1,317 @@
+// Undo, the Edit menu and the Scenes menu on the real window: every step
+// undoes and redoes exactly with one render each way, shortcuts reach their
+// actions instead of the canvas, and the built-in scenes replace the scene.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUndoStack>
+#include <functional>
+
+#include "app/editactions.h"
+#include "document/builtinscenes.h"
+#include "support/scene_state.h"
+#include "support/window_fixture.h"
+#include "toolkit/openpanel.h"
+
+namespace {
+
+using fixture::SceneState;
+using fixture::sceneState;
+
+// Counts the key presses (other than lone modifiers) that reach the window
+// as events, past Qt's shortcuts.
+class KeyCounter : public QObject {
+ public:
+  explicit KeyCounter(QWindow* window) : window_(window) { qApp->installEventFilter(this); }
+  ~KeyCounter() override { qApp->removeEventFilter(this); }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != window_ || event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Control && key != Qt::Key_Shift) ++presses;
+    return false;
+  }
+  int presses = 0;
+
+ private:
+  QWindow* window_;
+};
+
+class EditActionsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    shown.window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&shown.window));
+    edits = shown.window.findChild<EditActions*>(QStringLiteral("editActions"));
+    ASSERT_NE(edits, nullptr);
+    edits->setColorChooser([this](const QColor& initial) {
+      offered = initial;
+      return colourAnswer;
+    });
+    toolkit::setFileChooser([this] { return fileAnswer; });
+  }
+  void TearDown() override {
+    toolkit::setFileChooser([] { return std::optional<QString>(); });
+  }
+
+  DrawView& canvas() { return shown.canvas(); }
+  QWindow* handle() { return shown.window.windowHandle(); }
+  QAction* action(const char* name) { return shown.find<QAction>(name); }
+  QUndoStack& stack() { return *shown.window.undoStack(); }
+  QPoint at(double x, double y) {
+    return canvas().mapTo(&shown.window, QPoint(static_cast<int>(x), static_cast<int>(300 - y)));
+  }
+  void click(double x, double y) { QTest::mouseClick(handle(), Qt::LeftButton, {}, at(x, y)); }
+  void key(Qt::Key k, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(handle(), k, mods); }
+  void useTool(const char* name) {
+    QTest::mouseClick(shown.find<QAbstractButton>(name), Qt::LeftButton);
+  }
+
+  // Runs `edit`, then undo and redo; each must render once and land exactly
+  // on the state before and after the edit.
+  void checkUndoRedo(const char* what, const std::function<void()>& edit) {
+    SCOPED_TRACE(what);
+    const SceneState before = sceneState(canvas());
+    edit();
+    const SceneState after = sceneState(canvas());
+    ASSERT_NE(before, after);
+    const int renders = canvas().renderCount();
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(sceneState(canvas()), before);
+    EXPECT_EQ(canvas().renderCount(), renders + 1);
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(sceneState(canvas()), after);
+    EXPECT_EQ(canvas().renderCount(), renders + 2);
+  }
+
+  fixture::ShownWindow shown;
+  EditActions* edits = nullptr;
+  std::optional<QColor> colourAnswer;
+  QColor offered;
+  std::optional<QString> fileAnswer;
+};
+
+TEST_F(EditActionsTest, GesturesAndKeysBecomeNamedStepsThatUndoExactly) {
+  checkUndoRedo("move", [&] {
+    QTest::mousePress(handle(), Qt::LeftButton, {}, at(80, 105));
+    for (int x : {85, 90, 100}) QTest::mouseMove(handle(), at(x, 95));
+    QTest::mouseRelease(handle(), Qt::LeftButton, {}, at(100, 95));
+  });
+  EXPECT_EQ(stack().count(), 1);  // one step for the whole drag
+  EXPECT_EQ(action("actionUndo")->text(), QStringLiteral("Undo Move"));
+  EXPECT_EQ(canvas().shapes()[0]->rect(), CGRectMake(90, 90, 40, 10));
+
+  checkUndoRedo("resize", [&] {
+    QTest::mousePress(handle(), Qt::LeftButton, {}, at(90, 90));  // the origin knob
+    QTest::mouseMove(handle(), at(60, 80));
+    QTest::mouseRelease(handle(), Qt::LeftButton, {}, at(60, 80));
+  });
+  EXPECT_EQ(action("actionUndo")->text(), QStringLiteral("Undo Resize"));
+
+  checkUndoRedo("nudges", [&] {
+    for (int i = 0; i < 3; ++i) key(Qt::Key_Right);
+    key(Qt::Key_Up, Qt::ShiftModifier);
+  });
+  EXPECT_EQ(stack().count(), 3);  // consecutive nudges merged into one step
+  EXPECT_EQ(action("actionUndo")->text(), QStringLiteral("Undo Nudge"));
+
+  QTemporaryDir dir;
+  QImage tile(3, 2, QImage::Format_RGB32);
+  tile.fill(qRgb(200, 10, 90));
+  fileAnswer = dir.filePath("tile.png");
+  ASSERT_TRUE(tile.save(*fileAnswer));
+  checkUndoRedo("fill", [&] { key(Qt::Key_Space); });
+  EXPECT_EQ(action("actionUndo")->text(), QStringLiteral("Undo Fill"));
+  fileAnswer.reset();
+  const int steps = stack().count();
+  key(Qt::Key_Space);  // cancelled: renders as ever, but no step
+  EXPECT_EQ(stack().count(), steps);
+  // Nudges that cancel out leave no step.
+  key(Qt::Key_Left);
+  key(Qt::Key_Right);
+  EXPECT_EQ(stack().count(), steps);
+
+  useTool("circleButton");
+  checkUndoRedo("draw", [&] {
+    QTest::mousePress(handle(), Qt::LeftButton, {}, at(40, 40));
+    QTest::mouseMove(handle(), at(60, 70));
+    QTest::mouseRelease(handle(), Qt::LeftButton, {}, at(60, 70));
+  });
+  EXPECT_EQ(action("actionUndo")->text(), QStringLiteral("Undo Draw Circle"));
+  EXPECT_EQ(canvas().shapes().back()->kind(), QStringLiteral("Circle"));
+}
+
+TEST_F(EditActionsTest, EditMenuActionsOnTheSelectionUndoExactly) {
+  const char* onSelection[] = {"actionDelete",     "actionDuplicate", "actionBringToFront",
+                               "actionSendToBack", "actionColour",    "actionRemoveImageFill"};
+  for (const char* name : onSelection) EXPECT_FALSE(action(name)->isEnabled()) << name;
+  QStringList menu;
+  for (QAction* a : shown.window.editMenu()->actions()) {
+    if (!a->isSeparator()) menu << a->objectName();
+  }
+  EXPECT_EQ(menu, (QStringList{"actionUndo", "actionRedo", "actionDelete", "actionDuplicate",
+                               "actionBringToFront", "actionSendToBack", "actionColour",
+                               "actionRemoveImageFill"}));
+
+  click(150, 155);  // billboard 2, the middle one
+  ASSERT_EQ(canvas().selectedShapeIndex(), 1);
+  for (const char* name : onSelection) {
+    EXPECT_EQ(action(name)->isEnabled(), name != std::string("actionRemoveImageFill")) << name;
+  }
+
+  checkUndoRedo("duplicate", [&] { key(Qt::Key_D, Qt::ControlModifier); });
+  ASSERT_EQ(canvas().shapes().size(), 4u);
+  EXPECT_EQ(canvas().shapes()[3]->rect(), CGRectMake(140, 140, 40, 10));
+  EXPECT_EQ(canvas().selectedShapeIndex(), 3);
+  EXPECT_FALSE(action("actionBringToFront")->isEnabled());
+
+  checkUndoRedo("send to back",
+                [&] { key(Qt::Key_BracketLeft, Qt::ControlModifier | Qt::ShiftModifier); });
+  EXPECT_EQ(canvas().selectedShapeIndex(), 0);
+  EXPECT_EQ(canvas().shapes()[0]->rect(), CGRectMake(140, 140, 40, 10));
+
+  checkUndoRedo("bring to front",
+                [&] { key(Qt::Key_BracketRight, Qt::ControlModifier | Qt::ShiftModifier); });
+  EXPECT_EQ(canvas().selectedShapeIndex(), 3);
+
+  const QColor orange = canvas().shapes()[0]->color().rgba();
+  click(80, 105);  // billboard 1
+  ASSERT_EQ(canvas().selectedShapeIndex(), 0);
+  colourAnswer = QColor(10, 20, 250);
+  checkUndoRedo("colour", [&] { key(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier); });
+  EXPECT_EQ(offered, orange);
+  EXPECT_EQ(canvas().shapes()[0]->color().rgba(), QColor(10, 20, 250));
+  colourAnswer.reset();
+  const int steps = stack().count();
+  key(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);  // cancelled
+  EXPECT_EQ(stack().count(), steps);
+
+  // The fill goes; the shape gets back the colour it had before the fill.
+  QTemporaryDir dir;
+  QImage tile(4, 4, QImage::Format_RGB32);
+  tile.fill(qRgb(0, 0, 0));
+  fileAnswer = dir.filePath("tile.png");
+  ASSERT_TRUE(tile.save(*fileAnswer));
+  key(Qt::Key_Space);
+  ASSERT_TRUE(action("actionRemoveImageFill")->isEnabled());
+  checkUndoRedo("remove image fill", [&] { action("actionRemoveImageFill")->trigger(); });
+  EXPECT_FALSE(canvas().shapes()[0]->color().isPattern());
+  EXPECT_TRUE(canvas().shapes()[0]->image().isNull());
+  EXPECT_EQ(canvas().shapes()[0]->color().rgba(), QColor(10, 20, 250));
+  EXPECT_FALSE(action("actionRemoveImageFill")->isEnabled());
+
+  checkUndoRedo("delete with Backspace", [&] { key(Qt::Key_Backspace); });
+  EXPECT_EQ(canvas().selectedShapeIndex(), -1);
+  EXPECT_EQ(canvas().shapes().size(), 3u);
+  for (const char* name : onSelection) EXPECT_FALSE(action(name)->isEnabled()) << name;
+}
+
+TEST_F(EditActionsTest, ShortcutKeysReachTheirActionsAndOtherKeysTheCanvas) {
+  KeyCounter counter(handle());
+  click(80, 105);
+  const CGRect start = canvas().shapes()[0]->rect();
+  key(Qt::Key_Right);
+  EXPECT_EQ(counter.presses, 1);
+  EXPECT_EQ(canvas().shapes()[0]->rect(), NSOffsetRect(start, 1, 0));
+  key(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(counter.presses, 1);  // taken by Undo
+  EXPECT_EQ(canvas().shapes()[0]->rect(), start);
+  key(Qt::Key_A);
+  EXPECT_EQ(counter.presses, 2);
+  key(Qt::Key_Delete);
+  EXPECT_EQ(counter.presses, 2);  // taken by Delete
+  EXPECT_EQ(canvas().shapes().size(), 2u);
+  // With nothing selected Delete is disabled, so the key goes to the canvas,
+  // which ignores it.
+  const int renders = canvas().renderCount();
+  key(Qt::Key_Delete);
+  EXPECT_EQ(counter.presses, 3);
+  EXPECT_EQ(canvas().shapes().size(), 2u);
+  EXPECT_EQ(canvas().renderCount(), renders);
+}
+
+TEST_F(EditActionsTest, UndoWaitsWhileTheMouseIsDown) {
+  click(80, 105);
+  key(Qt::Key_Right);
+  useTool("rectangleButton");
+  QTest::mousePress(handle(), Qt::LeftButton, {}, at(20, 20));
+  QTest::mouseMove(handle(), at(40, 30));
+  key(Qt::Key_Z, Qt::ControlModifier);
+  key(Qt::Key_Delete);
+  EXPECT_EQ(canvas().shapes().size(), 4u);
+  QTest::mouseRelease(handle(), Qt::LeftButton, {}, at(40, 30));
+  EXPECT_EQ(stack().count(), 2);
+  EXPECT_EQ(canvas().shapes()[3]->rect(), CGRectMake(20, 20, 20, 10));
+}
+
+TEST_F(EditActionsTest, BuiltInScenesReplaceTheSceneAsOneStepWithACaption) {
+  const SceneState start = sceneState(canvas());
+  edits->setSeedSource([] { return 4242u; });
+  const std::span<const BuiltInScene> scenes = builtInScenes();
+  ASSERT_GE(scenes.size(), 6u);
+  EXPECT_EQ(shown.window.scenesMenu()->actions().size(), static_cast<qsizetype>(scenes.size()));
+  for (std::size_t i = 0; i < scenes.size(); ++i) {
+    SCOPED_TRACE(scenes[i].name.toStdString());
+    click(80, 105);
+    const SceneState before = sceneState(canvas());
+    const int renders = canvas().renderCount();
+    key(static_cast<Qt::Key>(Qt::Key_1 + i), Qt::ControlModifier);
+    EXPECT_EQ(canvas().renderCount(), renders + 1);
+    EXPECT_EQ(canvas().selectedShapeIndex(), -1);
+    const QString message = shown.window.statusBar()->currentMessage();
+    EXPECT_TRUE(message.startsWith(scenes[i].caption)) << message.toStdString();
+    EXPECT_EQ(message.contains(QLatin1String("4242")), scenes[i].random);
+    // Every shape lies between the plane lines and inside the canvas.
+    for (const auto& shape : canvas().shapes()) {
+      const CGRect r = shape->rect();
+      EXPECT_TRUE(r.origin.x >= 0 && NSMaxX(r) <= 300 && r.origin.y > 10 && NSMaxY(r) < 290);
+    }
+    const SceneState chosen = sceneState(canvas());
+    EXPECT_EQ(chosen.shapes.size(), scenes[i].make(4242).size());
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(sceneState(canvas()), before);
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(sceneState(canvas()), chosen);
+  }
+  // The first scene is the starting one.
+  key(Qt::Key_1, Qt::ControlModifier);
+  SceneState again = sceneState(canvas());
+  ASSERT_EQ(again.shapes.size(), start.shapes.size());
+  for (std::size_t i = 0; i < start.shapes.size(); ++i) {
+    EXPECT_EQ(again.shapes[i].rect, start.shapes[i].rect);
+    EXPECT_EQ(again.shapes[i].color.rgba(), start.shapes[i].color.rgba());
+  }
+  while (stack().canUndo()) key(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(sceneState(canvas()).shapes, start.shapes);
+}
+
+TEST_F(EditActionsTest, HistoryForgetsOldStepsPastItsImageBudget) {
+  edits->setHistoryBudget(3 << 20);
+  QTemporaryDir dir;
+  QImage big(500, 500, QImage::Format_RGB32);  // 1 MB, and 1 MB again as the pattern
+  big.fill(qRgb(30, 60, 90));
+  fileAnswer = dir.filePath("big.bmp");
+  ASSERT_TRUE(big.save(*fileAnswer));
+  click(80, 105);
+  for (int i = 0; i < 6; ++i) {
+    key(Qt::Key_Space);
+    key(Qt::Key_Right);
+  }
+  EXPECT_LE(edits->historyBytes(), 3 << 20);
+  int undone = 0;
+  while (action("actionUndo")->isEnabled()) {
+    action("actionUndo")->trigger();
+    ++undone;
+  }
+  // Only the newest steps remain, and what is left undoes exactly.
+  EXPECT_GT(undone, 1);
+  EXPECT_LT(undone, 12);
+  EXPECT_TRUE(canvas().shapes()[0]->color().isPattern());
+  EXPECT_TRUE(stack().canUndo());
+}
+
+}  // namespace
