@@ -43,7 +43,6 @@ QDialog* HelpWindows::showQuickGuide() {
     guide_->resize(560, 620);
   }
   guide_->show();
-  guide_->raise();
   guide_->activateWindow();
   return guide_;
 }
