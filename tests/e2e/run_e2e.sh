@@ -63,7 +63,8 @@ DISPLAY=:$(head -n1 "$work/display")
 export DISPLAY
 
 mkdir -m 700 "$work/xdg"
-QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 XDG_RUNTIME_DIR=$work/xdg \
+mkdir "$work/home"
+HOME=$work/home QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 XDG_RUNTIME_DIR=$work/xdg \
   "$app" >"$out/e2e_app.log" 2>&1 &
 app_pid=$!
 
@@ -238,6 +239,43 @@ if wait_for undo_drag drag_undone; then
 else
   fail "Ctrl+Z again: billboard 1 not back at (70, 100) (shots undo_nudges.png, undo_drag.png)"
 fi
+
+# --- 6: Save names the window; Export writes the scene as a PNG, nothing else is written ---
+
+# Both dialogs take a typed path; the home folder must stay empty throughout.
+save_dialog_answer() { # path
+  sleep 1
+  xdotool key ctrl+a
+  xdotool type --delay 20 "$1"
+  xdotool key Return
+}
+xdotool windowfocus --sync "$win"
+xdotool key ctrl+s
+save_dialog_answer "$work/lesson"
+if timeout 15 xdotool search --sync --onlyvisible --name '^lesson\.ombrel — Ombrel$' >/dev/null &&
+  grep -q '"format": "Ombrel scene"' "$work/lesson.ombrel" 2>/dev/null; then
+  pass "save: lesson.ombrel written and named in the title"
+else
+  fail "save: no lesson.ombrel, or the title does not name it"
+fi
+xdotool windowfocus --sync "$win"
+xdotool key ctrl+e
+sleep 1
+xdotool key Return # the picture dialog's Save…, for the scene at 1x
+save_dialog_answer "$work/scene"
+for _ in $(seq 50); do [ -s "$work/scene.png" ] && break; sleep 0.2; done
+if [ "$(identify -format '%wx%h' "$work/scene.png" 2>/dev/null)" = 300x300 ]; then
+  pass "export: scene.png is the 300 x 300 scene"
+else
+  fail "export: scene.png missing or not 300 x 300"
+fi
+if [ -z "$(find "$work/home" -mindepth 1 2>/dev/null)" ]; then
+  pass "nothing was written to the home folder"
+else
+  fail "files appeared in the home folder: $(find "$work/home" -mindepth 1 | head -5)"
+fi
+# The dialogs have gone; give the keyboard back to the main window.
+xdotool windowfocus --sync "$win"
 
 # --- quit through the menu shortcut; the exit status carries sanitizer reports ---
 

@@ -10,7 +10,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QMenu>
 #include <QPushButton>
@@ -26,6 +28,7 @@
 #include <sstream>
 #include <string>
 
+#include "app/documentdialogs.h"
 #include "app/editactions.h"
 #include "harness.h"
 #include "support/scene_state.h"
@@ -633,6 +636,86 @@ TEST(Session, RandomEventsKeepSceneBuffersAndViewsConsistent) {
   if (::testing::Test::HasFailure()) return;
   std::printf("%lu events in %.1f s: ", events, seconds);
   session.summary(stdout);
+}
+
+}  // namespace
+
+// Nothing is written without a request: a random session, with every file,
+// picture and help action tried and each dialog answered with Cancel, leaves
+// an empty home folder (and the working folder in it) empty.
+namespace {
+
+QStringList filesUnder(const QString& root) {
+  QStringList found;
+  QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                  QDirIterator::Subdirectories);
+  while (it.hasNext()) found << it.next();
+  return found;
+}
+
+TEST(Session, WritesNothingThatWasNotAskedFor) {
+  QTemporaryDir home, images;
+  ASSERT_TRUE(home.isValid() && images.isValid());
+  const QByteArray oldHome = qgetenv("HOME");
+  const QString oldDir = QDir::currentPath();
+  qputenv("HOME", QFile::encodeName(home.path()));
+  for (const char* xdg : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"}) {
+    qunsetenv(xdg);
+  }
+  QDir::setCurrent(home.path());
+
+  QImage tile(4, 4, QImage::Format_RGB32);
+  tile.fill(Qt::darkCyan);
+  ASSERT_TRUE(tile.save(images.filePath("tile.png")));
+  int asked = 0;
+  documentdialogs::Dialogs cancel;
+  cancel.openScene = [&](QWidget*) { return ++asked, std::optional<QString>(); };
+  cancel.saveScene = cancel.savePicture = [&](QWidget*, const QString&) {
+    return ++asked, std::optional<QString>();
+  };
+  cancel.pictureChoice = [&](QWidget*, const PictureChoice&) {
+    return ++asked, std::optional<documentdialogs::PictureRequest>();
+  };
+  cancel.unsavedChanges = [&](QWidget*, const QString&) {
+    ADD_FAILURE() << "the untitled scene asked about unsaved changes";
+    return documentdialogs::UnsavedChoice::Cancel;
+  };
+  documentdialogs::setDialogs(cancel);
+
+  std::mt19937 rng(envNumber("OMBREL_SESSION_SEED", 20240611));
+  {
+    auto window = reliability::openWindow();
+    Session session(*window, rng(), images.filePath("tile.png"), images.filePath("none.png"));
+    const char* actions[] = {"actionOpen",       "actionSave", "actionSaveAs",
+                             "actionExport",     "actionCopy", "actionExportFocalStack",
+                             "actionQuickGuide", "actionAbout"};
+    std::string what;
+    for (int i = 0; i < 400 && !::testing::Test::HasFailure(); ++i) {
+      session.step(what);
+      if (i % 25 == 0) {
+        auto* action = window->findChild<QAction*>(QLatin1String(actions[(i / 25) % 8]));
+        ASSERT_NE(action, nullptr);
+        action->trigger();
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+          if (top != window.get() && top->isVisible()) top->close();
+        }
+      }
+      QApplication::processEvents();
+    }
+    // Qt's file dialog, as the image fill and the file actions show it, keeps nothing either.
+    auto* dialog = new QFileDialog(window.get(), QStringLiteral("Open Image"));
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->show();
+    QApplication::processEvents();
+    delete dialog;
+    EXPECT_GE(asked, 8);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Ombrel"));
+  }
+  QApplication::processEvents();
+  documentdialogs::setDialogs({});
+  QDir::setCurrent(oldDir);
+  qputenv("HOME", oldHome);
+  EXPECT_EQ(filesUnder(home.path()).join(QLatin1Char(' ')).toStdString(), "");
 }
 
 }  // namespace

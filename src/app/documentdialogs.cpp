@@ -1,0 +1,118 @@
+#include "app/documentdialogs.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace documentdialogs {
+
+namespace {
+
+Dialogs& installed() {
+  static Dialogs dialogs;
+  return dialogs;
+}
+
+// A save dialog that adds `suffix` to a name typed without it before it asks
+// about overwriting, so the file it warns about is the file written.
+std::optional<QString> runSaveDialog(QWidget* parent, const QString& caption,
+                                     const QString& suggested, const QString& filter,
+                                     const QString& suffix) {
+  QFileDialog dialog(parent, caption, QString(), filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setDefaultSuffix(suffix);
+  dialog.selectFile(suggested);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().constFirst();
+}
+
+std::optional<PictureRequest> runPictureDialog(QWidget* parent, const PictureChoice& last) {
+  QDialog dialog(parent);
+  dialog.setObjectName(QStringLiteral("exportDialog"));
+  dialog.setWindowTitle(QStringLiteral("Export Picture"));
+  auto* kinds = new QComboBox(&dialog);
+  for (PictureKind kind : kAllPictureKinds) {
+    QString title = pictureTitle(kind).mid(4);  // without "the "
+    title[0] = title[0].toUpper();
+    kinds->addItem(title, static_cast<int>(kind));
+  }
+  kinds->setCurrentIndex(kinds->findData(static_cast<int>(last.kind)));
+  auto* scales = new QComboBox(&dialog);
+  for (int scale : kPictureScales) scales->addItem(QStringLiteral("%1×").arg(scale), scale);
+  scales->setCurrentIndex(scales->findData(last.scale));
+  auto* buttons = new QDialogButtonBox(&dialog);
+  buttons->addButton(QStringLiteral("Save…"), QDialogButtonBox::AcceptRole);
+  QPushButton* copy = buttons->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);
+  buttons->addButton(QDialogButtonBox::Cancel);
+  auto* form = new QFormLayout(&dialog);
+  form->addRow(QStringLiteral("Picture:"), kinds);
+  form->addRow(QStringLiteral("Size:"), scales);
+  form->addRow(buttons);
+  constexpr int kCopied = 2;
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  QObject::connect(copy, &QPushButton::clicked, &dialog, [&dialog] { dialog.done(kCopied); });
+  const int result = dialog.exec();
+  if (result == QDialog::Rejected) return std::nullopt;
+  PictureRequest request;
+  request.choice.kind = static_cast<PictureKind>(kinds->currentData().toInt());
+  request.choice.scale = scales->currentData().toInt();
+  request.copy = result == kCopied;
+  return request;
+}
+
+}  // namespace
+
+void setDialogs(Dialogs dialogs) {
+  installed() = std::move(dialogs);
+}
+
+std::optional<QString> openScene(QWidget* parent) {
+  if (installed().openScene) return installed().openScene(parent);
+  const QString path = QFileDialog::getOpenFileName(parent, QStringLiteral("Open Scene"), QString(),
+                                                    QStringLiteral("Ombrel scenes (*.ombrel)"));
+  if (path.isEmpty()) return std::nullopt;
+  return path;
+}
+
+std::optional<QString> saveScene(QWidget* parent, const QString& suggested) {
+  if (installed().saveScene) return installed().saveScene(parent, suggested);
+  return runSaveDialog(parent, QStringLiteral("Save Scene"), suggested,
+                       QStringLiteral("Ombrel scenes (*.ombrel)"), QStringLiteral("ombrel"));
+}
+
+UnsavedChoice unsavedChanges(QWidget* parent, const QString& fileName) {
+  if (installed().unsavedChanges) return installed().unsavedChanges(parent, fileName);
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Ombrel"),
+                  QStringLiteral("Save the changes to “%1”?").arg(fileName),
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+  box.setObjectName(QStringLiteral("unsavedChangesBox"));
+  box.setInformativeText(QStringLiteral("Your changes are lost if you don't save them."));
+  box.setDefaultButton(QMessageBox::Save);
+  switch (box.exec()) {
+    case QMessageBox::Save:
+      return UnsavedChoice::Save;
+    case QMessageBox::Discard:
+      return UnsavedChoice::Discard;
+    default:
+      return UnsavedChoice::Cancel;
+  }
+}
+
+std::optional<PictureRequest> pictureChoice(QWidget* parent, const PictureChoice& last) {
+  if (installed().pictureChoice) return installed().pictureChoice(parent, last);
+  return runPictureDialog(parent, last);
+}
+
+std::optional<QString> savePicture(QWidget* parent, const QString& suggested) {
+  if (installed().savePicture) return installed().savePicture(parent, suggested);
+  return runSaveDialog(parent, QStringLiteral("Export Picture"), suggested,
+                       QStringLiteral("PNG images (*.png)"), QStringLiteral("png"));
+}
+
+}  // namespace documentdialogs

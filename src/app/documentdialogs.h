@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "app/pictures.h"
+
+class QWidget;
+
+// The questions the scene files and the picture export ask. Each is a modal
+// dialog in the application; tests install answers of their own so that no
+// test ever waits on a dialog. A member left empty asks with the real dialog.
+namespace documentdialogs {
+
+enum class UnsavedChoice { Save, Discard, Cancel };
+
+struct PictureRequest {
+  PictureChoice choice;
+  bool copy = false;  // to the clipboard rather than a file
+};
+
+struct Dialogs {
+  std::function<std::optional<QString>(QWidget* parent)> openScene;
+  std::function<std::optional<QString>(QWidget* parent, const QString& suggested)> saveScene;
+  std::function<UnsavedChoice(QWidget* parent, const QString& fileName)> unsavedChanges;
+  std::function<std::optional<PictureRequest>(QWidget* parent, const PictureChoice& last)>
+      pictureChoice;
+  std::function<std::optional<QString>(QWidget* parent, const QString& suggested)> savePicture;
+};
+
+// Installs `dialogs`; Dialogs{} restores every real dialog.
+void setDialogs(Dialogs dialogs);
+
+std::optional<QString> openScene(QWidget* parent);
+std::optional<QString> saveScene(QWidget* parent, const QString& suggested);
+UnsavedChoice unsavedChanges(QWidget* parent, const QString& fileName);
+std::optional<PictureRequest> pictureChoice(QWidget* parent, const PictureChoice& last);
+std::optional<QString> savePicture(QWidget* parent, const QString& suggested);
+
+}  // namespace documentdialogs

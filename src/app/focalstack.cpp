@@ -1,0 +1,89 @@
+#include "app/focalstack.h"
+
+#include <QFont>
+#include <QPainter>
+#include <cmath>
+
+#include "canvas/drawview.h"
+#include "lightfield/lightfield.h"
+#include "toolkit/bitmap.h"
+
+namespace {
+
+constexpr int kMargin = 14;
+constexpr int kGap = 18;
+constexpr int kTitleHeight = 30;
+constexpr int kLabelHeight = 16;
+constexpr int kPhotoHeight = 24;
+constexpr int kSliceGap = 8;
+
+}  // namespace
+
+std::vector<FocalSlice> focalStack(const unsigned char* cleanRays, int n, int halfLength) {
+  std::vector<FocalSlice> slices;
+  if (cleanRays == nullptr || n <= 0) return slices;
+  // takePhoto blackens its sampling marks somewhere; never in the canvas's buffers.
+  std::vector<unsigned char> marks(3 * static_cast<std::size_t>(n) * n);
+  for (int i = 0; i < kFocalStackSlices; ++i) {
+    FocalSlice slice;
+    // The focus slider steps in tenths of a degree; 90 / 8 = 11.25 is not one,
+    // so each angle is the slider value a user would set, 11.3, 22.5, ...
+    const int tenths = static_cast<int>(std::lround(900.0 * i / (kFocalStackSlices - 1)));
+    slice.degrees = static_cast<float>(tenths / 10.0);
+    const double theta = slice.degrees * M_PI / 180.0;
+    slice.sharpFraction = std::sin(theta) / (std::sin(theta) + std::cos(theta));
+    // The same single-precision steps as the canvas's photo pass.
+    const auto angle = static_cast<float>(static_cast<double>(slice.degrees) * kDegreesToRadians);
+    slice.photo.assign(3 * static_cast<std::size_t>(n), 255);
+    lightfield::takePhoto(cleanRays, n, n, slice.photo.data(), marks.data(), halfLength,
+                          std::cos(angle), std::sin(angle));
+    slices.push_back(std::move(slice));
+  }
+  return slices;
+}
+
+QImage focalStackSheet(const QImage& scene, const std::vector<FocalSlice>& slices, int halfLength,
+                       double lower, double upper) {
+  const int n = slices.empty() ? 0 : static_cast<int>(slices.front().photo.size() / 3);
+  const int columnWidth = std::max(n, 300);
+  const int stackHeight =
+      static_cast<int>(slices.size()) * (kLabelHeight + kPhotoHeight + kSliceGap);
+  const int width = kMargin + scene.width() + kGap + columnWidth + kMargin;
+  const int height = kMargin + kTitleHeight + std::max(scene.height(), stackHeight) + kMargin;
+  QImage sheet(width, height, QImage::Format_RGB32);
+  sheet.fill(Qt::white);
+  QPainter painter(&sheet);
+  QFont font = painter.font();
+  font.setPixelSize(13);
+  font.setBold(true);
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  painter.drawText(QRect(kMargin, kMargin, width - 2 * kMargin, kTitleHeight),
+                   Qt::AlignLeft | Qt::AlignTop,
+                   QStringLiteral("Focal stack: the photo at nine focus angles, depth of field %1")
+                       .arg(halfLength));
+  const int top = kMargin + kTitleHeight;
+  painter.drawImage(kMargin, top, scene);
+  painter.setPen(QColor(160, 160, 160));
+  painter.drawRect(kMargin - 1, top - 1, scene.width() + 1, scene.height() + 1);
+
+  font.setBold(false);
+  font.setPixelSize(12);
+  painter.setFont(font);
+  const int x = kMargin + scene.width() + kGap;
+  int y = top;
+  for (const FocalSlice& slice : slices) {
+    const double depth = lower + slice.sharpFraction * (upper - lower);
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(x, y, columnWidth, kLabelHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("%1°  sharp at %2% of the way up (y = %3)")
+                         .arg(slice.degrees, 0, 'f', 1)
+                         .arg(100.0 * slice.sharpFraction, 0, 'f', 0)
+                         .arg(depth, 0, 'f', 0));
+    y += kLabelHeight;
+    const QImage row = toolkit::imageOverPackedRGB(slice.photo.data(), n, 1);
+    painter.drawImage(QRect(x, y, n, kPhotoHeight), row);
+    y += kPhotoHeight + kSliceGap;
+  }
+  return sheet;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QImage>
+#include <vector>
+
+// A focal stack: the photo at nine focus angles from 0 to 90 degrees, taken
+// from a clean ray-space image into buffers of its own.
+inline constexpr int kFocalStackSlices = 9;
+
+struct FocalSlice {
+  float degrees = 0;
+  // How far up from the lower plane line the sharp depth lies, 0 to 1.
+  double sharpFraction = 0;
+  std::vector<unsigned char> photo;  // packed RGB, n pixels
+};
+
+// Photos of the n x n ray-space image `cleanRays` with the given half-length,
+// exactly as the canvas takes them at those slider angles. Reads the image only.
+std::vector<FocalSlice> focalStack(const unsigned char* cleanRays, int n, int halfLength);
+
+// One handout: the scene beside the nine photos, each labelled with its angle
+// and the depth in focus. `lower` and `upper` are the plane lines' heights.
+QImage focalStackSheet(const QImage& scene, const std::vector<FocalSlice>& slices, int halfLength,
+                       double lower, double upper);

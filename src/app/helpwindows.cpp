@@ -1,0 +1,68 @@
+#include "app/helpwindows.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "app/mainwindow.h"
+
+// The guide lives in a static library's resources: pull them in by name.
+static void initHelpResources() {
+  Q_INIT_RESOURCE(help);
+}
+
+HelpWindows::HelpWindows(MainWindow* window) : QObject(window), window_(window) {
+  initHelpResources();
+  setObjectName(QStringLiteral("helpWindows"));
+  auto* guide = new QAction(QStringLiteral("&Quick Guide"), window);
+  guide->setObjectName(QStringLiteral("actionQuickGuide"));
+  guide->setShortcut(QKeySequence(Qt::Key_F1));
+  auto* about = new QAction(QStringLiteral("&About Ombrel"), window);
+  about->setObjectName(QStringLiteral("actionAbout"));
+  about->setMenuRole(QAction::AboutRole);
+  window->helpMenu()->addAction(guide);
+  window->helpMenu()->addAction(about);
+  connect(guide, &QAction::triggered, this, [this] { showQuickGuide(); });
+  connect(about, &QAction::triggered, this, [this] { showAbout(); });
+}
+
+QDialog* HelpWindows::showQuickGuide() {
+  if (guide_ == nullptr) {
+    guide_ = new QDialog(window_);
+    guide_->setObjectName(QStringLiteral("quickGuide"));
+    guide_->setWindowTitle(QStringLiteral("Ombrel Quick Guide"));
+    auto* browser = new QTextBrowser(guide_);
+    browser->setObjectName(QStringLiteral("quickGuideText"));
+    browser->setOpenExternalLinks(false);
+    browser->setSource(QUrl(QStringLiteral("qrc:/help/quickguide.html")));
+    auto* layout = new QVBoxLayout(guide_);
+    layout->addWidget(browser);
+    guide_->resize(560, 620);
+  }
+  guide_->show();
+  guide_->activateWindow();
+  return guide_;
+}
+
+QMessageBox* HelpWindows::showAbout() {
+  auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("About Ombrel"), aboutText(),
+                              QMessageBox::Ok, window_);
+  box->setObjectName(QStringLiteral("aboutBox"));
+  box->setTextFormat(Qt::RichText);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();
+  return box;
+}
+
+QString aboutText() {
+  return QStringLiteral(
+             "<h3>Ombrel %1</h3>"
+             "<p>Light-field photography in two dimensions: arrange shapes between two plane "
+             "lines, see every ray that crosses them, and take photos focused at any depth.</p>"
+             "<p>Built with Qt %2, running on Qt %3.</p>")
+      .arg(QStringLiteral(OMBREL_VERSION), QStringLiteral(QT_VERSION_STR),
+           QString::fromLatin1(qVersion()));
+}

@@ -1,0 +1,274 @@
+#include "document/scenefile.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <cmath>
+
+#include "toolkit/imagefile.h"
+
+namespace scenefile {
+
+namespace {
+
+const QString kFormatName = QStringLiteral("Ombrel scene");
+
+// Thrown inside the reader only; readScene turns it into the one message.
+struct Refusal {
+  QString reason;
+};
+
+[[noreturn]] void refuse(const QString& reason) {
+  throw Refusal{reason};
+}
+
+QString quoted(const QString& text) {
+  return QStringLiteral("“%1”").arg(text);
+}
+
+QJsonValue field(const QJsonObject& object, const char* name, const QString& where) {
+  const QJsonValue value = object.value(QLatin1String(name));
+  if (value.isUndefined()) refuse(QStringLiteral("%1 has no %2").arg(where, quoted(name)));
+  return value;
+}
+
+QJsonObject objectField(const QJsonObject& object, const char* name, const QString& where) {
+  const QJsonValue value = field(object, name, where);
+  if (!value.isObject()) {
+    refuse(QStringLiteral("%1: %2 is not an object").arg(where, quoted(name)));
+  }
+  return value.toObject();
+}
+
+double number(const QJsonObject& object, const char* name, const QString& where, double lo,
+              double hi) {
+  const QJsonValue value = field(object, name, where);
+  if (!value.isDouble()) refuse(QStringLiteral("%1: %2 is not a number").arg(where, quoted(name)));
+  const double v = value.toDouble();
+  if (!std::isfinite(v) || v < lo || v > hi) {
+    refuse(QStringLiteral("%1: %2 is %3, outside %4 to %5")
+               .arg(where, quoted(name), QString::number(v), QString::number(lo),
+                    QString::number(hi)));
+  }
+  return v;
+}
+
+CGRect readRect(const QJsonObject& shape, const QString& where) {
+  const QJsonObject r = objectField(shape, "rect", where);
+  const QString in = where + QStringLiteral(", rectangle");
+  const double x = number(r, "x", in, -kMaxCoordinate, kMaxCoordinate);
+  const double y = number(r, "y", in, -kMaxCoordinate, kMaxCoordinate);
+  const double w = number(r, "width", in, 0, kMaxCoordinate);
+  const double h = number(r, "height", in, 0, kMaxCoordinate);
+  return CGRectMake(x, y, w, h);
+}
+
+toolkit::Color readColor(const QJsonObject& shape, const QString& where) {
+  const QJsonObject c = objectField(shape, "color", where);
+  const QString in = where + QStringLiteral(", colour");
+  const double r = number(c, "red", in, 0, 1), g = number(c, "green", in, 0, 1);
+  const double b = number(c, "blue", in, 0, 1), a = number(c, "alpha", in, 0, 1);
+  return toolkit::Color::colorWithCalibratedRed(r, g, b, a);
+}
+
+QImage readImage(const QJsonValue& value, const QString& where, qint64& pixelBudget) {
+  if (!value.isString())
+    refuse(QStringLiteral("%1: the image is not a text of PNG data").arg(where));
+  const auto decoded = QByteArray::fromBase64Encoding(value.toString().toLatin1(),
+                                                      QByteArray::AbortOnBase64DecodingErrors);
+  if (!decoded) refuse(QStringLiteral("%1: the image is not valid base64").arg(where));
+  QByteArray bytes = *decoded;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer, "png");
+  reader.setAutoTransform(false);
+  const QSize size = reader.size();
+  if (!reader.canRead() || !size.isValid()) {
+    refuse(QStringLiteral("%1: the embedded image is not a PNG image").arg(where));
+  }
+  const qint64 pixels = qint64(size.width()) * size.height();
+  if (pixels > toolkit::kMaxImagePixels || pixels > pixelBudget) {
+    refuse(QStringLiteral("%1: the embedded image is too large (%2 x %3 pixels)")
+               .arg(where)
+               .arg(size.width())
+               .arg(size.height()));
+  }
+  QImage image;
+  if (!reader.read(&image) || image.isNull() || image.size() != size) {
+    refuse(
+        QStringLiteral("%1: the embedded image is damaged (%2)").arg(where, reader.errorString()));
+  }
+  pixelBudget -= pixels;
+  image.setDevicePixelRatio(1);
+  return image;
+}
+
+std::unique_ptr<Shape> readShape(const QJsonValue& value, int index, qint64& pixelBudget) {
+  const QString where = QStringLiteral("shape %1").arg(index + 1);
+  if (!value.isObject()) refuse(QStringLiteral("%1 is not an object").arg(where));
+  const QJsonObject object = value.toObject();
+  const QJsonValue kind = field(object, "kind", where);
+  if (!kind.isString()) refuse(QStringLiteral("%1: %2 is not a text").arg(where, quoted("kind")));
+  const CGRect rect = readRect(object, where);
+  std::unique_ptr<Shape> shape = makeShapeOfKind(kind.toString(), rect);
+  if (shape == nullptr) {
+    refuse(
+        QStringLiteral("%1 has an unknown kind %2").arg(where, quoted(kind.toString().left(40))));
+  }
+  shape->setColor(readColor(object, where));
+  const QJsonValue image = object.value(QLatin1String("image"));
+  if (!image.isUndefined()) shape->setImage(readImage(image, where, pixelBudget));
+  return shape;
+}
+
+int readVersion(const QJsonObject& root) {
+  const QJsonValue value = field(root, "version", QStringLiteral("the scene"));
+  const double v = value.toDouble(-1);
+  if (!value.isDouble() || v < 1 || v != std::floor(v)) {
+    refuse(QStringLiteral("its format version is not a whole number from 1 up"));
+  }
+  if (v > kVersion) {
+    refuse(QStringLiteral("it was written by a newer Ombrel (format version %1; this one reads "
+                          "version %2)")
+               .arg(QString::number(v), QString::number(kVersion)));
+  }
+  return static_cast<int>(v);
+}
+
+ShapeList readDocument(const QByteArray& bytes) {
+  if (bytes.isEmpty()) refuse(QStringLiteral("the file is empty"));
+  QJsonParseError parseError;
+  const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
+  if (parseError.error != QJsonParseError::NoError) {
+    refuse(QStringLiteral("it is not a scene file (not JSON: %1 at byte %2)")
+               .arg(parseError.errorString())
+               .arg(parseError.offset));
+  }
+  const QJsonObject root = document.object();
+  if (!document.isObject() || root.value(QLatin1String("format")).toString() != kFormatName) {
+    refuse(QStringLiteral("it is JSON but not an Ombrel scene"));
+  }
+  readVersion(root);
+  const QJsonValue shapes = field(root, "shapes", QStringLiteral("the scene"));
+  if (!shapes.isArray()) refuse(QStringLiteral("its %1 are not a list").arg(quoted("shapes")));
+  const QJsonArray list = shapes.toArray();
+  if (list.size() > kMaxShapes) {
+    refuse(QStringLiteral("it holds %1 shapes, more than the %2 Ombrel opens")
+               .arg(list.size())
+               .arg(kMaxShapes));
+  }
+  ShapeList result;
+  result.reserve(list.size());
+  qint64 pixelBudget = kMaxTotalImagePixels;
+  for (int i = 0; i < list.size(); ++i) result.push_back(readShape(list.at(i), i, pixelBudget));
+  return result;
+}
+
+QString openMessage(const QString& fileName, const QString& reason) {
+  return QStringLiteral("Could not open %1: %2.").arg(quoted(fileName), reason);
+}
+
+QJsonObject colorObject(const toolkit::Color& color) {
+  const QColor c = color.rgba();
+  return {{QStringLiteral("red"), double(c.redF())},
+          {QStringLiteral("green"), double(c.greenF())},
+          {QStringLiteral("blue"), double(c.blueF())},
+          {QStringLiteral("alpha"), double(c.alphaF())}};
+}
+
+QString pngBase64(const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "png");
+  writer.write(image);
+  return QString::fromLatin1(bytes.toBase64());
+}
+
+}  // namespace
+
+ReadResult readScene(const QByteArray& bytes, const QString& fileName) {
+  ReadResult result;
+  try {
+    result.shapes = readDocument(bytes);
+  } catch (const Refusal& refusal) {
+    result.shapes.clear();
+    result.error = openMessage(fileName, refusal.reason);
+  }
+  return result;
+}
+
+ReadResult readSceneFile(const QString& path) {
+  const QFileInfo info(path);
+  const QString name = info.fileName().isEmpty() ? path : info.fileName();
+  const auto refused = [&name](const QString& reason) {
+    ReadResult result;
+    result.error = openMessage(name, reason);
+    return result;
+  };
+  if (!info.exists()) return refused(QStringLiteral("there is no such file"));
+  if (info.isDir()) return refused(QStringLiteral("it is a folder, not a scene file"));
+  if (!info.isFile()) return refused(QStringLiteral("it is not a regular file"));
+  const auto tooLarge = [&] {
+    return refused(QStringLiteral("it is larger than any scene file Ombrel opens (%1 MB)")
+                       .arg(kMaxFileBytes / (1024 * 1024)));
+  };
+  if (info.size() > kMaxFileBytes) return tooLarge();
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return refused(file.errorString());
+  const QByteArray bytes = file.read(kMaxFileBytes + 1);
+  if (file.error() != QFileDevice::NoError) return refused(file.errorString());
+  if (bytes.size() > kMaxFileBytes) return tooLarge();
+  return readScene(bytes, name);
+}
+
+QByteArray writeScene(const ShapeList& shapes) {
+  QJsonArray list;
+  for (const auto& shape : shapes) {
+    const CGRect r = shape->rect();
+    QJsonObject object{
+        {QStringLiteral("kind"), shape->kind()},
+        {QStringLiteral("rect"), QJsonObject{{QStringLiteral("x"), r.origin.x},
+                                             {QStringLiteral("y"), r.origin.y},
+                                             {QStringLiteral("width"), r.size.width},
+                                             {QStringLiteral("height"), r.size.height}}},
+        {QStringLiteral("color"), colorObject(shape->color())}};
+    if (shape->color().isPattern() && !shape->image().isNull()) {
+      object.insert(QStringLiteral("image"), pngBase64(shape->image()));
+    }
+    list.append(object);
+  }
+  const QJsonObject root{{QStringLiteral("format"), kFormatName},
+                         {QStringLiteral("version"), kVersion},
+                         {QStringLiteral("shapes"), list}};
+  return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+std::optional<QString> writeSceneFile(const QString& path, const ShapeList& shapes) {
+  const QString name = QFileInfo(path).fileName();
+  const auto failed = [&name](const QString& reason) {
+    return QStringLiteral("Could not save %1: %2. Any earlier file of that name is unchanged.")
+        .arg(quoted(name), reason);
+  };
+  if (QFileInfo(path).isDir()) return failed(QStringLiteral("a folder of that name is in the way"));
+  const QByteArray bytes = writeScene(shapes);
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return failed(file.errorString());
+  // QSaveFile::commit() ignores a failure of its own final flush (a full disk)
+  // and would put a truncated file in place: flush first and check.
+  if (file.write(bytes) != bytes.size() || !file.flush()) {
+    const QString reason = file.errorString();
+    file.cancelWriting();
+    return failed(reason);
+  }
+  if (!file.commit()) return failed(file.errorString());
+  return std::nullopt;
+}
+
+}  // namespace scenefile
