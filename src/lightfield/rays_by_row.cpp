@@ -54,9 +54,9 @@ struct Run {
 struct Group {
   int bottom, top;
   int first, count;
-  float tBottom, tTop;
-  double inverseBottom, inverseTop;  // 1 / (1 - t), for the first guess of a boundary
-  bool byEnds;                       // every run is wide enough to take the end rows alone
+  // Strip rows and runs of this group and every group above it: what finishing a ray-space
+  // row costs run by run, against walking its last white rays row by row.
+  int rowsAbove, runsAbove;
 };
 
 inline std::uint32_t colourAt(const unsigned char* px) {
@@ -106,6 +106,12 @@ bool sameRuns(const Run* a, const Run* b, int count) {
   return true;
 }
 
+// Bounds, widened past rounding, on the rays that may sample some range of columns.
+struct Estimate {
+  double lo, hi;
+  Estimate join(Estimate o) const { return {std::min(lo, o.lo), std::max(hi, o.hi)}; }
+};
+
 // One strip row as seen from ray-space row v.
 struct RowView {
   float t;
@@ -117,13 +123,22 @@ struct RowView {
     return static_cast<int>(p + static_cast<float>(u));
   }
 
+  // Every u whose column may lie in [a, b]: the sums are within 0.002 of t * v + (1 - t) * u,
+  // which the margin, 0.01 * inverse + 1 or more, covers. Below t = 1 the bounds move
+  // monotonically with t, so with one margin for several rows the end rows bound those between.
+  Estimate around(int a, int b, double margin) const {
+    if (t == 1.0f) return v >= a && v <= b ? Estimate{0.0, double(n)} : Estimate{1.0, 0.0};
+    const double tv = double(t) * double(v);
+    return {(double(a) - tv) * inverse - margin, (double(b) + 1.0 - tv) * inverse + margin};
+  }
+
   // The first u in [0, n] with column(u) >= a (n when none).
   int firstAtLeast(int a) const {
     if (a <= 0) return 0;
     if (a >= n) return n;
     if (t == 1.0f) return v >= a ? 0 : n;
     const double guess = (double(a) - double(t) * double(v)) * inverse;
-    int u = guess <= 0.0 ? 0 : guess >= double(n) ? n : static_cast<int>(std::ceil(guess));
+    int u = guess <= 0.0 ? 0 : guess >= double(n) ? n : static_cast<int>(guess);
     if (u < n && column(u) < a) {
       do ++u;
       while (u < n && column(u) < a);
@@ -147,6 +162,50 @@ class OutRow {
   }
 
   bool full() const { return count_ == n_; }
+
+  // The first white ray in [lo, hi], or hi + 1.
+  int firstWhite(int lo, int hi) const {
+    for (int w = lo / kWordBits; w * kWordBits <= hi; ++w) {
+      Word m = ~painted_[w];
+      if (w == lo / kWordBits) m &= ~Word{0} << (lo % kWordBits);
+      if (m != 0) return std::min(hi + 1, w * kWordBits + std::countr_zero(m));
+    }
+    return hi + 1;
+  }
+
+  // The last white ray in [lo, hi], given one exists.
+  int lastWhite(int lo, int hi) const {
+    for (int w = hi / kWordBits;; --w) {
+      Word m = ~painted_[w];
+      if (w == hi / kWordBits) m &= ~Word{0} >> (kWordBits - 1 - hi % kWordBits);
+      if (m != 0) return std::max(lo, w * kWordBits + kWordBits - 1 - std::countl_zero(m));
+    }
+  }
+
+  // Whether a ray in the estimate and in [lo, hi] is still white.
+  bool anyWhite(Estimate e, int lo, int hi) const {
+    const int a = e.lo <= double(lo) ? lo : e.lo > double(hi) ? hi + 1 : static_cast<int>(e.lo);
+    const int b = e.hi >= double(hi) ? hi : e.hi < double(lo) ? lo - 1 : static_cast<int>(e.hi) + 1;
+    if (a > b) return false;
+    const int wa = a / kWordBits, wb = b / kWordBits;
+    for (int w = wa; w <= wb; ++w) {
+      Word m = ~painted_[w];
+      if (w == wa) m &= ~Word{0} << (a % kWordBits);
+      if (w == wb) m &= ~Word{0} >> (kWordBits - 1 - b % kWordBits);
+      if (m != 0) return true;
+    }
+    return false;
+  }
+  int white() const { return n_ - count_; }
+
+  template <class F>
+  void forEachWhite(F f) const {
+    for (int w = 0; w < words_; ++w) {
+      Word m = ~painted_[w];
+      if (w == words_ - 1 && n_ % kWordBits != 0) m &= (Word{1} << (n_ % kWordBits)) - 1;
+      for (; m != 0; m &= m - 1) f(w * kWordBits + std::countr_zero(m));
+    }
+  }
 
   // Colours the still-white rays u in [a, b].
   void paint(int a, int b, std::uint32_t colour) {
@@ -203,61 +262,151 @@ class OutRow {
   Word painted_[kMaxWidth / kWordBits];
 };
 
+// Where one run of a group meets ray-space row v: an interval of u, exact when the run is wide
+// enough, else one that holds every ray meeting it.
+struct Span {
+  int a, b;
+  bool exact;
+};
+
 class RowPainter {
  public:
-  RowPainter(const Run* runs, int h, int n)
-      : runs_(runs), span_(static_cast<float>(h - 1)), h_(h), n_(n) {}
+  RowPainter(const unsigned char* strip, const Run* runs, int h, int n, int stepWidth)
+      : strip_(strip),
+        runs_(runs),
+        span_(static_cast<float>(h - 1)),
+        h_(h),
+        n_(n),
+        stepWidth_(stepWidth) {
+    for (int k = 0; k < std::min(h, kMaxTabled); ++k) t_[k] = exactT(k);
+  }
 
-  void paint(const Group& g, int v, OutRow& out) const {
-    const RowView bottom{g.tBottom, g.inverseBottom, v, n_}, top{g.tTop, g.inverseTop, v, n_};
-    if (g.bottom == g.top) {
-      for (int i = g.first; i < g.first + g.count; ++i) {
+  float t(int k) const { return k < kMaxTabled ? t_[k] : exactT(k); }
+
+  // Paints the still-white rays u in [lo, hi] of row v whose first coloured sample from the
+  // bottom in strip rows [top, bottom] lies in runs [first, last], given that no other run of
+  // those rows holds one.
+  void paint(int bottom, int top, int first, int last, int lo, int hi, int v, OutRow& out) const {
+    // Only runs that the outermost white rays can reach matter: columns grow with u.
+    lo = out.firstWhite(lo, hi);
+    if (lo > hi) return;
+    hi = out.lastWhite(lo, hi);
+    {
+      const RowView low = view(t(bottom), v, n_), high = view(t(top), v, n_);
+      const int from = std::min(low.column(lo), high.column(lo));
+      const int to = std::max(low.column(hi), high.column(hi));
+      first = int(std::partition_point(runs_ + first, runs_ + last + 1,
+                                       [&](const Run& r) { return r.b < from; }) -
+                  runs_);
+      last = int(std::partition_point(runs_ + first, runs_ + last + 1,
+                                      [&](const Run& r) { return r.a <= to; }) -
+                 runs_) -
+             1;
+      if (first > last) return;
+    }
+    if (bottom == top) {
+      const RowView row = view(t(bottom), v, n_);
+      for (int i = first; i <= last; ++i) {
         const Run& run = runs_[i];
-        out.paint(bottom.firstAtLeast(run.a), bottom.firstAtLeast(run.b + 1) - 1, run.colour);
+        if (!out.anyWhite(row.around(run.a, run.b, 0.01 * row.inverse + 1.0), lo, hi)) continue;
+        out.paint(std::max(lo, row.firstAtLeast(run.a)),
+                  std::min(hi, row.firstAtLeast(run.b + 1) - 1), run.colour);
       }
       return;
     }
-    if (!g.byEnds) {
-      byRows(g, g.first, v, out);
-      return;
-    }
-    // Each run is painted once the next one is known not to share a ray with it.
-    int pendingA = 0, pendingB = -1;
-    std::uint32_t pendingColour = 0;
-    for (int i = g.first; i < g.first + g.count; ++i) {
+    const RowView low = view(t(bottom), v, n_), high = view(t(top), v, n_);
+    // A run whose rays are all coloured already is passed over: dropping it changes no ray.
+    // The bottom row at t = 1 is bounded apart from the rows above it.
+    const RowView lowest = low.t == 1.0f ? view(t(bottom - 1), v, n_) : low;
+    const double margin = 0.01 * std::max(lowest.inverse, high.inverse) + 1.0;
+    const auto nextWorth = [&](int i) {
+      for (; i <= last; ++i) {
+        const Run& run = runs_[i];
+        Estimate e = lowest.around(run.a, run.b, margin).join(high.around(run.a, run.b, margin));
+        if (low.t == 1.0f) e = e.join(low.around(run.a, run.b, margin));
+        if (out.anyWhite(e, lo, hi)) break;
+      }
+      return i;
+    };
+    const auto spanOf = [&](int i) {
       const Run& run = runs_[i];
-      const int a = std::min(bottom.firstAtLeast(run.a), top.firstAtLeast(run.a));
-      const int b = std::max(bottom.firstAtLeast(run.b + 1), top.firstAtLeast(run.b + 1)) - 1;
-      // Later runs start no earlier, and earlier ones end no later, so neighbours tell.
-      if (pendingB >= a) {
-        byRows(g, i - 1, v, out);
+      return Span{std::min(low.firstAtLeast(run.a), high.firstAtLeast(run.a)),
+                  std::max(low.firstAtLeast(run.b + 1), high.firstAtLeast(run.b + 1)) - 1,
+                  run.b - run.a + 1 >= stepWidth_};
+    };
+    // Rays that may meet two runs, or a narrow run, are gathered into zones and settled by the
+    // lower half of the rows, then the upper half. Zones arrive in order of their start.
+    int zoneLo = 0, zoneHi = -1, zoneFirst = 0, zoneLast = 0;
+    const auto flush = [&] {
+      if (zoneLo > zoneHi) return;
+      const int mid = top + (bottom - top) / 2;
+      paint(bottom, mid + 1, zoneFirst, zoneLast, zoneLo, zoneHi, v, out);
+      paint(mid, top, zoneFirst, zoneLast, zoneLo, zoneHi, v, out);
+      zoneHi = zoneLo - 1;
+    };
+    const auto addZone = [&](int a, int b, int runA, int runB) {
+      a = std::max(a, lo);
+      b = std::min(b, hi);
+      if (a > b) return;
+      if (zoneLo <= zoneHi && a <= zoneHi + 1) {
+        zoneHi = std::max(zoneHi, b);
+        zoneLast = std::max(zoneLast, runB);
         return;
       }
-      out.paint(pendingA, pendingB, pendingColour);
-      pendingA = a;
-      pendingB = b;
-      pendingColour = run.colour;
+      flush();
+      zoneLo = a;
+      zoneHi = b;
+      zoneFirst = runA;
+      zoneLast = runB;
+    };
+    // Spans start and end no earlier as the runs go right, so a ray in two spans is in two
+    // neighbouring ones.
+    int i = nextWorth(first);
+    if (i > last) return;
+    Span cur = spanOf(i);
+    int before = -1;  // end of the previous span
+    while (i <= last) {
+      const int j = nextWorth(i + 1);
+      const Span next = j <= last ? spanOf(j) : Span{n_, n_, true};
+      if (cur.exact) {
+        out.paint(std::max({lo, cur.a, before + 1}), std::min({hi, cur.b, next.a - 1}),
+                  runs_[i].colour);
+      } else {
+        addZone(cur.a, cur.b, i, i);
+      }
+      if (j <= last) addZone(next.a, cur.b, i, j);
+      before = cur.b;
+      cur = next;
+      i = j;
     }
-    out.paint(pendingA, pendingB, pendingColour);
+    flush();
+  }
+
+  // Settles each still-white ray of row v alone, walking strip rows up from `bottom`.
+  void byRay(int bottom, int v, OutRow& out) const {
+    out.forEachWhite([&](int u) {
+      for (int k = bottom; k >= 0; --k) {
+        const float p = t(k) * static_cast<float>(v - u);
+        const int x = static_cast<int>(p + static_cast<float>(u));
+        const unsigned char* px = strip_ + 3 * (size_t(k) * size_t(n_) + size_t(x));
+        const std::uint32_t c = colourAt(px);
+        if (c != kWhite) {
+          out.paint(u, u, c);
+          return;
+        }
+      }
+    });
   }
 
  private:
-  float t(int k) const { return h_ == 1 ? 0.0f : static_cast<float>(k) / span_; }
+  float exactT(int k) const { return h_ == 1 ? 0.0f : static_cast<float>(k) / span_; }
 
-  // Runs from `from` on, one strip row at a time, bottom-up.
-  void byRows(const Group& g, int from, int v, OutRow& out) const {
-    for (int k = g.bottom; k >= g.top && !out.full(); --k) {
-      const RowView row = view(t(k), v, n_);
-      for (int i = from; i < g.first + g.count; ++i) {
-        const Run& run = runs_[i];
-        out.paint(row.firstAtLeast(run.a), row.firstAtLeast(run.b + 1) - 1, run.colour);
-      }
-    }
-  }
-
+  static constexpr int kMaxTabled = 2048;
+  const unsigned char* strip_;
   const Run* runs_;
   float span_;
-  int h_, n_;
+  int h_, n_, stepWidth_;
+  float t_[kMaxTabled];  // t of each strip row
 };
 
 }  // namespace
@@ -269,8 +418,6 @@ bool raysByRow(const unsigned char* strip, int h, int n, unsigned char* rays) {
   Run runs[kMaxRuns];
   Group groups[kMaxGroups];
   int runCount = 0, groupCount = 0;
-  const float span = static_cast<float>(h - 1);
-  const auto tOf = [&](int k) { return h == 1 ? 0.0f : static_cast<float>(k) / span; };
   // No ray steps over a run of this width between adjacent rows of a group.
   const int stepWidth = h == 1 ? 1 : n / (h - 1) + 3;
 
@@ -289,23 +436,27 @@ bool raysByRow(const unsigned char* strip, int h, int n, unsigned char* rays) {
       }
     }
     if (groupCount == kMaxGroups) return false;
-    groups[groupCount++] = Group{k, k, first, count, 0, 0, 0, 0, true};
+    groups[groupCount++] = Group{k, k, first, count, 0, 0};
   }
-  for (int i = 0; i < groupCount; ++i) {
-    Group& g = groups[i];
-    const RowView bottom = view(tOf(g.bottom), 0, n), top = view(tOf(g.top), 0, n);
-    g.tBottom = bottom.t;
-    g.tTop = top.t;
-    g.inverseBottom = bottom.inverse;
-    g.inverseTop = top.inverse;
-    for (int r = g.first; r < g.first + g.count; ++r)
-      if (runs[r].b - runs[r].a + 1 < stepWidth) g.byEnds = false;
+  for (int i = groupCount - 1, rows = 0, count = 0; i >= 0; --i) {
+    rows += groups[i].bottom - groups[i].top + 1;
+    count += groups[i].count;
+    groups[i].rowsAbove = rows;
+    groups[i].runsAbove = count;
   }
 
-  const RowPainter painter(runs, h, n);
+  const RowPainter painter(strip, runs, h, n, stepWidth);
   for (int v = n - 1; v >= 0; --v) {
     OutRow out(rays + 3 * size_t(n - 1 - v) * size_t(n), n);
-    for (int i = 0; i < groupCount && !out.full(); ++i) painter.paint(groups[i], v, out);
+    for (int i = 0; i < groupCount && !out.full(); ++i) {
+      const Group& g = groups[i];
+      // A run costs a few sums per end row; a white ray one per strip row.
+      if (std::int64_t{out.white()} * g.rowsAbove <= std::int64_t{4} * g.runsAbove) {
+        painter.byRay(g.bottom, v, out);
+        break;
+      }
+      painter.paint(g.bottom, g.top, g.first, g.first + g.count - 1, 0, n - 1, v, out);
+    }
     out.finish();
   }
   return true;
