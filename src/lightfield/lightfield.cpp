@@ -112,6 +112,71 @@ std::int64_t endOfRun(const Axis& col, const Axis& row, std::int64_t k, std::int
   return firstTrue(good + 1, limit, [&](std::int64_t j) { return !same(j); }) - 1;
 }
 
+// Photo synthesis by sample rather than by pixel, for short segments on narrow images. Sample k
+// of every photo pixel i lies on one row, at column trunc(c + i) with c = k * colStep; adding k's
+// row shifted by floor(c) onto the sums of all pixels at once is a vector add, provided the
+// column is found exactly. Writing c = s + f with s = floor(c), for s + i >= 0 the sum rounds
+// to s + i or s + i + 1, and the carry, once it starts, holds for larger i, as the spacing of
+// floats only grows (for |c| < 2^22 and i < 2^12 the sum stays below 2^23, where ties round to
+// the whole number). For s + i = -1 the sum lies in [-1, 0) and truncates to column 0 unless it
+// is -1. Every other i is outside, as is every i when |c| >= 2^22.
+constexpr int kBySampleMax = 257;  // 257 samples of 255 fit 16 bits
+constexpr int kBySampleCols = 4096;
+
+inline int truncatedSum(float c, int i) {
+  return static_cast<int>(c + static_cast<float>(i));
+}
+
+void photoBySample(const unsigned char* rays, int cols, unsigned char* photo, unsigned char* marks,
+                   const KTable& table, int samples, float colUpper) {
+  std::uint16_t sums[3 * kBySampleCols];
+  int starts[kBySampleCols + 1];  // samples starting minus samples ending at each pixel
+  std::fill(sums, sums + 3 * cols, std::uint16_t{0});
+  std::fill(starts, starts + cols + 1, 0);
+  // Pixels [a, b] sample the row at their own column plus shift.
+  const auto add = [&](const unsigned char* row, int a, int b, int shift) {
+    if (a > b) return;
+    std::uint16_t* to = sums + 3 * a;
+    const unsigned char* from = row + 3 * (a + shift);
+    for (int j = 0; j < 3 * (b - a + 1); ++j) to[j] = std::uint16_t(to[j] + from[j]);
+    ++starts[a];
+    --starts[b + 1];
+  };
+  for (int j = 0; j < samples; ++j) {
+    const float c = table.product[j];
+    if (!(c > -4194304.0f && c < 4194304.0f)) continue;
+    const unsigned char* row = rays + table.rowOffset[j];
+    const int s = static_cast<int>(std::floor(c));
+    const int a = std::max(0, -s), b = std::min(cols - 1, cols - 1 - s);
+    if (a <= b) {
+      int carry = b + 1;
+      if (truncatedSum(c, b) != b + s)
+        carry = int(
+            firstTrue(a, b, [&](std::int64_t i) { return truncatedSum(c, int(i)) != int(i) + s; }));
+      add(row, a, carry - 1, s);
+      add(row, carry, std::min(b, cols - 2 - s), s + 1);
+    }
+    const int edge = -1 - s;
+    if (edge >= 0 && edge < cols && truncatesInside(c + static_cast<float>(edge), colUpper))
+      add(row, edge, edge, -edge);
+  }
+  for (int i = 0, count = 0; i < cols; ++i) {
+    count += starts[i];
+    if (count == 0) continue;
+    // Sums below 2^16 and counts below 258: the float quotient truncates to the integer one.
+    const float divisor = static_cast<float>(count);
+    for (int ch = 0; ch < 3; ++ch)
+      photo[3 * i + ch] =
+          static_cast<unsigned char>(static_cast<float>(sums[3 * i + ch]) / divisor);
+  }
+  for (int i = 0; i < cols; i += 10)
+    for (int j = 0; j < samples; ++j) {
+      const float x = table.product[j] + static_cast<float>(i);
+      if (truncatesInside(x, colUpper))
+        std::memset(marks + table.rowOffset[j] + 3 * static_cast<int>(x), 0, 3);
+    }
+}
+
 }  // namespace
 
 void processImage(const unsigned char* strip, int h, int n, unsigned char* rays) {
@@ -152,6 +217,10 @@ void takePhoto(const unsigned char* rays, int rows, int cols, unsigned char* pho
       table.product[k - rowRange.lo] = static_cast<float>(k) * colStep;
       table.rowOffset[k - rowRange.lo] = 3 * std::ptrdiff_t{row.index(k)} * cols;
     }
+  }
+  if (tabled && rowRange.size() <= kBySampleMax && cols <= kBySampleCols) {
+    photoBySample(rays, cols, photo, marks, table, int(rowRange.size()), colUpper);
+    return;
   }
   // Galloping over runs pays off only when samples repeat pixels on average.
   const std::int64_t runThreshold = 4 * (std::int64_t{rows} + cols);
