@@ -149,10 +149,6 @@ struct RowView {
   }
 };
 
-RowView view(float t, int v, int n) {
-  return RowView{t, t == 1.0f ? 0.0 : 1.0 / (1.0 - double(t)), v, n};
-}
-
 // One ray-space row: which rays are coloured, and the pixels.
 class OutRow {
  public:
@@ -167,6 +163,16 @@ class OutRow {
   int firstWhite(int lo, int hi) const {
     for (int w = lo / kWordBits; w * kWordBits <= hi; ++w) {
       Word m = ~painted_[w];
+      if (w == lo / kWordBits) m &= ~Word{0} << (lo % kWordBits);
+      if (m != 0) return std::min(hi + 1, w * kWordBits + std::countr_zero(m));
+    }
+    return hi + 1;
+  }
+
+  // The first painted ray in [lo, hi], or hi + 1.
+  int firstPainted(int lo, int hi) const {
+    for (int w = lo / kWordBits; w * kWordBits <= hi; ++w) {
+      Word m = painted_[w];
       if (w == lo / kWordBits) m &= ~Word{0} << (lo % kWordBits);
       if (m != 0) return std::min(hi + 1, w * kWordBits + std::countr_zero(m));
     }
@@ -209,16 +215,12 @@ class OutRow {
 
   // Colours the still-white rays u in [a, b].
   void paint(int a, int b, std::uint32_t colour) {
-    if (a > b) return;
-    const int wa = a / kWordBits, wb = b / kWordBits;
-    for (int w = wa; w <= wb; ++w) {
-      Word m = ~painted_[w];
-      if (w == wa) m &= ~Word{0} << (a % kWordBits);
-      if (w == wb) m &= ~Word{0} >> (kWordBits - 1 - b % kWordBits);
-      if (m == 0) continue;
-      painted_[w] |= m;
-      count_ += std::popcount(m);
-      forEachStretch(m, w, [&](int from, int length) { fill(from, length, colour); });
+    for (int u = firstWhite(a, b); u <= b;) {
+      const int end = firstPainted(u, b);
+      mark(u, end - 1);
+      count_ += end - u;
+      fill(u, end - u, colour);
+      u = firstWhite(end, b);
     }
   }
 
@@ -246,14 +248,27 @@ class OutRow {
     }
   }
 
+  void mark(int a, int b) {
+    const int wa = a / kWordBits, wb = b / kWordBits;
+    for (int w = wa; w <= wb; ++w) {
+      Word m = ~Word{0};
+      if (w == wa) m &= ~Word{0} << (a % kWordBits);
+      if (w == wb) m &= ~Word{0} >> (kWordBits - 1 - b % kWordBits);
+      painted_[w] |= m;
+    }
+  }
+
+  // Eight pixels of one colour at a time.
   void fill(int from, int length, std::uint32_t colour) {
     unsigned char* p = pixels_ + 3 * size_t(from);
-    const unsigned char r = colour & 0xff, g = (colour >> 8) & 0xff, b = colour >> 16;
-    for (int i = 0; i < length; ++i, p += 3) {
-      p[0] = r;
-      p[1] = g;
-      p[2] = b;
+    unsigned char pattern[24];
+    for (int i = 0; i < 24; i += 3) {
+      pattern[i] = colour & 0xff;
+      pattern[i + 1] = (colour >> 8) & 0xff;
+      pattern[i + 2] = colour >> 16;
     }
+    for (; length >= 8; length -= 8, p += 24) std::memcpy(p, pattern, 24);
+    std::memcpy(p, pattern, 3 * size_t(length));
   }
 
   unsigned char* pixels_;
@@ -278,10 +293,18 @@ class RowPainter {
         h_(h),
         n_(n),
         stepWidth_(stepWidth) {
-    for (int k = 0; k < std::min(h, kMaxTabled); ++k) t_[k] = exactT(k);
+    for (int k = 0; k < std::min(h, kMaxTabled); ++k) {
+      t_[k] = exactT(k);
+      inverse_[k] = inverseOf(t_[k]);
+    }
   }
 
   float t(int k) const { return k < kMaxTabled ? t_[k] : exactT(k); }
+
+  RowView view(int k, int v) const {
+    if (k >= kMaxTabled) return RowView{exactT(k), inverseOf(exactT(k)), v, n_};
+    return RowView{t_[k], inverse_[k], v, n_};
+  }
 
   // Paints the still-white rays u in [lo, hi] of row v whose first coloured sample from the
   // bottom in strip rows [top, bottom] lies in runs [first, last], given that no other run of
@@ -291,8 +314,8 @@ class RowPainter {
     lo = out.firstWhite(lo, hi);
     if (lo > hi) return;
     hi = out.lastWhite(lo, hi);
+    const RowView low = view(bottom, v), high = view(top, v);
     {
-      const RowView low = view(t(bottom), v, n_), high = view(t(top), v, n_);
       const int from = std::min(low.column(lo), high.column(lo));
       const int to = std::max(low.column(hi), high.column(hi));
       first = int(std::partition_point(runs_ + first, runs_ + last + 1,
@@ -305,7 +328,7 @@ class RowPainter {
       if (first > last) return;
     }
     if (bottom == top) {
-      const RowView row = view(t(bottom), v, n_);
+      const RowView& row = low;
       for (int i = first; i <= last; ++i) {
         const Run& run = runs_[i];
         if (!out.anyWhite(row.around(run.a, run.b, 0.01 * row.inverse + 1.0), lo, hi)) continue;
@@ -314,10 +337,9 @@ class RowPainter {
       }
       return;
     }
-    const RowView low = view(t(bottom), v, n_), high = view(t(top), v, n_);
     // A run whose rays are all coloured already is passed over: dropping it changes no ray.
     // The bottom row at t = 1 is bounded apart from the rows above it.
-    const RowView lowest = low.t == 1.0f ? view(t(bottom - 1), v, n_) : low;
+    const RowView lowest = low.t == 1.0f ? view(bottom - 1, v) : low;
     const double margin = 0.01 * std::max(lowest.inverse, high.inverse) + 1.0;
     const auto nextWorth = [&](int i) {
       for (; i <= last; ++i) {
@@ -401,12 +423,15 @@ class RowPainter {
  private:
   float exactT(int k) const { return h_ == 1 ? 0.0f : static_cast<float>(k) / span_; }
 
-  static constexpr int kMaxTabled = 2048;
+  static double inverseOf(float t) { return t == 1.0f ? 0.0 : 1.0 / (1.0 - double(t)); }
+
+  static constexpr int kMaxTabled = 1024;
   const unsigned char* strip_;
   const Run* runs_;
   float span_;
   int h_, n_, stepWidth_;
   float t_[kMaxTabled];  // t of each strip row
+  double inverse_[kMaxTabled];
 };
 
 }  // namespace
