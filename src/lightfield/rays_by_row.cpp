@@ -262,10 +262,18 @@ class OutRow {
   void fill(int from, int length, std::uint32_t colour) {
     unsigned char* p = pixels_ + 3 * size_t(from);
     unsigned char pattern[24];
-    for (int i = 0; i < 24; i += 3) {
-      pattern[i] = colour & 0xff;
-      pattern[i + 1] = (colour >> 8) & 0xff;
-      pattern[i + 2] = colour >> 16;
+    if constexpr (std::endian::native == std::endian::little) {
+      // Three words of eight pixels: R G B R G B R G, B R G B R G B R, G B R G B R G B.
+      const std::uint64_t c = colour;
+      const std::uint64_t words[3] = {c | c << 24 | c << 48, c >> 16 | c << 8 | c << 32 | c << 56,
+                                      c >> 8 | c << 16 | c << 40};
+      std::memcpy(pattern, words, 24);
+    } else {
+      for (int i = 0; i < 24; i += 3) {
+        pattern[i] = colour & 0xff;
+        pattern[i + 1] = (colour >> 8) & 0xff;
+        pattern[i + 2] = colour >> 16;
+      }
     }
     for (; length >= 8; length -= 8, p += 24) std::memcpy(p, pattern, 24);
     std::memcpy(p, pattern, 3 * size_t(length));
@@ -310,6 +318,19 @@ class RowPainter {
   // bottom in strip rows [top, bottom] lies in runs [first, last], given that no other run of
   // those rows holds one.
   void paint(int bottom, int top, int first, int last, int lo, int hi, int v, OutRow& out) const {
+    // One run that no ray steps over: its span is exact, and painting skips coloured rays.
+    if (first == last && (bottom == top || runs_[first].b - runs_[first].a + 1 >= stepWidth_)) {
+      const Run& run = runs_[first];
+      const RowView low = view(bottom, v);
+      int a = low.firstAtLeast(run.a), b = low.firstAtLeast(run.b + 1);
+      if (bottom != top) {
+        const RowView high = view(top, v);
+        a = std::min(a, high.firstAtLeast(run.a));
+        b = std::max(b, high.firstAtLeast(run.b + 1));
+      }
+      out.paint(std::max(lo, a), std::min(hi, b - 1), run.colour);
+      return;
+    }
     // Only runs that the outermost white rays can reach matter: columns grow with u.
     lo = out.firstWhite(lo, hi);
     if (lo > hi) return;
