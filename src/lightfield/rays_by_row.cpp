@@ -13,12 +13,14 @@
 // from its value on one end row to its value on the other, in steps of at most n / (h - 1) + 3.
 // When every run of the group is at least that wide no ray steps over a run, and the rays that
 // meet run [a, b] in some row of the group are those whose larger end value is >= a and whose
-// smaller end value is <= b: again one interval, from the two end rows alone. A ray meeting
-// two runs of one group needs to know which row met it first; where that can happen the group
-// is walked row by row.
+// smaller end value is <= b: again one interval, from the two end rows alone. A ray that may
+// meet two runs of one group, or a narrower run, needs to know which row met it first; such
+// rays are settled by the lower half of the group's rows, then the upper half, down to single
+// rows where needed.
 //
 // Groups are taken bottom-up and paint only rays still white, so each ray keeps its first
-// coloured sample from the bottom, as the literal loop's last write does.
+// coloured sample from the bottom, as the literal loop's last write does. Runs whose rays are
+// all coloured are passed over, and the last few white rays of a row walk the rows alone.
 
 #include <algorithm>
 #include <bit>
