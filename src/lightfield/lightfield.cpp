@@ -8,197 +8,12 @@
 #include <cstring>
 #include <limits>
 
+#include "lightfield/rays.h"
+
 namespace lightfield {
 namespace {
 
-using Word = std::uint64_t;
 using std::size_t;
-constexpr int kWordBits = 64;
-constexpr Word kAllOnes = ~Word{0};
-
-// ---------------------------------------------------------------------------------------------
-// Ray-space image
-//
-// The literal order visits rows top to bottom and lets the last coloured sample win, so a ray's
-// colour is its first coloured sample counted from the bottom row. We walk rows bottom-up and
-// colour each ray once, diagonal by diagonal: along d = v - u every ray of a row shares
-// p = t * d, and its sample column x(u) = trunc(p + u) is u + floor(p), or one more where the
-// float addition carries. Writing p + u = (u + floor(p)) + frac(p), the sum rounds frac(p) to
-// the spacing of floats at its size, which only grows with u; so the carry, once it starts,
-// holds for every larger u (for sums below 2^23; wider strips take the per-ray path).
-// A row therefore maps the diagonal's rays onto its pixels by at most two constant shifts, and
-// 64 rays at a time are matched against the row's bit mask of coloured pixels.
-
-// Masks of one batch of non-empty rows (32 KB) and one window of a diagonal (4096 rays).
-constexpr int kMaskWords = 4096;
-constexpr int kWindowWords = 64;
-constexpr int kWindow = kWindowWords * kWordBits;
-
-inline bool isWhite(const unsigned char* px) {
-  return (px[0] & px[1] & px[2]) == 255;
-}
-
-inline int sampleColumn(float p, int u) {
-  return static_cast<int>(p + static_cast<float>(u));
-}
-
-inline size_t rayOffset(int n, int u, int v) {
-  return 3 * (size_t(n - 1 - v) * size_t(n) + size_t(u));
-}
-
-// Sets a bit for every coloured pixel of a strip row; false when the row is all white.
-bool buildRowMask(const unsigned char* row, int n, Word* mask, int words) {
-  std::fill(mask, mask + words, Word{0});
-  bool any = false;
-  int x = 0;
-  // Eight pixels are three whole 64-bit words: white stretches cost one test.
-  for (; x + 8 <= n; x += 8) {
-    const unsigned char* p = row + 3 * size_t(x);
-    std::uint64_t a, b, c;
-    std::memcpy(&a, p, 8);
-    std::memcpy(&b, p + 8, 8);
-    std::memcpy(&c, p + 16, 8);
-    if ((a & b & c) == kAllOnes) continue;
-    Word bits = 0;
-    for (int j = 0; j < 8; ++j)
-      if (!isWhite(p + 3 * j)) bits |= Word{1} << j;
-    mask[x / kWordBits] |= bits << (x % kWordBits);
-    any = true;
-  }
-  for (; x < n; ++x) {
-    if (!isWhite(row + 3 * size_t(x))) {
-      mask[x / kWordBits] |= Word{1} << (x % kWordBits);
-      any = true;
-    }
-  }
-  return any;
-}
-
-// 64 bits of a row mask starting at bit x; the mask has a zero word past its end.
-inline Word bitsFrom(const Word* mask, int x) {
-  const int w = x / kWordBits, r = x % kWordBits;
-  return r == 0 ? mask[w] : (mask[w] >> r) | (mask[w + 1] << (kWordBits - r));
-}
-
-// One batch of non-empty strip rows, bottom row first; each mask has `stride` words.
-struct Batch {
-  const Word* masks;
-  const int* rows;
-  const float* t;
-  int count;
-  int stride;
-};
-
-// The still-white rays u in [lo, hi] (at most kWindow) of diagonal d, one bit each.
-class Window {
- public:
-  // On the first batch every ray is white; later ones read what earlier ones coloured.
-  Window(int lo, int hi, int n, int d, const unsigned char* rays, bool fresh) : lo_(lo), d_(d) {
-    const int count = hi - lo + 1;
-    last_ = (count - 1) / kWordBits;
-    for (int w = 0; w <= last_; ++w) {
-      const int bits = std::min(kWordBits, count - w * kWordBits);
-      white_[w] = bits == kWordBits ? kAllOnes : (Word{1} << bits) - 1;
-    }
-    remaining_ = count;
-    if (fresh) return;
-    for (int i = 0; i < count; ++i) {
-      if (!isWhite(rays + rayOffset(n, lo + i, lo + i + d))) {
-        white_[i / kWordBits] &= ~(Word{1} << (i % kWordBits));
-        --remaining_;
-      }
-    }
-  }
-
-  int remaining() const { return remaining_; }
-
-  // Colours the white rays whose sample in this row is coloured.
-  void match(const Word* mask, const unsigned char* row, float p, int n, unsigned char* rays) {
-    while (white_[first_] == 0) ++first_;
-    while (white_[last_] == 0) --last_;
-    const int a = lo_ + first_ * kWordBits + std::countr_zero(white_[first_]);
-    const int b = lo_ + last_ * kWordBits + (kWordBits - 1 - std::countl_zero(white_[last_]));
-    const int shiftA = sampleColumn(p, a) - a, shiftB = sampleColumn(p, b) - b;
-    if (shiftA == shiftB) {
-      matchRange(a, b, shiftA, mask, row, n, rays);
-      return;
-    }
-    // The carry starts somewhere in (a, b]: find the first u that has it.
-    int lo = a + 1, hi = b;
-    while (lo < hi) {
-      const int mid = lo + (hi - lo) / 2;
-      if (sampleColumn(p, mid) - mid == shiftB)
-        hi = mid;
-      else
-        lo = mid + 1;
-    }
-    matchRange(a, lo - 1, shiftA, mask, row, n, rays);
-    matchRange(lo, b, shiftB, mask, row, n, rays);
-  }
-
- private:
-  // Rays u in [a, b] sample column u + shift.
-  void matchRange(int a, int b, int shift, const Word* mask, const unsigned char* row, int n,
-                  unsigned char* rays) {
-    const int wa = (a - lo_) / kWordBits, wb = (b - lo_) / kWordBits;
-    for (int w = wa; w <= wb; ++w) {
-      Word m = white_[w];
-      if (w == wa) m &= kAllOnes << ((a - lo_) % kWordBits);
-      if (w == wb) m &= kAllOnes >> (kWordBits - 1 - (b - lo_) % kWordBits);
-      if (m == 0) continue;
-      const int u0 = lo_ + w * kWordBits;
-      m &= bitsFrom(mask, u0 + shift);
-      white_[w] &= ~m;
-      for (; m != 0; m &= m - 1) {
-        const int u = u0 + std::countr_zero(m);
-        std::memcpy(rays + rayOffset(n, u, u + d_), row + 3 * size_t(u + shift), 3);
-        --remaining_;
-      }
-    }
-  }
-
-  Word white_[kWindowWords];
-  int lo_, d_;
-  int first_ = 0, last_ = 0;  // words that may still hold white rays
-  int remaining_ = 0;
-};
-
-// Colours every ray whose first coloured sample from the bottom lies in this batch; returns how
-// many rays it coloured.
-size_t fillBatch(const Batch& batch, const unsigned char* strip, int n, unsigned char* rays,
-                 bool fresh) {
-  size_t coloured = 0;
-  for (int d = -(n - 1); d <= n - 1; ++d) {
-    const int ulo = std::max(0, -d), uhi = std::min(n - 1, n - 1 - d);
-    const float fd = static_cast<float>(d);
-    for (int lo = ulo; lo <= uhi; lo += kWindow) {
-      Window win(lo, std::min(uhi, lo + kWindow - 1), n, d, rays, fresh);
-      const int before = win.remaining();
-      for (int r = 0; r < batch.count && win.remaining() > 0; ++r)
-        win.match(batch.masks + size_t(r) * size_t(batch.stride),
-                  strip + 3 * size_t(batch.rows[r]) * size_t(n), batch.t[r] * fd, n, rays);
-      coloured += size_t(before - win.remaining());
-    }
-  }
-  return coloured;
-}
-
-// Bottom-up first coloured sample per ray, for widths whose row mask would not fit the scratch
-// (beyond any strip whose square fits in memory).
-void processByRay(const unsigned char* strip, int h, int n, unsigned char* rays) {
-  const float span = static_cast<float>(h - 1);
-  for (int u = 0; u < n; ++u)
-    for (int v = 0; v < n; ++v)
-      for (int k = h - 1; k >= 0; --k) {
-        const float t = h == 1 ? 0.0f : static_cast<float>(k) / span;
-        const int x = sampleColumn(t * static_cast<float>(v - u), u);
-        const unsigned char* in = strip + 3 * (size_t(k) * size_t(n) + size_t(x));
-        if (!isWhite(in)) {
-          std::memcpy(rays + rayOffset(n, u, v), in, 3);
-          break;
-        }
-      }
-}
 
 // ---------------------------------------------------------------------------------------------
 // Photo synthesis
@@ -297,40 +112,80 @@ std::int64_t endOfRun(const Axis& col, const Axis& row, std::int64_t k, std::int
   return firstTrue(good + 1, limit, [&](std::int64_t j) { return !same(j); }) - 1;
 }
 
+// Photo synthesis by sample rather than by pixel, for short segments on narrow images. Sample k
+// of every photo pixel i lies on one row, at column trunc(c + i) with c = k * colStep; adding k's
+// row shifted by floor(c) onto the sums of all pixels at once is a vector add, provided the
+// column is found exactly. Writing c = s + f with s = floor(c), for s + i >= 0 the sum rounds
+// to s + i or s + i + 1, and the carry, once it starts, holds for larger i, as the spacing of
+// floats only grows (for |c| < 2^22 and i < 2^12 the sum stays below 2^23, where ties round to
+// the whole number). For s + i = -1 the sum lies in [-1, 0) and truncates to column 0 unless it
+// is -1. Every other i is outside, as is every i when |c| >= 2^22.
+constexpr int kBySampleMax = 257;  // 257 samples of 255 fit 16 bits
+constexpr int kBySampleCols = 4096;
+
+inline int truncatedSum(float c, int i) {
+  return static_cast<int>(c + static_cast<float>(i));
+}
+
+void photoBySample(const unsigned char* rays, int cols, unsigned char* photo, unsigned char* marks,
+                   const KTable& table, int samples, float colUpper) {
+  std::uint16_t sums[3 * kBySampleCols];
+  int starts[kBySampleCols + 1];  // samples starting minus samples ending at each pixel
+  std::fill(sums, sums + 3 * cols, std::uint16_t{0});
+  std::fill(starts, starts + cols + 1, 0);
+  // Pixels [a, b] sample the row at their own column plus shift.
+  const auto add = [&](const unsigned char* row, int a, int b, int shift) {
+    if (a > b) return;
+    std::uint16_t* to = sums + 3 * a;
+    const unsigned char* from = row + 3 * (a + shift);
+    for (int j = 0; j < 3 * (b - a + 1); ++j) to[j] = std::uint16_t(to[j] + from[j]);
+    ++starts[a];
+    --starts[b + 1];
+  };
+  for (int j = 0; j < samples; ++j) {
+    const float c = table.product[j];
+    if (!(c > -4194304.0f && c < 4194304.0f)) continue;
+    const unsigned char* row = rays + table.rowOffset[j];
+    const int s = static_cast<int>(std::floor(c));
+    const int a = std::max(0, -s), b = std::min(cols - 1, cols - 1 - s);
+    if (a <= b) {
+      int carry = b + 1;
+      if (truncatedSum(c, b) != b + s)
+        carry = int(
+            firstTrue(a, b, [&](std::int64_t i) { return truncatedSum(c, int(i)) != int(i) + s; }));
+      add(row, a, carry - 1, s);
+      add(row, carry, std::min(b, cols - 2 - s), s + 1);
+    }
+    const int edge = -1 - s;
+    if (edge >= 0 && edge < cols && truncatesInside(c + static_cast<float>(edge), colUpper))
+      add(row, edge, edge, -edge);
+  }
+  for (int i = 0, count = 0; i < cols; ++i) {
+    count += starts[i];
+    if (count == 0) continue;
+    // Sums below 2^16 and counts below 258: the float quotient truncates to the integer one.
+    const float divisor = static_cast<float>(count);
+    for (int ch = 0; ch < 3; ++ch)
+      photo[3 * i + ch] =
+          static_cast<unsigned char>(static_cast<float>(sums[3 * i + ch]) / divisor);
+  }
+  for (int i = 0; i < cols; i += 10)
+    for (int j = 0; j < samples; ++j) {
+      const float x = table.product[j] + static_cast<float>(i);
+      if (truncatesInside(x, colUpper))
+        std::memset(marks + table.rowOffset[j] + 3 * static_cast<int>(x), 0, 3);
+    }
+}
+
 }  // namespace
 
 void processImage(const unsigned char* strip, int h, int n, unsigned char* rays) {
   if (n <= 0) return;
-  std::memset(rays, 255, 3 * size_t(n) * size_t(n));
-  if (h <= 0) return;
-  // Each row mask carries a zero word past its end, so 64 bits can be read from any column.
-  const int stride = (n + kWordBits - 1) / kWordBits + 1;
-  if (stride > kMaskWords) {
-    processByRay(strip, h, n, rays);
+  if (h <= 0) {
+    std::memset(rays, 255, 3 * size_t(n) * size_t(n));
     return;
   }
-
-  Word masks[kMaskWords];
-  int rows[kMaskWords / 2];
-  float t[kMaskWords / 2];
-  const int capacity = kMaskWords / stride;
-  const float span = static_cast<float>(h - 1);
-  size_t white = size_t(n) * size_t(n);
-  bool fresh = true;
-  // Batches of non-empty rows, bottom-up, until every ray has its colour.
-  for (int k = h - 1; k >= 0 && white > 0;) {
-    int count = 0;
-    for (; k >= 0 && count < capacity; --k) {
-      if (!buildRowMask(strip + 3 * size_t(k) * size_t(n), n, masks + count * stride, stride))
-        continue;
-      rows[count] = k;
-      t[count] = h == 1 ? 0.0f : static_cast<float>(k) / span;
-      ++count;
-    }
-    if (count == 0) break;
-    white -= fillBatch(Batch{masks, rows, t, count, stride}, strip, n, rays, fresh);
-    fresh = false;
-  }
+  if (!detail::raysByRow(strip, h, n, rays)) detail::raysByDiagonal(strip, h, n, rays);
 }
 
 int getTarget(const unsigned char*, int rows, int cols, float x, float y) {
@@ -362,6 +217,10 @@ void takePhoto(const unsigned char* rays, int rows, int cols, unsigned char* pho
       table.product[k - rowRange.lo] = static_cast<float>(k) * colStep;
       table.rowOffset[k - rowRange.lo] = 3 * std::ptrdiff_t{row.index(k)} * cols;
     }
+  }
+  if (tabled && rowRange.size() <= kBySampleMax && cols <= kBySampleCols) {
+    photoBySample(rays, cols, photo, marks, table, int(rowRange.size()), colUpper);
+    return;
   }
   // Galloping over runs pays off only when samples repeat pixels on average.
   const std::int64_t runThreshold = 4 * (std::int64_t{rows} + cols);

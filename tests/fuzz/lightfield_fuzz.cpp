@@ -147,6 +147,15 @@ void fuzzProcessImage(Input& in) {
   const unsigned char fill = in.byte();
   auto strip = block(area(n, h), 255);
   fillPixels(in, strip.get(), area(n, h) / 3);
+  // Bytes left over repeat rows into bands of identical rows, which the engine takes a band at a
+  // time.
+  for (int k = 0; k < h && n > 0 && !in.empty();) {
+    const int band = 1 + in.byte() % 32;
+    const std::size_t row = std::size_t{3} * std::size_t(n);
+    for (int j = 1; j < band && k + j < h; ++j)
+      std::memcpy(strip.get() + row * std::size_t(k + j), strip.get() + row * std::size_t(k), row);
+    k += band;
+  }
   auto got = block(area(n, n), fill), want = block(area(n, n), fill);
   lightfield::processImage(strip.get(), h, n, got.get());
   lightfield::reference::processImage(strip.get(), h, n, want.get());

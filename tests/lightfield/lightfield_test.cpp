@@ -63,8 +63,8 @@ bool operator==(Rgb a, Rgb b) {
 // ---------------------------------------------------------------------------------------------
 // Ray-space image
 
-enum class Kind { White, Noise, Sparse, Rects, EdgeRows, NearWhite, Frame };
-constexpr int kKinds = 7;
+enum class Kind { White, Noise, Sparse, Rects, EdgeRows, NearWhite, Frame, Bands, Corners, Bounds };
+constexpr int kKinds = 10;
 
 Bytes makeStrip(Kind kind, int n, int h, std::uint64_t seed) {
   Rng rng(seed);
@@ -105,6 +105,35 @@ Bytes makeStrip(Kind kind, int n, int h, std::uint64_t seed) {
       for (int k = 0; k < h; ++k) setPixel(strip, n, 0, k, random());
       sprinkle(0, h / 3, 2 * n, random);
       break;
+    case Kind::Bands:
+      // Bands of identical rows, each row runs of a few colours, some touching, some one or two
+      // pixels wide, with wide white stretches between: rows taken a band at a time, and rays
+      // that meet two runs of one band.
+      for (int k = 0; k < h;) {
+        const int band = rng.range(1, 40), style = rng.range(0, 3);
+        const Rgb colours[] = {random(), random(), {255, 255, 254}};
+        for (int x = 0; x < n && style > 0;) {
+          const int length = rng.range(1, style == 1 ? 3 : 60), pick = rng.range(0, 5);
+          if (pick < 3) strips::fillRect(strip, n, h, x, k, length, band, colours[pick]);
+          x += length;
+        }
+        k += band;
+      }
+      break;
+    case Kind::Corners:
+      // One pixel in each corner of the strip.
+      for (const int k : {0, h - 1})
+        for (const int x : {0, n - 1}) setPixel(strip, n, x, k, random());
+      break;
+    case Kind::Bounds:
+      // Runs that end on the last pixel of an eight-pixel block or of a 64-bit word, or on the
+      // row's last pixel, in every row.
+      for (int k = 0; k < h; ++k)
+        for (const int end : {7, 8, 63, 64, 127, n - 1}) {
+          const int length = rng.range(1, 12);
+          strips::fillRect(strip, n, h, end - length + 1, k, length, 1, random());
+        }
+      break;
   }
   return strip;
 }
@@ -113,9 +142,10 @@ TEST(ProcessImage, EqualsReferenceOnGeneratedStrips) {
   struct Size {
     int n, h;
   };
-  const Size sizes[] = {{1, 2},   {1, 300},  {2, 2},    {3, 3},    {4, 3},   {5, 0},    {6, 1},
-                        {7, 2},   {8, 9},    {9, 17},   {31, 64},  {63, 5},  {64, 120}, {65, 2},
-                        {100, 1}, {100, 40}, {127, 33}, {129, 60}, {301, 7}, {511, 2},  {700, 3}};
+  const Size sizes[] = {{1, 2},    {1, 300}, {2, 2},   {3, 3},    {4, 3},    {5, 0},
+                        {6, 1},    {7, 2},   {8, 9},   {9, 17},   {31, 64},  {63, 5},
+                        {64, 120}, {65, 2},  {100, 1}, {100, 40}, {127, 33}, {129, 60},
+                        {301, 7},  {511, 2}, {700, 3}, {128, 90}, {200, 280}};
   std::uint64_t seed = 1;
   for (const Size s : sizes)
     for (int kind = 0; kind < kKinds; ++kind) {
@@ -292,6 +322,26 @@ TEST(TakePhoto, EqualsReferenceOnRandomImagesAndSteps) {
       const int rows = rng.range(1, 40), cols = rng.range(1, 40);
       expectSamePhoto(noise(rows, cols, rng.next()), rows, cols, d, a, b);
     }
+}
+
+// Wide images and half-lengths up to 128 take every sample's row across all photo pixels at
+// once. Steps that put sums just below whole numbers, negative positions whose sum lies in
+// [-1, 0), positions about 2^22, and 257 white samples on one pixel (the largest 16-bit sum).
+TEST(TakePhoto, EqualsReferenceSampleBySample) {
+  const float steps[] = {kBelowOne,  -kBelowOne, 0.70710677f, -0.5f,      1.0f - 0x1p-23f,
+                         0.25f,      3.0f,       1e-7f,       4194304.0f, -4194304.0f,
+                         4194303.5f, 2097152.5f, 0.0f,        -1.0f};
+  Rng rng(11);
+  for (const int cols : {1, 10, 64, 299, 300})
+    for (const int d : {0, 1, 50, 128, 129})
+      for (const float a : steps) {
+        const float b = steps[rng.range(0, 13)];
+        const int rows = rng.range(1, 300);
+        expectSamePhoto(noise(rows, cols, rng.next()), rows, cols, d, a, b);
+      }
+  const Bytes white(3 * 4 * 30, 255);
+  expectSamePhoto(white, 4, 30, 128, 0, 0);
+  expectSamePhoto(white, 4, 30, 128, 1e-9f, 0);
 }
 
 TEST(TakePhoto, HalfLengthZeroCopiesTheCentreRow) {
