@@ -155,7 +155,7 @@ TEST_F(EditActionsTest, EditMenuActionsOnTheSelectionUndoExactly) {
   }
   EXPECT_EQ(menu, (QStringList{"actionUndo", "actionRedo", "actionDelete", "actionDuplicate",
                                "actionBringToFront", "actionSendToBack", "actionColour",
-                               "actionRemoveImageFill"}));
+                               "actionRemoveImageFill", "actionCopy"}));
 
   click(150, 155);  // billboard 2, the middle one
   ASSERT_EQ(canvas().selectedShapeIndex(), 1);

@@ -486,7 +486,7 @@ class Session {
         {Qt::Key_A, "a"},        {Qt::Key_Z, "z"},          {Qt::Key_0, "0"},
         {Qt::Key_Minus, "-"},    {Qt::Key_Escape, "\x1b"},  {Qt::Key_Return, "\r"},
         {Qt::Key_Tab, "\t"},     {Qt::Key_Backspace, "\b"}, {Qt::Key_Delete, "\x7f"},
-        {Qt::Key_Home, ""},      {Qt::Key_PageUp, ""},      {Qt::Key_F1, ""},
+        {Qt::Key_Home, ""},      {Qt::Key_PageUp, ""},      {Qt::Key_F2, ""},
         {Qt::Key_Dead_Acute, ""}};
     const bool arrow = pick(4) != 0;
     const Key k = arrow ? arrows[pick(4)] : others[pick(int(std::size(others)))];
