@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "canvas/aidoverlay.h"
 #include "scene/axis.h"
 #include "scene/camera.h"
 #include "scene/shape.h"
@@ -79,6 +80,11 @@ class DrawView : public toolkit::View {
   void clearRay();
   void drawRay(toolkit::GraphicsContext& context) const;
   void drawSensorRays(toolkit::GraphicsContext& context) const;
+
+  // Teaching aids drawn with the overlays (drawview_aids.cpp).
+  void setAidOverlay(const AidOverlay& overlay);
+  const AidOverlay& aidOverlay() const { return aids_; }
+  void drawAids(toolkit::GraphicsContext& context) const;
 
   // Whole-scene edits for undo, scene files and built-in scenes
   // (drawview_scene.cpp). Each keeps the selection −1 or a valid index,
@@ -171,4 +177,5 @@ class DrawView : public toolkit::View {
   std::vector<unsigned char> strip_;
   std::unique_ptr<unsigned char[]> photo_;
   int renderCount_ = 0;
+  AidOverlay aids_;
 };
