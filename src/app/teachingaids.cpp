@@ -144,7 +144,15 @@ void TeachingAids::refresh() {
   AidOverlay next;
   if (showFocusDepth_->isChecked()) {
     const float degrees = parts_.focus->floatValue();
-    const optics::Band band = optics::sharpBand(degrees, parts_.dof->intValue());
+    const int d = parts_.dof->intValue();
+    optics::Band band = optics::sharpBand(degrees, d);
+    if (const int n = stripSize(); n > 0) {
+      // The engine's own samples of a middle pixel, as the photo really blurs.
+      float c = 0, s = 0;
+      focusSteps(degrees, &c, &s);
+      optics::photoSamples(n, n / 2, d, c, s, bandSamples_);
+      band = optics::sampledBand(bandSamples_, n);
+    }
     next.showFocusDepth = true;
     next.focusY = optics::heightOfFraction(optics::focusFraction(degrees));
     next.bandLowY = optics::heightOfFraction(band.low);

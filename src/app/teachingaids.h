@@ -95,6 +95,7 @@ class TeachingAids : public QObject {
   QLabel* readout_ = nullptr;
   QPropertyAnimation* sweep_ = nullptr;
   AidOverlay overlay_;
+  std::vector<lightfield::optics::Pixel> bandSamples_;
   bool hovering_ = false;
   CGPoint windowPoint_;
 };

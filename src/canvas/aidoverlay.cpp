@@ -33,8 +33,10 @@ void drawCanvasAids(toolkit::GraphicsContext& context, const AidOverlay& overlay
     painter.setRenderHint(QPainter::Antialiasing, false);
     QColor band = kFocusColor;
     band.setAlphaF(0.14);
-    painter.fillRect(QRectF(0, overlay.bandLowY, width, overlay.bandHighY - overlay.bandLowY),
-                     band);
+    if (overlay.bandHighY > overlay.bandLowY) {
+      painter.fillRect(QRectF(0, overlay.bandLowY, width, overlay.bandHighY - overlay.bandLowY),
+                       band);
+    }
     QPen pen(kFocusColor, 1.5, Qt::CustomDashLine, Qt::FlatCap);
     pen.setDashPattern({4, 3});
     painter.setPen(pen);

@@ -10,7 +10,8 @@
 // window fills it from the optics functions; the views only draw it, and only
 // with their other overlays, so it never reaches a capture. Empty: nothing.
 struct AidOverlay {
-  // Canvas: the height in focus (dashed line) and the sharp band, y up.
+  // Canvas: the height in focus (dashed line) and the sharp band, y up (no
+  // band when bandHighY <= bandLowY).
   bool showFocusDepth = false;
   double focusY = 0.0;
   double bandLowY = 0.0;

@@ -98,6 +98,52 @@ void photoSamples(int n, int i, int halfLength, float colStep, float rowStep,
   }
 }
 
+namespace {
+
+// The crossing point of a sample's ray at fraction lambda is a + lambda * b.
+struct Crossing {
+  double a, b;
+};
+
+Crossing crossingOf(const Pixel& p, int n) {
+  const double v = n - 1 - p.row, u = p.column;
+  return {v, u - v};
+}
+
+}  // namespace
+
+double sampledBlur(const std::vector<Pixel>& samples, int n, double lambda) {
+  if (samples.empty()) return 0.0;
+  double lo = std::numeric_limits<double>::infinity(), hi = -lo;
+  for (const Pixel& p : samples) {
+    const Crossing c = crossingOf(p, n);
+    lo = std::min(lo, c.a + lambda * c.b);
+    hi = std::max(hi, c.a + lambda * c.b);
+  }
+  return (hi - lo) / lambda;
+}
+
+Band sampledBand(const std::vector<Pixel>& samples, int n, double pixels) {
+  // Spread(lambda) <= pixels * lambda holds for every pair of samples: each
+  // pair bounds lambda from one side, so the band is an interval.
+  Band band{0.0, 1.0};
+  for (const Pixel& pj : samples) {
+    const Crossing j = crossingOf(pj, n);
+    for (const Pixel& pk : samples) {
+      const Crossing k = crossingOf(pk, n);
+      const double a = j.a - k.a, room = pixels - (j.b - k.b);
+      if (room > 0) {
+        band.low = std::max(band.low, a / room);
+      } else if (room < 0) {
+        band.high = std::min(band.high, a / room);
+      } else if (a > 0) {
+        return {1.0, 0.0};
+      }
+    }
+  }
+  return band;
+}
+
 std::optional<Pixel> firstHit(const unsigned char* strip, int h, int n, int u, int v) {
   if (strip == nullptr || h <= 0 || n <= 0 || u < 0 || u >= n || v < 0 || v >= n) return {};
   const auto span = static_cast<float>(h - 1);

@@ -64,6 +64,16 @@ struct Pixel {
 void photoSamples(int n, int i, int halfLength, float colStep, float rowStep,
                   std::vector<Pixel>& samples);
 
+// The same band for the samples the engine really takes (photoSamples()),
+// whose truncated positions can move the sharp depth away from the exact
+// formula when the half-length is small. An edge at lambda spreads over the
+// samples' crossing points divided by lambda photo pixels; the band holds the
+// fractions where that is at most `pixels`. low > high when no height is that
+// sharp (a pinhole on the lower line with a wide aperture, say).
+Band sampledBand(const std::vector<Pixel>& samples, int n, double pixels = 1.0);
+// That spread in photo pixels for an edge at lambda > 0.
+double sampledBlur(const std::vector<Pixel>& samples, int n, double lambda);
+
 // The first non-white pixel of a captured strip (n wide, h high, packed RGB)
 // along ray (u, v), counted from the lower line (row h - 1) up, sampled where
 // processImage() samples it. Nothing when the ray meets no shape.

@@ -44,6 +44,17 @@ TEST(Optics, BandHoldsTheHeightsBlurredByAtMostOnePixel) {
         EXPECT_EQ(inside, edgeBlur(degrees, d, lambda) <= 1.0 + 1e-9)
             << degrees << " deg, d " << d << ", lambda " << lambda;
       }
+      // The same holds for the band of the engine's truncated samples.
+      const auto angle = static_cast<float>(degrees * 0.017453292500000002);
+      std::vector<Pixel> samples;
+      photoSamples(300, 150, d, std::cos(angle), std::sin(angle), samples);
+      const Band real = sampledBand(samples, 300);
+      for (int k = 1; k < 400; ++k) {
+        const double lambda = k / 400.0;
+        const bool inside = lambda >= real.low && lambda <= real.high;
+        EXPECT_EQ(inside, sampledBlur(samples, 300, lambda) <= 1.0 + 1e-9)
+            << degrees << " deg, d " << d << ", lambda " << lambda;
+      }
     }
   }
   // A pinhole keeps the whole strip sharp; a wider aperture narrows the band.
