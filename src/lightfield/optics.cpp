@@ -124,14 +124,28 @@ double sampledBlur(const std::vector<Pixel>& samples, int n, double lambda) {
 }
 
 Band sampledBand(const std::vector<Pixel>& samples, int n, double pixels) {
-  // Spread(lambda) <= pixels * lambda holds for every pair of samples: each
-  // pair bounds lambda from one side, so the band is an interval.
+  // In mu = 1 / lambda the blur is the largest of the lines A mu + B, one per
+  // pair of samples: convex, so a golden-section search finds its least value.
+  auto blurAt = [&](double mu) { return sampledBlur(samples, n, 1.0 / mu); };
+  constexpr double kGolden = 0.6180339887498949;
+  double lo = 1.0, hi = 1000.0;
+  for (int step = 0; step < 80; ++step) {
+    const double a = hi - kGolden * (hi - lo), b = lo + kGolden * (hi - lo);
+    if (blurAt(a) <= blurAt(b)) {
+      hi = b;
+    } else {
+      lo = a;
+    }
+  }
+  const double limit = blurAt(0.5 * (lo + hi)) + pixels;
+  // Blur <= limit holds for every pair of samples: each pair bounds lambda
+  // from one side, so the band is an interval.
   Band band{0.0, 1.0};
   for (const Pixel& pj : samples) {
     const Crossing j = crossingOf(pj, n);
     for (const Pixel& pk : samples) {
       const Crossing k = crossingOf(pk, n);
-      const double a = j.a - k.a, room = pixels - (j.b - k.b);
+      const double a = j.a - k.a, room = limit - (j.b - k.b);
       if (room > 0) {
         band.low = std::max(band.low, a / room);
       } else if (room < 0) {

@@ -64,12 +64,13 @@ struct Pixel {
 void photoSamples(int n, int i, int halfLength, float colStep, float rowStep,
                   std::vector<Pixel>& samples);
 
-// The same band for the samples the engine really takes (photoSamples()),
-// whose truncated positions can move the sharp depth away from the exact
-// formula when the half-length is small. An edge at lambda spreads over the
-// samples' crossing points divided by lambda photo pixels; the band holds the
-// fractions where that is at most `pixels`. low > high when no height is that
-// sharp (a pinhole on the lower line with a wide aperture, say).
+// The band for the samples the engine really takes (photoSamples() of a
+// middle pixel). An edge at lambda spreads over the samples' crossing points
+// divided by lambda photo pixels (sampledBlur()). Truncating the positions
+// jitters the crossings, so at most angles no height is perfectly sharp and
+// the sharpest can sit off the exact formula's depth; the band holds the
+// fractions blurred at most `pixels` more than the sharpest. low > high when
+// empty. In exact arithmetic both bands agree.
 Band sampledBand(const std::vector<Pixel>& samples, int n, double pixels = 1.0);
 // That spread in photo pixels for an edge at lambda > 0.
 double sampledBlur(const std::vector<Pixel>& samples, int n, double lambda);

@@ -71,6 +71,7 @@ TEST(FocusBand, MeasuredEdgesFollowTheSamplesAndStaySharpInsideTheBand) {
     std::vector<int> widths;
     for (int y : s.heights) widths.push_back(edgeWidthAt(rig, y));
     const int sharpest = *std::min_element(widths.begin(), widths.end());
+    int insideCount = 0;
     for (std::size_t k = 0; k < s.heights.size(); ++k) {
       // The edge is the bar's lowest pixel row, centred half a unit above y.
       const double y = s.heights[k] + 0.5;
@@ -83,13 +84,18 @@ TEST(FocusBand, MeasuredEdgesFollowTheSamplesAndStaySharpInsideTheBand) {
       // The engine's samples predict the measured width to a pixel or so.
       EXPECT_LE(std::abs(widths[k] - predicted), 1.0 + 0.05 * predicted)
           << s.degrees << " deg, y " << y;
+      // Inside the band: about one pixel wider than the sharpest at most. A
+      // count of mixed pixels rounds a blur of 1.6 to 1 or 2 by the edge's
+      // phase, so one more is allowed.
       if (inside) {
-        EXPECT_LE(widths[k], sharpest + 1) << s.degrees << " deg, y " << y;
+        EXPECT_LE(widths[k], sharpest + 2) << s.degrees << " deg, y " << y;
+        ++insideCount;
       }
       // Far outside the band the blur shows, so the band is not trivially wide.
       if (predicted >= 4.0) {
         EXPECT_GE(widths[k], sharpest + 2) << s.degrees << " deg, y " << y;
       }
     }
+    EXPECT_GT(insideCount, 0) << s.degrees << " deg";
   }
 }
