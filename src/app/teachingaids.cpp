@@ -145,14 +145,19 @@ void TeachingAids::refresh() {
   if (showFocusDepth_->isChecked()) {
     const float degrees = parts_.focus->floatValue();
     const int d = parts_.dof->intValue();
-    optics::Band band = optics::sharpBand(degrees, d);
-    if (const int n = stripSize(); n > 0) {
-      // The engine's own samples of a middle pixel, as the photo really blurs.
-      float c = 0, s = 0;
-      focusSteps(degrees, &c, &s);
-      optics::photoSamples(n, n / 2, d, c, s, bandSamples_);
-      band = optics::sampledBand(bandSamples_, n);
+    const int n = stripSize();
+    // The band only changes with the optics: hovers reuse it.
+    if (degrees != band_.degrees || d != band_.halfLength || n != band_.n) {
+      band_ = {degrees, d, n, optics::sharpBand(degrees, d)};
+      if (n > 0) {
+        // The engine's own samples of a middle pixel, as the photo really blurs.
+        float c = 0, s = 0;
+        focusSteps(degrees, &c, &s);
+        optics::photoSamples(n, n / 2, d, c, s, bandSamples_);
+        band_.band = optics::sampledBand(bandSamples_, n);
+      }
     }
+    const optics::Band band = band_.band;
     next.showFocusDepth = true;
     next.focusY = optics::heightOfFraction(optics::focusFraction(degrees));
     next.bandLowY = optics::heightOfFraction(band.low);

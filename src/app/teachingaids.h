@@ -96,6 +96,12 @@ class TeachingAids : public QObject {
   QPropertyAnimation* sweep_ = nullptr;
   AidOverlay overlay_;
   std::vector<lightfield::optics::Pixel> bandSamples_;
+  struct BandFor {
+    float degrees = -1.0f;
+    int halfLength = 0;
+    int n = 0;
+    lightfield::optics::Band band;
+  } band_;
   bool hovering_ = false;
   CGPoint windowPoint_;
 };
