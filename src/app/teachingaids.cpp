@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPropertyAnimation>
 #include <QStatusBar>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -172,7 +173,8 @@ void TeachingAids::refresh() {
   const bool link = linkViews_->isChecked();
   CGPoint p;
   QString text;
-  switch (areaUnder(windowPoint_, &p)) {
+  area_ = areaUnder(windowPoint_, &p);
+  switch (area_) {
     case Area::Canvas:
       text = hoverCanvas(p, link, next);
       break;
@@ -312,13 +314,13 @@ bool TeachingAids::eventFilter(QObject* watched, QEvent* event) {
     }
   } else if (event->type() == QEvent::Leave && hovering_) {
     // Leaving a view for outside the window sends no move: drop the hover.
-    CGPoint p;
-    const Area area = areaUnder(windowPoint_, &p);
-    if ((area == Area::Canvas && watched == parts_.canvas) ||
-        (area == Area::RaySpace && watched == parts_.raySpace) ||
-        (area == Area::Photo && watched == parts_.photo)) {
+    // Later, not here: a leave can come while the window is being torn down.
+    const bool fromHovered = (area_ == Area::Canvas && watched == parts_.canvas) ||
+                             (area_ == Area::RaySpace && watched == parts_.raySpace) ||
+                             (area_ == Area::Photo && watched == parts_.photo);
+    if (fromHovered) {
       hovering_ = false;
-      refresh();
+      QTimer::singleShot(0, this, &TeachingAids::refresh);
     }
   }
   return false;

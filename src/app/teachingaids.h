@@ -103,5 +103,6 @@ class TeachingAids : public QObject {
     lightfield::optics::Band band;
   } band_;
   bool hovering_ = false;
+  Area area_ = Area::Nothing;  // under the mouse at the last refresh
   CGPoint windowPoint_;
 };
