@@ -91,6 +91,7 @@ void DrawView::drawRect(GraphicsContext& context, CGRect dirty) {
       drawRay(context);
     }
   }
+  drawAids(context);
 
   // The first render runs once, at the end of the first pass with overlays
   // on; clearing the flag first keeps the render's own redraws from nesting.

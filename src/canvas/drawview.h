@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "canvas/aidoverlay.h"
 #include "canvas/canvasedit.h"
 #include "scene/axis.h"
 #include "scene/camera.h"
@@ -81,6 +82,11 @@ class DrawView : public toolkit::View {
   void clearRay();
   void drawRay(toolkit::GraphicsContext& context) const;
   void drawSensorRays(toolkit::GraphicsContext& context) const;
+
+  // Teaching aids drawn with the overlays (drawview_aids.cpp).
+  void setAidOverlay(const AidOverlay& overlay);
+  const AidOverlay& aidOverlay() const { return aids_; }
+  void drawAids(toolkit::GraphicsContext& context) const;
 
   // Whole-scene edits for undo, scene files and built-in scenes
   // (drawview_scene.cpp). Each keeps the selection −1 or a valid index,
@@ -194,4 +200,5 @@ class DrawView : public toolkit::View {
   std::unique_ptr<unsigned char[]> photo_;
   int renderCount_ = 0;
   std::optional<Gesture> gesture_;
+  AidOverlay aids_;
 };

@@ -36,6 +36,14 @@ void RenderView::drawRect(toolkit::GraphicsContext& context, CGRect dirty) {
     _xAxis->drawRect(context, dirty);
     _yAxis->drawRect(context, dirty);
   }
+  drawRaySpaceAids(context, _aids, image().width(), bounds());
+}
+
+void RenderView::setAidOverlay(const AidOverlay& overlay) {
+  if (overlay.sameInRaySpace(_aids)) return;
+  _aids.dualLine = overlay.dualLine;
+  _aids.samples = overlay.samples;
+  setNeedsDisplay(true);
 }
 
 void RenderView::toggleAxes(QObject*) {
@@ -51,10 +59,11 @@ void RenderView::mouseMoved(const toolkit::Event& event) {
   const CGPoint w = event.locationInWindow();
   if (isInside(convertPointFromWindow(w))) {
     showRay(w);
-    return;
+  } else {
+    if (_view != nullptr) _view->clearRay();
+    if (_photoView != nullptr) _photoView->mouseMoved(event);
   }
-  if (_view != nullptr) _view->clearRay();
-  if (_photoView != nullptr) _photoView->mouseMoved(event);
+  if (_mouseMovedHook) _mouseMovedHook(event);
 }
 
 void RenderView::mouseExited() {

@@ -2,8 +2,10 @@
 
 #include <QAbstractButton>
 #include <QPointer>
+#include <functional>
 #include <memory>
 
+#include "canvas/aidoverlay.h"
 #include "scene/axis.h"
 #include "views/imageview.h"
 
@@ -37,6 +39,12 @@ class RenderView : public ImageView {
   void mouseExited() override;
   void showRay(CGPoint windowPoint);
   bool acceptsMouseMovedEvents() const override { return true; }
+  // Runs after every mouse move has been routed, for the window's teaching aids.
+  void setMouseMovedHook(std::function<void(const toolkit::Event&)> hook) {
+    _mouseMovedHook = std::move(hook);
+  }
+  // The ray-space share of the teaching aids' overlay, drawn over the image.
+  void setAidOverlay(const AidOverlay& overlay);
 
   bool showsAxes() const { return _showAxes; }
   const Axis& horizontalAxis() const { return *_xAxis; }
@@ -49,4 +57,6 @@ class RenderView : public ImageView {
   QPointer<PhotoView> _photoView;
   QPointer<QAbstractButton> _axesButton;
   bool _showAxes = true;
+  std::function<void(const toolkit::Event&)> _mouseMovedHook;
+  AidOverlay _aids;
 };

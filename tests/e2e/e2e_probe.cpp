@@ -5,9 +5,13 @@
 //   e2e_probe count SHOT X Y W H CLASS         pixels of CLASS in the rectangle
 //   e2e_probe moved A B X Y W H CLASS          "gone added": CLASS pixels only in A, only in B
 //   e2e_probe firstx SHOT X Y W CLASS          first x of the row segment in CLASS, or -1
+//   e2e_probe rowof SHOT X Y W H CLASS         "row count": the row richest in CLASS, or "-1 0"
+//   e2e_probe slider SHOT X                    SLIDER_X=.. SLIDER_Y=..: the end of the filled
+//                                              groove of the topmost slider right of X (shell)
 //
 // Rectangles are y-down screen pixels. CLASS is orange (billboard 1) or ray (the translucent blue
-// overlay over white, stroked or filled, antialiased edges included).
+// overlay over white, stroked or filled, antialiased edges included) or focus (the dashed line of
+// the focus depth).
 #include <QImage>
 #include <QString>
 #include <algorithm>
@@ -38,6 +42,8 @@ std::optional<ColorClass> parseClass(const QString& name) {
     return [](QRgb p) {
       return qBlue(p) >= 250 && qRed(p) >= 140 && qRed(p) <= 215 && near(qRed(p), qGreen(p), 3);
     };
+  if (name == "focus")  // the focus-depth line, drawn without antialiasing
+    return [](QRgb p) { return near(qRed(p), 170, 3) && qGreen(p) <= 3 && near(qBlue(p), 200, 3); };
   return std::nullopt;
 }
 
@@ -175,7 +181,41 @@ int main2(int argc, char** argv) {
     std::printf("%d\n", found);
     return 0;
   }
-  std::fprintf(stderr, "usage: e2e_probe locate|count|moved|firstx ... (see the source)\n");
+  if (cmd == "rowof" && argc == 8) {
+    const QImage img = load(argv[2]);
+    const auto cls = parseClass(QString::fromLocal8Bit(argv[7]));
+    if (!cls) return 2;
+    const QRect r = clipped(img, argv + 3);
+    int best = -1, most = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+      int n = 0;
+      for (int x = r.left(); x <= r.right(); ++x) n += (*cls)(img.pixel(x, y)) ? 1 : 0;
+      if (n > most) best = y, most = n;
+    }
+    std::printf("%d %d\n", best, most);
+    return 0;
+  }
+  if (cmd == "slider" && argc == 4) {
+    // The filled part of a slider's groove in the window's style: a run of this blue.
+    const QImage img = load(argv[2]);
+    const auto isFill = [](QRgb p) {
+      return near(qRed(p), 56, 6) && near(qGreen(p), 161, 6) && near(qBlue(p), 227, 6);
+    };
+    for (int y = 0; y < img.height(); ++y) {
+      int run = 0;
+      for (int x = std::max(0, std::atoi(argv[3])); x < img.width(); ++x) {
+        run = isFill(img.pixel(x, y)) ? run + 1 : 0;
+        const bool ends = x + 1 == img.width() || !isFill(img.pixel(x + 1, y));
+        if (run >= 20 && ends) {
+          std::printf("SLIDER_X=%d SLIDER_Y=%d\n", x + 1, y);
+          return 0;
+        }
+      }
+    }
+    return 1;
+  }
+  std::fprintf(stderr,
+               "usage: e2e_probe locate|count|moved|firstx|rowof|slider ... (see the source)\n");
   return 2;
 }
 

@@ -277,6 +277,42 @@ fi
 # The dialogs have gone; give the keyboard back to the main window.
 xdotool windowfocus --sync "$win"
 
+# --- 7: the focus-depth aid: switch it on, drag the focus slider, the dashed line moves up ---
+
+focus_row() { probe rowof "$shots/$1.png" "$CANVAS_X" "$CANVAS_Y" 300 300 focus; }
+mouse_canvas 20 5
+xdotool windowfocus --sync "$win"
+xdotool key ctrl+shift+f
+# At 45 degrees the line lies at y = 150 (screen row CANVAS_Y + 149 or + 150).
+line_at_start() {
+  read -r row count < <(focus_row "$1") && [ "$count" -ge 60 ] &&
+    [ "$row" -ge $((CANVAS_Y + 148)) ] && [ "$row" -le $((CANVAS_Y + 151)) ]
+}
+if wait_for focus_on line_at_start; then
+  pass "focus depth: dashed line at y = 150 for 45 degrees (row $(focus_row focus_on))"
+  read -r row_before _ < <(focus_row focus_on)
+  if eval "$(probe slider "$shots/focus_on.png" $((RAY_X + 320)))"; then
+    xdotool mousemove $((SLIDER_X + 6)) "$SLIDER_Y" mousedown 1
+    for step in 1 2 3 4 5 6; do xdotool mousemove $((SLIDER_X + 6 + 10 * step)) "$SLIDER_Y"; done
+    xdotool mouseup 1
+    # Dragged right, the angle grows and the sharp depth rises: the line moves up the screen.
+    line_moved() {
+      read -r row count < <(focus_row "$1") && [ "$count" -ge 60 ] &&
+        [ "$row" -le $((row_before - 20)) ]
+    }
+    if wait_for focus_dragged line_moved; then
+      pass "focus depth: dragging the focus slider moved the line from row $row_before up to" \
+        "$(focus_row focus_dragged | cut -d' ' -f1)"
+    else
+      fail "focus depth: the line did not rise after the drag (shots focus_on.png, focus_dragged.png)"
+    fi
+  else
+    fail "focus depth: focus slider not found right of the ray-space view (shot focus_on.png)"
+  fi
+else
+  fail "focus depth: no dashed line at y = 150 after Ctrl+Shift+F (shot focus_on.png)"
+fi
+
 # --- quit through the menu shortcut; the exit status carries sanitizer reports ---
 
 xdotool key ctrl+q

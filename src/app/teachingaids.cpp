@@ -1,0 +1,327 @@
+#include "app/teachingaids.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPropertyAnimation>
+#include <QStatusBar>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+
+#include "canvas/drawview.h"
+#include "lightfield/optics.h"
+#include "toolkit/controls.h"
+#include "views/photoview.h"
+#include "views/renderview.h"
+
+namespace optics = lightfield::optics;
+
+namespace {
+
+QString hexColor(const unsigned char* p) {
+  return QStringLiteral("#%1%2%3")
+      .arg(p[0], 2, 16, QLatin1Char('0'))
+      .arg(p[1], 2, 16, QLatin1Char('0'))
+      .arg(p[2], 2, 16, QLatin1Char('0'));
+}
+
+bool isWhite(const unsigned char* p) {
+  return p[0] == 255 && p[1] == 255 && p[2] == 255;
+}
+
+bool insideClosed(CGRect b, CGPoint p) {
+  return b.origin.x <= p.x && p.x <= NSMaxX(b) && b.origin.y <= p.y && p.y <= NSMaxY(b);
+}
+
+// The column and row steps of the photo pass, computed as the canvas does.
+void focusSteps(float degrees, float* colStep, float* rowStep) {
+  const auto angle = static_cast<float>(static_cast<double>(degrees) * kDegreesToRadians);
+  *colStep = std::cos(angle);
+  *rowStep = std::sin(angle);
+}
+
+QString percent(double lambda) {
+  return QStringLiteral("%1%").arg(100.0 * lambda, 0, 'f', 0);
+}
+
+}  // namespace
+
+TeachingAids::TeachingAids(const Parts& parts, QObject* parent) : QObject(parent), parts_(parts) {
+  setObjectName(QStringLiteral("teachingAids"));
+  showFocusDepth_ = addAction("actionShowFocusDepth", tr("Show &Focus Depth"),
+                              QKeySequence(tr("Ctrl+Shift+F")), true);
+  linkViews_ = addAction("actionLinkViews", tr("&Link Scene and Ray Space"),
+                         QKeySequence(tr("Ctrl+L")), true);
+  focusOnSelection_ = addAction("actionFocusOnSelection", tr("Focus on &Selection"),
+                                QKeySequence(tr("Ctrl+F")), false);
+  sweepFocus_ =
+      addAction("actionSweepFocus", tr("S&weep Focus"), QKeySequence(tr("Ctrl+Shift+W")), true);
+  pairWithBox(showFocusDepth_, parts_.focusDepthBox);
+  pairWithBox(linkViews_, parts_.linkViewsBox);
+  pairWithBox(sweepFocus_, parts_.sweepButton);
+  connect(showFocusDepth_, &QAction::toggled, this, &TeachingAids::refresh);
+  connect(linkViews_, &QAction::toggled, this, &TeachingAids::refresh);
+
+  focusOnSelection_->setEnabled(false);
+  if (parts_.focusOnSelectionButton != nullptr) {
+    parts_.focusOnSelectionButton->setEnabled(false);
+    connect(parts_.focusOnSelectionButton, &QAbstractButton::clicked, focusOnSelection_,
+            &QAction::trigger);
+  }
+  connect(focusOnSelection_, &QAction::triggered, this, [this] { focusOnSelection(); });
+  connect(parts_.canvas, &DrawView::selectionChanged, this, [this](int index) {
+    focusOnSelection_->setEnabled(index != -1);
+    if (parts_.focusOnSelectionButton) parts_.focusOnSelectionButton->setEnabled(index != -1);
+  });
+
+  sweep_ = new QPropertyAnimation(parts_.focus, "value", this);
+  connect(sweepFocus_, &QAction::toggled, this,
+          [this](bool on) { on ? startSweep() : stopSweep(); });
+  connect(sweep_, &QAbstractAnimation::finished, this, [this] { sweepFocus_->setChecked(false); });
+
+  // After the window's own handlers, so the canvas has taken its photo.
+  for (toolkit::Slider* slider : {parts_.focus, parts_.dof}) {
+    connect(slider, &QSlider::valueChanged, this, &TeachingAids::refresh);
+    slider->installEventFilter(this);
+  }
+  connect(parts_.canvas, &DrawView::rendered, this, &TeachingAids::refresh);
+  for (QWidget* view :
+       {static_cast<QWidget*>(parts_.canvas), static_cast<QWidget*>(parts_.raySpace),
+        static_cast<QWidget*>(parts_.photo)})
+    view->installEventFilter(this);
+  parts_.raySpace->setMouseMovedHook([this](const toolkit::Event& e) { mouseMoved(e); });
+
+  readout_ = new QLabel(parts_.statusBar);
+  readout_->setObjectName(QStringLiteral("hoverReadout"));
+  // Ignored width: a long reading is clipped instead of widening the window.
+  readout_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  parts_.statusBar->addPermanentWidget(readout_, 1);
+}
+
+QAction* TeachingAids::addAction(const char* name, const QString& text, const QKeySequence& key,
+                                 bool checkable) {
+  auto* action = new QAction(text, parent());
+  action->setObjectName(QString::fromLatin1(name));
+  action->setShortcut(key);
+  action->setCheckable(checkable);
+  if (parts_.viewMenu != nullptr) parts_.viewMenu->addAction(action);
+  return action;
+}
+
+void TeachingAids::pairWithBox(QAction* action, QAbstractButton* box) {
+  if (box == nullptr) return;
+  // setChecked() does not signal an unchanged state, so the pair cannot loop.
+  connect(box, &QAbstractButton::toggled, action, &QAction::setChecked);
+  connect(action, &QAction::toggled, box, &QAbstractButton::setChecked);
+}
+
+void TeachingAids::mouseMoved(const toolkit::Event& event) {
+  hovering_ = true;
+  windowPoint_ = event.locationInWindow();
+  refresh();
+}
+
+int TeachingAids::stripSize() const {
+  return parts_.canvas->stripWidth();
+}
+
+TeachingAids::Area TeachingAids::areaUnder(CGPoint w, CGPoint* local) const {
+  if (!hovering_) return Area::Nothing;
+  // The same order and edges as the routing: ray space, then photo, then canvas.
+  *local = parts_.raySpace->convertPointFromWindow(w);
+  if (insideClosed(parts_.raySpace->bounds(), *local)) return Area::RaySpace;
+  *local = parts_.photo->convertPointFromWindow(w);
+  if (insideClosed(parts_.photo->bounds(), *local)) return Area::Photo;
+  *local = parts_.canvas->convertPointFromWindow(w);
+  if (NSPointInRect(*local, parts_.canvas->bounds())) return Area::Canvas;
+  return Area::Nothing;
+}
+
+void TeachingAids::refresh() {
+  AidOverlay next;
+  if (showFocusDepth_->isChecked()) {
+    const float degrees = parts_.focus->floatValue();
+    const int d = parts_.dof->intValue();
+    const int n = stripSize();
+    // The band only changes with the optics: hovers reuse it.
+    if (degrees != band_.degrees || d != band_.halfLength || n != band_.n) {
+      band_ = {degrees, d, n, optics::sharpBand(degrees, d)};
+      if (n > 0) {
+        // The engine's own samples of a middle pixel, as the photo really blurs.
+        float c = 0, s = 0;
+        focusSteps(degrees, &c, &s);
+        optics::photoSamples(n, n / 2, d, c, s, bandSamples_);
+        band_.band = optics::sampledBand(bandSamples_, n);
+      }
+    }
+    const optics::Band band = band_.band;
+    next.showFocusDepth = true;
+    next.focusY = optics::heightOfFraction(optics::focusFraction(degrees));
+    next.bandLowY = optics::heightOfFraction(band.low);
+    next.bandHighY = optics::heightOfFraction(band.high);
+  }
+  // Reuse the vectors' memory from one move to the next.
+  next.dualLine.swap(overlay_.dualLine);
+  next.samples.swap(overlay_.samples);
+  next.dualLine.clear();
+  next.samples.clear();
+
+  const bool link = linkViews_->isChecked();
+  CGPoint p;
+  QString text;
+  area_ = areaUnder(windowPoint_, &p);
+  switch (area_) {
+    case Area::Canvas:
+      text = hoverCanvas(p, link, next);
+      break;
+    case Area::RaySpace:
+      text = hoverRaySpace(p, link, next);
+      break;
+    case Area::Photo:
+      text = hoverPhoto(p, link, next);
+      break;
+    case Area::Nothing:
+      break;
+  }
+  overlay_ = std::move(next);
+  parts_.canvas->setAidOverlay(overlay_);
+  parts_.raySpace->setAidOverlay(overlay_);
+  if (readout_->text() != text) readout_->setText(text);
+}
+
+QString TeachingAids::hoverCanvas(CGPoint p, bool link, AidOverlay& next) const {
+  const QString at = tr("Scene x = %1, y = %2").arg(p.x, 0, 'f', 0).arg(p.y, 0, 'f', 0);
+  if (p.y < optics::kLowerLine || p.y > optics::kUpperLine)
+    return tr("%1: outside the strip between the plane lines").arg(at);
+  const double lambda = optics::fractionOfHeight(p.y);
+  if (link && stripSize() > 0) optics::dualLine(p.x, lambda, stripSize(), next.dualLine);
+  return tr("%1: %2 of the way up; a focus angle of %3° makes it sharp")
+      .arg(at, percent(lambda))
+      .arg(optics::focusDegreesForFraction(lambda), 0, 'f', 1);
+}
+
+QString TeachingAids::hoverRaySpace(CGPoint p, bool link, AidOverlay& next) const {
+  const int n = stripSize();
+  if (n <= 0 || parts_.canvas->cleanRays() == nullptr) return {};
+  const int u = std::clamp(static_cast<int>(std::floor(p.x)), 0, n - 1);
+  const int v = std::clamp(static_cast<int>(std::floor(p.y)), 0, n - 1);
+  const unsigned char* colour = parts_.canvas->cleanRays() + 3 * ((n - 1 - v) * n + u);
+  const QString ray =
+      tr("Ray from u = %1 on the upper line to v = %2 on the lower line").arg(u).arg(v);
+  if (isWhite(colour)) return tr("%1: white: meets nothing").arg(ray);
+  if (link) {
+    const int h = parts_.canvas->stripHeight();
+    if (auto hit = optics::firstHit(parts_.canvas->strip().data(), h, n, u, v)) {
+      const CGRect r = parts_.canvas->captureRect();
+      next.meetingPoint =
+          CGPointMake(r.origin.x + hit->column + 0.5, r.origin.y + h - hit->row - 0.5);
+    }
+  }
+  return tr("%1: meets %2").arg(ray, hexColor(colour));
+}
+
+int TeachingAids::photoPixelAt(double viewX) const {
+  const int n = stripSize();
+  const double w = parts_.photo->bounds().size.width;
+  if (n <= 0 || w <= 0) return 0;
+  return std::clamp(static_cast<int>(std::floor(viewX * n / w)), 0, n - 1);
+}
+
+QString TeachingAids::hoverPhoto(CGPoint p, bool link, AidOverlay& next) const {
+  const int n = stripSize();
+  if (n <= 0 || parts_.canvas->photoRow() == nullptr) return {};
+  const int i = photoPixelAt(p.x);
+  float c = 0, s = 0;
+  const float degrees = parts_.focus->floatValue();
+  focusSteps(degrees, &c, &s);
+  const int d = parts_.dof->intValue();
+  // The highlight and the count are the same samples; without the link they are only counted.
+  optics::photoSamples(n, i, d, c, s, next.samples);
+  const std::size_t count = next.samples.size();
+  if (!link) next.samples.clear();
+  const double lambda = optics::focusFraction(degrees);
+  return tr("Photo pixel %1: %2, the mean of %3 of its %4 samples; sharp at y = %5 (%6 up)")
+      .arg(i)
+      .arg(hexColor(parts_.canvas->photoRow() + 3 * i))
+      .arg(count)
+      .arg(d >= 0 ? 2 * d + 1 : 0)
+      .arg(optics::heightOfFraction(lambda), 0, 'f', 0)
+      .arg(percent(lambda));
+}
+
+void TeachingAids::focusOnHeight(double y) {
+  const double degrees = optics::focusDegreesForFraction(optics::fractionOfHeight(y));
+  toolkit::Slider* focus = parts_.focus;
+  const long value = std::lround(degrees * focus->valueScale());
+  stopSweep();
+  focus->setValue(static_cast<int>(std::clamp<long>(value, focus->minimum(), focus->maximum())));
+}
+
+bool TeachingAids::focusOnSelection() {
+  const int index = parts_.canvas->selectedShapeIndex();
+  if (index < 0) return false;
+  const CGRect r = parts_.canvas->shapes()[static_cast<std::size_t>(index)]->rect();
+  focusOnHeight(r.origin.y + r.size.height / 2);
+  return true;
+}
+
+bool TeachingAids::focusOnPhotoPixel(int i) {
+  const int n = stripSize();
+  const int h = parts_.canvas->stripHeight();
+  if (n <= 0 || i < 0 || i >= n || parts_.canvas->strip().empty()) return false;
+  const auto hit =
+      optics::firstHit(parts_.canvas->strip().data(), h, n, i, optics::pinholePosition(n));
+  if (!hit) return false;
+  focusOnHeight(parts_.canvas->captureRect().origin.y + h - hit->row - 0.5);
+  return true;
+}
+
+void TeachingAids::startSweep() {
+  toolkit::Slider* focus = parts_.focus;
+  const int from = focus->value(), low = focus->minimum(), high = focus->maximum();
+  const int travel = (from - low) + (high - low) + (high - from);
+  if (travel <= 0 || isSweeping()) return;
+  const double degrees = static_cast<double>(travel) / focus->valueScale();
+  sweep_->setDuration(static_cast<int>(std::lround(1000.0 * degrees / kSweepDegreesPerSecond)));
+  sweep_->setKeyValues({});
+  sweep_->setKeyValueAt(0.0, from);
+  sweep_->setKeyValueAt(static_cast<double>(from - low) / travel, low);
+  sweep_->setKeyValueAt(static_cast<double>(from - low + high - low) / travel, high);
+  sweep_->setKeyValueAt(1.0, from);
+  sweep_->start();
+  sweepFocus_->setChecked(true);
+}
+
+void TeachingAids::stopSweep() {
+  if (isSweeping()) sweep_->stop();
+  sweepFocus_->setChecked(false);
+}
+
+bool TeachingAids::isSweeping() const {
+  return sweep_->state() == QAbstractAnimation::Running;
+}
+
+bool TeachingAids::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress) {
+    stopSweep();
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (watched == parts_.photo && mouse->button() == Qt::LeftButton) {
+      focusOnPhotoPixel(photoPixelAt(mouse->position().x()));
+    }
+  } else if (event->type() == QEvent::Leave && hovering_) {
+    // Leaving a view for outside the window sends no move: drop the hover.
+    // Later, not here: a leave can come while the window is being torn down.
+    const bool fromHovered = (area_ == Area::Canvas && watched == parts_.canvas) ||
+                             (area_ == Area::RaySpace && watched == parts_.raySpace) ||
+                             (area_ == Area::Photo && watched == parts_.photo);
+    if (fromHovered) {
+      hovering_ = false;
+      QTimer::singleShot(0, this, &TeachingAids::refresh);
+    }
+  }
+  return false;
+}

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include "canvas/aidoverlay.h"
+#include "toolkit/event.h"
+
+class DrawView;
+class PhotoView;
+class QAbstractButton;
+class QAction;
+class QLabel;
+class QMenu;
+class QPropertyAnimation;
+class QStatusBar;
+class RenderView;
+namespace toolkit {
+class Slider;
+}
+
+// The window's teaching aids: the switches for the overlays that link the
+// views, the live hover readout in the status bar, focusing on a depth (the
+// selection, or what a photo pixel sees) and the focus sweep. It computes the
+// overlay from the optics functions after the views have routed each move,
+// and hands it to the canvas and the ray-space view to draw.
+class TeachingAids : public QObject {
+  Q_OBJECT
+
+ public:
+  struct Parts {
+    DrawView* canvas = nullptr;
+    RenderView* raySpace = nullptr;
+    PhotoView* photo = nullptr;
+    toolkit::Slider* focus = nullptr;
+    toolkit::Slider* dof = nullptr;
+    QAbstractButton* focusOnSelectionButton = nullptr;
+    QAbstractButton* sweepButton = nullptr;
+    QAbstractButton* focusDepthBox = nullptr;
+    QAbstractButton* linkViewsBox = nullptr;
+    QMenu* viewMenu = nullptr;
+    QStatusBar* statusBar = nullptr;
+  };
+
+  // The sweep's pace, in degrees per second.
+  static constexpr double kSweepDegreesPerSecond = 30.0;
+
+  TeachingAids(const Parts& parts, QObject* parent);
+
+  // Follows a mouse move of the window (y-up window point), after the routing.
+  void mouseMoved(const toolkit::Event& event);
+  // Recomputes the overlay and the readout for the last mouse position.
+  void refresh();
+
+  // Sets the focus slider to the angle that makes canvas height y sharp;
+  // the slider's own update then runs.
+  void focusOnHeight(double y);
+  // Focuses on the selected shape's centre height; false with no selection.
+  bool focusOnSelection();
+  // Focuses where the central ray of photo pixel i first meets the scene;
+  // false (and nothing changes) when it meets nothing.
+  bool focusOnPhotoPixel(int i);
+
+  void startSweep();
+  void stopSweep();
+  bool isSweeping() const;
+  QPropertyAnimation* sweep() const { return sweep_; }
+
+  const AidOverlay& overlay() const { return overlay_; }
+  QLabel* readout() const { return readout_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  enum class Area { Nothing, Canvas, RaySpace, Photo };
+
+  QAction* addAction(const char* name, const QString& text, const QKeySequence& key,
+                     bool checkable);
+  void pairWithBox(QAction* action, QAbstractButton* box);
+  Area areaUnder(CGPoint windowPoint, CGPoint* local) const;
+  int stripSize() const;
+  int photoPixelAt(double viewX) const;
+  // Each fills its share of the next overlay and returns the readout.
+  QString hoverCanvas(CGPoint p, bool link, AidOverlay& next) const;
+  QString hoverRaySpace(CGPoint p, bool link, AidOverlay& next) const;
+  QString hoverPhoto(CGPoint p, bool link, AidOverlay& next) const;
+
+  Parts parts_;
+  QAction* showFocusDepth_ = nullptr;
+  QAction* linkViews_ = nullptr;
+  QAction* focusOnSelection_ = nullptr;
+  QAction* sweepFocus_ = nullptr;
+  QLabel* readout_ = nullptr;
+  QPropertyAnimation* sweep_ = nullptr;
+  AidOverlay overlay_;
+  std::vector<lightfield::optics::Pixel> bandSamples_;
+  struct BandFor {
+    float degrees = -1.0f;
+    int halfLength = 0;
+    int n = 0;
+    lightfield::optics::Band band;
+  } band_;
+  bool hovering_ = false;
+  Area area_ = Area::Nothing;  // under the mouse at the last refresh
+  CGPoint windowPoint_;
+};

@@ -1,0 +1,88 @@
+#pragma once
+
+// The geometry behind the teaching aids, in plain functions beside the engine:
+// where the focus angle puts the sharp depth, how blurred other depths are, the
+// line a scene point makes in ray space, the samples of one photo pixel and the
+// first thing a ray meets. Heights are canvas units (y up) between the lower
+// plane line (y = kLowerLine) and the upper one; a fraction `lambda` runs from
+// 0 on the lower line to 1 on the upper line.
+#include <optional>
+#include <vector>
+
+namespace lightfield::optics {
+
+inline constexpr double kLowerLine = 10.0;
+inline constexpr double kUpperLine = 290.0;
+
+// Fraction of the way up from the lower line for a canvas height, and back.
+double fractionOfHeight(double y);
+double heightOfFraction(double lambda);
+
+// The fraction where every ray of one photo pixel crosses: sin / (sin + cos).
+double focusFraction(double degrees);
+// The focus angle, in degrees within [0, 90], that makes the fraction sharp
+// (atan2(lambda, 1 - lambda); fractions outside [0, 1] are clamped first).
+double focusDegreesForFraction(double lambda);
+
+// How many photo pixels an edge at `lambda` spreads over, for half-length d:
+// 2 d sin |(1 - lambda) / lambda - cos / sin|. Zero for d <= 0; infinite on
+// the lower line unless the focus is there too.
+double edgeBlur(double degrees, int halfLength, double lambda);
+
+// The fractions whose edges blur over at most `pixels` photo pixels: an
+// interval around focusFraction(), clipped to [0, 1]. The whole strip for a
+// half-length of 0 or less.
+struct Band {
+  double low = 0.0;
+  double high = 1.0;
+};
+Band sharpBand(double degrees, int halfLength, double pixels = 1.0);
+
+// True when ray (u on the upper line, v on the lower line) passes within half
+// a unit of the point x at fraction lambda: |v + lambda (u - v) - x| <= 0.5.
+bool rayPassesNear(double x, double lambda, int u, int v);
+
+// The ray-space pixels of the rays through a scene point, as one run of rows
+// per column: column u holds rows vLow..vHigh (v counted from the bottom).
+// Exactly the pixels for which rayPassesNear() holds, in an n x n image;
+// columns without such a pixel are left out. `runs` is reused.
+struct ColumnRun {
+  int u = 0;
+  int vLow = 0;
+  int vHigh = 0;
+};
+void dualLine(double x, double lambda, int n, std::vector<ColumnRun>& runs);
+
+// The ray-space pixels that photo pixel i samples, where takePhoto() samples
+// them: column trunc(k colStep + i), row trunc(k rowStep + n / 2) from the top,
+// for k from -halfLength to +halfLength, those outside an n x n image left out.
+// A pixel reached twice is listed twice. `samples` is reused.
+struct Pixel {
+  int column = 0;
+  int row = 0;
+};
+void photoSamples(int n, int i, int halfLength, float colStep, float rowStep,
+                  std::vector<Pixel>& samples);
+
+// The band for the samples the engine really takes (photoSamples() of a
+// middle pixel). An edge at lambda spreads over the samples' crossing points
+// divided by lambda photo pixels (sampledBlur()). Truncating the positions
+// jitters the crossings, so at most angles no height is perfectly sharp and
+// the sharpest can sit off the exact formula's depth; the band holds the
+// fractions blurred at most `pixels` more than the sharpest. low > high when
+// empty. In exact arithmetic both bands agree.
+Band sampledBand(const std::vector<Pixel>& samples, int n, double pixels = 1.0);
+// That spread in photo pixels for an edge at lambda > 0.
+double sampledBlur(const std::vector<Pixel>& samples, int n, double lambda);
+
+// The first non-white pixel of a captured strip (n wide, h high, packed RGB)
+// along ray (u, v), counted from the lower line (row h - 1) up, sampled where
+// processImage() samples it. Nothing when the ray meets no shape.
+std::optional<Pixel> firstHit(const unsigned char* strip, int h, int n, int u, int v);
+
+// The lower-line position of the central ray of every photo pixel: the pinhole.
+inline int pinholePosition(int n) {
+  return n - 1 - n / 2;
+}
+
+}  // namespace lightfield::optics

@@ -1,0 +1,302 @@
+// The teaching aids in the real window: switches, overlays, readouts, focusing
+// on a depth and the sweep, driven by real events offscreen.
+#include "app/teachingaids.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPropertyAnimation>
+#include <QPushButton>
+#include <QTest>
+#include <cmath>
+
+#include "lightfield/optics.h"
+#include "support/window_fixture.h"
+
+namespace optics = lightfield::optics;
+
+namespace {
+
+const char* const kAidActions[] = {"actionShowFocusDepth", "actionLinkViews", "actionSweepFocus"};
+
+class TeachingAidsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    QTest::mouseMove(handle(), QPoint(1, 1));  // Qt drops a move to where the mouse is
+    QCoreApplication::processEvents();
+    aids = window.findChild<TeachingAids*>(QStringLiteral("teachingAids"));
+    ASSERT_NE(aids, nullptr);
+    focus = shown.find<toolkit::Slider>("focusSlider");
+  }
+
+  QWindow* handle() { return window.windowHandle(); }
+  QAction* action(const char* name) { return shown.find<QAction>(name); }
+  // Moves the mouse to the y-up point (x, y) of a view.
+  void hover(QWidget* view, double x, double y) {
+    QTest::mouseMove(handle(), view->mapTo(&window, QPoint(int(x), view->height() - int(y))));
+  }
+  QString readout() { return shown.find<QLabel>("hoverReadout")->text(); }
+  void setAll(bool on) {
+    for (const char* name : {"actionShowFocusDepth", "actionLinkViews"})
+      action(name)->setChecked(on);
+  }
+  QImage grab(QWidget* view) {
+    QCoreApplication::processEvents();
+    return view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  }
+  void replaceShapes(std::initializer_list<CGRect> rects) {
+    std::vector<std::unique_ptr<Shape>> shapes;
+    for (CGRect r : rects) shapes.push_back(makeShape<Rectangle>(r));
+    canvas().replaceShapes(std::move(shapes));
+    canvas().doRender(nullptr);
+  }
+  DrawView& canvas() { return shown.canvas(); }
+
+  fixture::ShownWindow shown;
+  MainWindow& window = shown.window;
+  TeachingAids* aids = nullptr;
+  toolkit::Slider* focus = nullptr;
+};
+
+int countColour(const QImage& image, QRgb colour) {
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) n += (image.pixel(x, y) & 0xffffff) == colour;
+  return n;
+}
+
+}  // namespace
+
+TEST_F(TeachingAidsTest, SwitchesStartOffInTheViewMenuAndFollowTheirBoxes) {
+  const QList<QAction*> menu = window.viewMenu()->actions();
+  const struct {
+    const char* action;
+    const char* box;
+    QKeySequence key;
+  } pairs[] = {{"actionShowFocusDepth", "focusDepthBox", QKeySequence("Ctrl+Shift+F")},
+               {"actionLinkViews", "linkViewsBox", QKeySequence("Ctrl+L")},
+               {"actionSweepFocus", "sweepButton", QKeySequence("Ctrl+Shift+W")}};
+  for (const auto& p : pairs) {
+    QAction* a = action(p.action);
+    auto* box = shown.find<QAbstractButton>(p.box);
+    EXPECT_TRUE(menu.contains(a)) << p.action;
+    EXPECT_TRUE(a->isCheckable() && !a->isChecked()) << p.action;
+    EXPECT_FALSE(box->isChecked()) << p.box;
+    EXPECT_EQ(a->shortcut(), p.key) << p.action;
+    box->click();
+    EXPECT_TRUE(a->isChecked()) << p.action;
+    a->setChecked(false);
+    EXPECT_FALSE(box->isChecked()) << p.box;
+  }
+  EXPECT_FALSE(aids->isSweeping());
+
+  // Focus on Selection follows the selection.
+  QAction* onSelection = action("actionFocusOnSelection");
+  auto* button = shown.find<QPushButton>("focusOnSelectionButton");
+  EXPECT_EQ(onSelection->shortcut(), QKeySequence("Ctrl+F"));
+  EXPECT_FALSE(onSelection->isEnabled() || button->isEnabled());
+  canvas().selectShape(1);
+  EXPECT_TRUE(onSelection->isEnabled() && button->isEnabled());
+  canvas().selectShape(-1);
+  EXPECT_FALSE(onSelection->isEnabled() || button->isEnabled());
+}
+
+TEST_F(TeachingAidsTest, WithEveryAidOffTheViewsLookAsWithoutThem) {
+  // A canvas and views wired without any aid, in the same state.
+  fixture::CanvasRig bare;
+  bare.canvas.doRender(nullptr);
+  QWidget* views[] = {&canvas(), &shown.renderView(), &shown.photoView()};
+  QWidget* bareViews[] = {&bare.canvas, &bare.renderView, &bare.photoView};
+  for (int k = 0; k < 3; ++k) EXPECT_EQ(grab(views[k]), grab(bareViews[k])) << k;
+
+  // Switching every aid on and off again, with hovers between, leaves no trace.
+  const QImage before[] = {grab(views[0]), grab(views[1]), grab(views[2])};
+  setAll(true);
+  hover(&canvas(), 120, 150);
+  hover(&shown.photoView(), 120, 20);
+  hover(&shown.renderView(), 90, 90);
+  setAll(false);
+  hover(&canvas(), 20, 5);  // below the lower line: no overlay of today's either
+  for (int k = 0; k < 3; ++k) EXPECT_EQ(grab(views[k]), before[k]) << k;
+
+  // After the same edit, still alike.
+  canvas().selectShape(0);
+  bare.canvas.selectShape(0);
+  for (DrawView* c : {&canvas(), &bare.canvas}) {
+    c->keyDown(toolkit::Event(CGPoint{}, QString(QChar(0xF703)), 0));
+    c->doRender(nullptr);
+  }
+  for (int k = 0; k < 3; ++k) EXPECT_EQ(grab(views[k]), grab(bareViews[k])) << k;
+}
+
+TEST_F(TeachingAidsTest, NoCaptureChangesWithEveryAidOn) {
+  canvas().doRender(nullptr);
+  const std::vector<unsigned char> strip = canvas().strip();
+  const std::vector<unsigned char> clean(canvas().cleanRays(),
+                                         canvas().cleanRays() + 3 * 300 * 300);
+  const std::vector<unsigned char> shownRays(canvas().displayedRays(),
+                                             canvas().displayedRays() + 3 * 300 * 300);
+  const std::vector<unsigned char> photo(canvas().photoRow(), canvas().photoRow() + 3 * 300);
+  setAll(true);
+  for (QWidget* view :
+       {static_cast<QWidget*>(&canvas()), static_cast<QWidget*>(&shown.renderView())}) {
+    hover(view, 95, 100);  // on the canvas: the line in ray space; in ray space: the ring
+    const int renders = canvas().renderCount();
+    canvas().doRender(nullptr);
+    EXPECT_EQ(canvas().renderCount(), renders + 1);
+    EXPECT_EQ(canvas().strip(), strip);
+    EXPECT_EQ(std::vector<unsigned char>(canvas().cleanRays(), canvas().cleanRays() + clean.size()),
+              clean);
+    EXPECT_EQ(std::vector<unsigned char>(canvas().displayedRays(),
+                                         canvas().displayedRays() + shownRays.size()),
+              shownRays);
+    EXPECT_EQ(std::vector<unsigned char>(canvas().photoRow(), canvas().photoRow() + 900), photo);
+  }
+  EXPECT_TRUE(aids->overlay().showFocusDepth);
+  EXPECT_TRUE(aids->overlay().meetingPoint.has_value());
+}
+
+TEST_F(TeachingAidsTest, FocusDepthLineFollowsTheSlider) {
+  action("actionShowFocusDepth")->setChecked(true);
+  for (const auto& [value, y] :
+       {std::pair{300, 112.487}, {450, 150.0}, {600, 187.513}, {0, 10.0}}) {
+    focus->setValue(value);
+    EXPECT_NEAR(aids->overlay().focusY, y, 1e-3) << value;
+    EXPECT_LE(aids->overlay().bandLowY, y + 1e-9);
+    const QImage shot = grab(&canvas());
+    // The dashed line's row holds the focus colour; far rows do not.
+    const int row = 299 - std::min(299, int(y));
+    int dashes = 0;
+    for (int x = 0; x < 300; ++x)
+      dashes += qGreen(shot.pixel(x, row)) < 60 && qRed(shot.pixel(x, row)) > 120;
+    EXPECT_GT(dashes, 60) << value;
+  }
+  action("actionShowFocusDepth")->setChecked(false);
+  EXPECT_FALSE(aids->overlay().showFocusDepth);
+}
+
+TEST_F(TeachingAidsTest, HoverDrawsALinkAndReadsOutEachView) {
+  action("actionLinkViews")->setChecked(true);
+  // A scene point: its line of rays in ray space, exactly the optics' pixels.
+  hover(&canvas(), 120, 150);
+  std::vector<optics::ColumnRun> runs;
+  optics::dualLine(120, optics::fractionOfHeight(150), 300, runs);
+  ASSERT_EQ(aids->overlay().dualLine.size(), runs.size());
+  const QImage rays = grab(&shown.renderView());
+  const QRgb magenta = qRgb(255, 0, 255) & 0xffffff;
+  int onLine = 0;
+  for (const auto& r : runs) onLine += (r.vHigh - r.vLow + 1);
+  EXPECT_EQ(countColour(rays, magenta), onLine);
+  EXPECT_TRUE(readout().contains("x = 120, y = 150")) << readout().toStdString();
+  EXPECT_TRUE(readout().contains("50%")) << readout().toStdString();
+  EXPECT_TRUE(readout().contains("45.0°")) << readout().toStdString();
+
+  // A photo pixel that marks: its samples lie over the black marks.
+  hover(&shown.photoView(), 120.5, 20);
+  const auto& samples = aids->overlay().samples;
+  ASSERT_EQ(samples.size(), 21u);
+  for (const auto& p : samples)
+    EXPECT_EQ(fixture::rgb(canvas().displayedRays() + 3 * (p.row * 300 + p.column)), 0u);
+  EXPECT_TRUE(aids->overlay().dualLine.empty());
+  EXPECT_TRUE(readout().startsWith("Photo pixel 120:")) << readout().toStdString();
+  EXPECT_TRUE(readout().contains("21 of its 21 samples")) << readout().toStdString();
+
+  // A ray that meets billboard 1 (70..108 x 100..108) straight up at x = 90.
+  hover(&shown.renderView(), 90.5, 90.5);
+  ASSERT_TRUE(aids->overlay().meetingPoint.has_value());
+  EXPECT_EQ(aids->overlay().meetingPoint->x, 90.5);
+  EXPECT_EQ(aids->overlay().meetingPoint->y, 100.5);
+  EXPECT_TRUE(readout().contains("#ffcc66")) << readout().toStdString();
+  hover(&shown.renderView(), 120.5, 285.5);
+  EXPECT_FALSE(aids->overlay().meetingPoint.has_value());
+  EXPECT_TRUE(readout().contains("white: meets nothing")) << readout().toStdString();
+
+  // Off every view, nothing is drawn or read out.
+  QTest::mouseMove(handle(), shown.find<QWidget>("renderButton")->mapTo(&window, QPoint(5, 5)));
+  EXPECT_TRUE(aids->overlay().dualLine.empty() && aids->overlay().samples.empty());
+  EXPECT_FALSE(aids->overlay().meetingPoint.has_value());
+  EXPECT_TRUE(readout().isEmpty());
+}
+
+TEST_F(TeachingAidsTest, FocusOnSelectionTurnsTheSliderToTheShapesCentre) {
+  canvas().selectShape(1);  // billboard 2 at (130, 150, 40, 10): centre height 155
+  const int renders = canvas().renderCount();
+  action("actionFocusOnSelection")->trigger();
+  const double want = optics::focusDegreesForFraction(optics::fractionOfHeight(155));
+  EXPECT_EQ(focus->value(), std::lround(want * 10));
+  EXPECT_NEAR(optics::heightOfFraction(optics::focusFraction(focus->floatValue())), 155, 0.3);
+  EXPECT_EQ(canvas().renderCount(), renders);  // an optics update, not a capture
+  // The camera marker follows, as after a slider move.
+  EXPECT_NEAR(canvas().camera().location().x - canvas().camera().bezierPath().elements()[0].point.x,
+              10 * std::sin(focus->floatValue() * 0.017453292500000002), 1e-3);
+}
+
+TEST_F(TeachingAidsTest, ClickOnThePhotoFocusesOnWhatItsCentralRaySees) {
+  // A narrow bar in front of a wide wall. The central ray of pixel i runs from
+  // (149, 10) to (i, 290).
+  replaceShapes({CGRectMake(140, 60, 20, 10), CGRectMake(60, 200, 180, 10)});
+  const struct {
+    int pixel;
+    double y;  // the height focused on; < 0: nothing changes
+  } cases[] = {{150, 60.5}, {60, 200.5}, {0, -1}, {299, -1}};
+  for (const auto& c : cases) {
+    focus->setValue(450);
+    QTest::mouseClick(&shown.photoView(), Qt::LeftButton, {}, QPoint(c.pixel, 20));
+    if (c.y < 0) {
+      EXPECT_EQ(focus->value(), 450) << c.pixel;
+    } else {
+      const double want = optics::focusDegreesForFraction(optics::fractionOfHeight(c.y));
+      EXPECT_EQ(focus->value(), std::lround(want * 10)) << c.pixel;
+    }
+  }
+}
+
+TEST_F(TeachingAidsTest, SweepMovesTheSliderWithoutCapturingAndStopsOnAPress) {
+  focus->setValue(600);
+  const int renders = canvas().renderCount();
+  auto* button = shown.find<QPushButton>("sweepButton");
+  button->click();
+  ASSERT_TRUE(aids->isSweeping());
+  QPropertyAnimation* sweep = aids->sweep();
+  // 60 down to 0, up to 90 and back to 60: 180 degrees at 30 a second.
+  EXPECT_EQ(sweep->duration(), 6000);
+  const struct {
+    int ms, value;
+  } frames[] = {{1000, 300}, {2000, 0}, {3000, 300}, {5000, 900}, {5500, 750}};
+  for (const auto& f : frames) {
+    sweep->setCurrentTime(f.ms);
+    EXPECT_EQ(focus->value(), f.value) << f.ms;
+  }
+  EXPECT_EQ(canvas().renderCount(), renders);
+  QTest::mousePress(focus, Qt::LeftButton, {}, QPoint(5, 5));
+  QTest::mouseRelease(focus, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_FALSE(aids->isSweeping());
+  EXPECT_FALSE(button->isChecked());
+  EXPECT_FALSE(action("actionSweepFocus")->isChecked());
+
+  // A press on the canvas stops it too, and so does the button.
+  for (QWidget* target : {static_cast<QWidget*>(&canvas()), static_cast<QWidget*>(button)}) {
+    action("actionSweepFocus")->setChecked(true);
+    ASSERT_TRUE(aids->isSweeping());
+    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_FALSE(aids->isSweeping()) << target->objectName().toStdString();
+  }
+}
+
+TEST_F(TeachingAidsTest, RaySpaceAxesAreLabelledAndItsTooltipIsShort) {
+  QStringList labels;
+  for (const QLabel* label : window.findChildren<QLabel*>(QStringLiteral("raySpaceAxisLabel")))
+    labels << label->text();
+  for (const char* text : {"u (upper line) →", "0", "299"})
+    EXPECT_TRUE(labels.contains(QString::fromUtf8(text))) << text;
+  const QStringList lines = shown.renderView().toolTip().split('\n');
+  EXPECT_GE(lines.size(), 3);
+  for (const QString& line : lines) EXPECT_LE(line.size(), 70) << line.toStdString();
+  for (const QLabel* label : window.findChildren<QLabel*>(QStringLiteral("raySpaceAxisLabel"))) {
+    const QRect r(label->mapTo(&window, QPoint(0, 0)), label->size());
+    const QRect view(shown.renderView().mapTo(&window, QPoint(0, 0)), shown.renderView().size());
+    EXPECT_FALSE(r.intersects(view)) << label->text().toStdString();
+  }
+}
