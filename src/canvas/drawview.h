@@ -123,6 +123,10 @@ class DrawView : public toolkit::View {
   // A render or a photo pass has finished; `milliseconds` is its wall time.
   void rendered(double milliseconds);
   void photoTaken(double milliseconds);
+  // A Pointer drag step has moved or resized the selection.
+  void selectionDragged();
+  // A release has ended a gesture that drew a new shape.
+  void shapeDrawn();
 
  private:
   void initBillboards();
@@ -171,4 +175,5 @@ class DrawView : public toolkit::View {
   std::vector<unsigned char> strip_;
   std::unique_ptr<unsigned char[]> photo_;
   int renderCount_ = 0;
+  bool drawingShape_ = false;  // the current gesture's press added a shape
 };

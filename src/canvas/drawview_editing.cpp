@@ -18,10 +18,12 @@ CGRect rubberBand(CGPoint a, CGPoint b) {
 void DrawView::mouseDown(const Event& event) {
   const CGPoint p = convertPointFromWindow(event.locationInWindow());
   const int before = _selectedShapeIndex;
+  const std::size_t shapesBefore = _shapes.size();
   _anchored = false;
   if (auto shape = makeShapeOfKind(_selectedTool, CGRectMake(p.x, p.y, 0, 0))) {
     _shapes.push_back(std::move(shape));
   }
+  drawingShape_ = _shapes.size() > shapesBefore;
   _newShapeStartPoint = p;
   pickShapeAt(p);
   if (_selectedShapeIndex != before) emit selectionChanged(_selectedShapeIndex);
@@ -66,6 +68,7 @@ void DrawView::mouseDragged(const Event& event) {
       _newShapeStartPoint = p;
     }
     requestRedraw(shape);
+    emit selectionDragged();
     return;
   }
 
@@ -78,6 +81,10 @@ void DrawView::mouseDragged(const Event& event) {
 
 void DrawView::mouseUp(const Event&) {
   dirtyCheck();
+  if (drawingShape_) {
+    drawingShape_ = false;
+    emit shapeDrawn();
+  }
 }
 
 void DrawView::dirtyCheck() {
