@@ -1,6 +1,8 @@
 #include "app/windowzoom.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLayout>
 #include <QScreen>
 #include <QWidget>
@@ -12,6 +14,9 @@ WindowZoom::WindowZoom(QWidget* window, std::vector<toolkit::View*> views)
     : QObject(window), window_(window), baseFont_(window->font()) {
   setObjectName("windowZoom");
   for (toolkit::View* view : views) views_.emplace_back(view);
+  for (QLabel* label : window->findChildren<QLabel*>()) {
+    if (!label->minimumSize().isNull()) labelMinimums_.emplace_back(label, label->minimumSize());
+  }
 }
 
 int WindowZoom::setStep(int step) {
@@ -47,7 +52,12 @@ void WindowZoom::apply(int step) {
     }
     window_->setFont(font);
   }
-  // Let every layout take in the new sizes now, so the window's size hints do.
+  for (const auto& [label, size] : labelMinimums_) {
+    if (label) label->setMinimumSize((QSizeF(size) * z).toSize());
+  }
+  // Let every layout take in the new sizes and fonts now, so the window's
+  // size hints do (the status bar sizes itself only on a layout request).
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
   for (QLayout* layout : window_->findChildren<QLayout*>()) layout->invalidate();
   if (window_->layout()) window_->layout()->activate();
 }

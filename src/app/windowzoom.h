@@ -6,6 +6,7 @@
 #include <QRect>
 #include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QWidget;
@@ -47,6 +48,9 @@ class WindowZoom : public QObject {
   QPointer<QWidget> window_;
   std::vector<QPointer<toolkit::View>> views_;
   QFont baseFont_;
+  // Labels that keep a minimum size (readouts, so the window does not jitter)
+  // and that size at 1x: it grows with their font.
+  std::vector<std::pair<QPointer<QWidget>, QSize>> labelMinimums_;
   int step_ = 0;
   std::optional<QRect> screenArea_;
 };

@@ -72,6 +72,11 @@ TEST_F(PresentationTest, EveryZoomStepKeepsEveryResultByteForByteAndFitsTheWindo
     EXPECT_EQ(canvas->size(), QSize(300 * z, 300 * z));
     EXPECT_EQ(window.photoView()->size(), QSize(300 * z, 40 * z));
     EXPECT_DOUBLE_EQ(label->font().pointSizeF(), labelPoints * z) << "controls' font grows";
+    for (const char* name : {"focusReadout", "dofReadout"}) {
+      auto* readout = shown.find<QLabel>(name);
+      EXPECT_GE(readout->width(), readout->fontMetrics().horizontalAdvance(readout->text()))
+          << name << " cut off at zoom " << z;
+    }
     EXPECT_TRUE(
         window.rect().contains(QRect(canvas->mapTo(&window, QPoint(0, 0)), canvas->size())));
     EXPECT_GE(window.width(), window.minimumSize().width());

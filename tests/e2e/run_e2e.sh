@@ -47,7 +47,7 @@ for tool in xdotool import; do
 done
 
 # Let Xvfb pick a free display itself, so parallel runs never collide.
-Xvfb -displayfd 5 -screen 0 1280x800x24 -nolisten tcp 5>"$work/display" >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 5 -screen 0 1920x1080x24 -nolisten tcp 5>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do
   [ -s "$work/display" ] && break
@@ -215,6 +215,103 @@ if wait_for key_shift_right moved_ten; then
   pass "Shift+Right: billboard 1 moved 10 to the right, the ray-space image moved"
 else
   fail "Shift+Right: shape at x 111 not seen (shots key_right.png, key_shift_right.png)"
+fi
+
+# --- 5: at 2x (View > Zoom In twice), drag billboard 1 and hover a ray, checked as at 1x ---
+
+start_geometry="${WIDTH}x$HEIGHT"
+xdotool windowfocus --sync "$win"
+xdotool key ctrl+equal
+xdotool key ctrl+equal
+# Units to screen pixels at 2x: unit column x is pixels 2x, 2x + 1 of the view; y-up unit row y
+# is rows 2 (299 - y) and 2 (299 - y) + 1 below the view's top.
+zoomed() {
+  local loc
+  loc=$(probe locate "$shots/$1.png" 2 2>/dev/null) || return 1
+  eval "$loc"
+  [ "$(probe count "$shots/$1.png" "$RAY_X" "$RAY_Y" 600 600 orange)" -gt 4000 ]
+}
+if ! wait_for zoom2 zoomed; then
+  fail "zoom: no 2x views after Ctrl+= twice (shot zoom2.png)"
+else
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  pass "zoom: Ctrl+= twice shows 2x views in a ${WIDTH}x$HEIGHT window"
+  canvas2_count() { # shot x y w h class (unit rectangle, y-up)
+    probe count "$shots/$1.png" $((CANVAS_X + 2 * $2)) $((CANVAS_Y + 2 * (300 - $3 - $5))) \
+      $((2 * $4)) $((2 * $5)) "$6"
+  }
+  mouse_canvas2() { xdotool mousemove $((CANVAS_X + 2 * $1)) $((CANVAS_Y + 2 * (300 - $2))); }
+
+  # Billboard 1 is at (111, 80, 40, 10): 20 screen pixels right and 20 down move it by
+  # (10, -10) to (121, 70). Drawn at 2x it fills units 121.5..160.5 x 70.5..79.5.
+  mouse_canvas2 120 85
+  xdotool mousedown 1
+  for step in 1 2 3 4; do
+    xdotool mousemove $((CANVAS_X + 240 + 5 * step)) $((CANVAS_Y + 2 * (300 - 85) + 5 * step))
+  done
+  xdotool mouseup 1
+  dragged2() {
+    [ "$(canvas2_count "$1" 124 72 34 6 orange)" -eq $((68 * 12)) ] &&
+      [ "$(canvas2_count "$1" 108 80 46 13 orange)" -eq 0 ] &&
+      [ "$(probe firstx "$shots/$1.png" $((CANVAS_X + 200)) $((CANVAS_Y + 2 * (299 - 75))) 100 \
+        orange)" -eq $((CANVAS_X + 243)) ] &&
+      read -r gone added < <(probe moved "$shots/zoom2.png" "$shots/$1.png" "$RAY_X" "$RAY_Y" \
+        600 600 orange) && [ "$gone" -gt 2000 ] && [ "$added" -gt 2000 ]
+  }
+  if wait_for drag2 dragged2; then
+    pass "2x drag: 20 screen pixels moved billboard 1 by 10 units, its rays moved"
+  else
+    fail "2x drag: bar at (121, 70) and a ray-space change not seen (shots zoom2.png, drag2.png)"
+  fi
+
+  # Both corner pixels of ray-space pixel (100, 199) name ray (100, 200), as at 1x: a line from
+  # (200, 10) to (100, 290), the same on the canvas from either pixel.
+  mouse_canvas2 20 40
+  xdotool mousemove $((RAY_X + 200)) $((RAY_Y + 200))
+  single_ray2() {
+    [ "$(canvas2_count "$1" 182 47 8 7 ray)" -ge 32 ] &&
+      [ "$(canvas2_count "$1" 111 247 8 7 ray)" -ge 32 ] &&
+      [ "$(canvas2_count "$1" 1 12 299 277 ray)" -ge 1200 ] &&
+      [ "$(canvas2_count "$1" 0 294 300 6 ray)" -eq 0 ] &&
+      [ "$(canvas2_count "$1" 0 0 300 6 ray)" -eq 0 ] &&
+      [ "$(canvas2_count "$1" 20 20 60 260 ray)" -eq 0 ]
+  }
+  if wait_for hover2 single_ray2; then
+    xdotool mousemove $((RAY_X + 201)) $((RAY_Y + 201))
+    sleep 1
+    shot hover2b
+    different=$(probe diff "$shots/hover2.png" "$shots/hover2b.png" "$CANVAS_X" "$CANVAS_Y" 600 600)
+    if [ "$different" -eq 0 ]; then
+      pass "2x hover: both screen pixels of one ray-space pixel draw ray (100, 200) on the canvas"
+    else
+      fail "2x hover: the two screen pixels of one ray drew different rays ($different px differ;" \
+        "shots hover2.png, hover2b.png)"
+    fi
+  else
+    fail "2x hover: no ray from (200, 10) to (100, 290) on the canvas (shot hover2.png)"
+  fi
+
+  # 2.5x does not fit a 1920 x 1080 screen: Zoom In keeps 2x. Actual Size restores the window.
+  zoomed_geometry="${WIDTH}x$HEIGHT"
+  mouse_canvas2 20 40
+  xdotool key ctrl+equal
+  sleep 1
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  if [ "${WIDTH}x$HEIGHT" = "$zoomed_geometry" ] && wait_for zoom_max zoomed; then
+    pass "zoom: no step past the screen (${WIDTH}x$HEIGHT kept)"
+  else
+    fail "zoom: Ctrl+= at 2x changed the window to ${WIDTH}x$HEIGHT on a 1920x1080 screen"
+  fi
+  xdotool key ctrl+0
+  actual_size() {
+    eval "$(xdotool getwindowgeometry --shell "$win")"
+    [ "${WIDTH}x$HEIGHT" = "$start_geometry" ] && probe locate "$shots/$1.png" >/dev/null 2>&1
+  }
+  if wait_for actual actual_size; then
+    pass "Actual Size: 1x views in the starting ${start_geometry} window"
+  else
+    fail "Actual Size: window ${WIDTH}x$HEIGHT, started $start_geometry (shot actual.png)"
+  fi
 fi
 
 # --- quit through the menu shortcut; the exit status carries sanitizer reports ---
