@@ -74,8 +74,11 @@ CGPoint View::convertPointFromWindow(CGPoint w) const {
   // it, as in Qt's nearest-neighbour sampling, so a pixel maps to the image
   // pixel it shows. At 1x a pixel gives its left edge in x and, through the
   // y-flip, its top edge in y: the unit's left edge, and its bottom edge + 1.
-  const double half = 0.5 / devicePixelRatioF();
-  return {std::ceil((x + half) / zoom_) - 1, std::floor((y - half) / zoom_) + 1};
+  // Whole device pixels keep the ties exact under a fractional screen scale.
+  const double d = devicePixelRatioF();
+  const double perUnit = d * zoom_;
+  const double deviceX = std::round(x * d), deviceY = std::round(y * d);
+  return {std::ceil((deviceX + 0.5) / perUnit) - 1, std::floor((deviceY - 0.5) / perUnit) + 1};
 }
 
 QImage View::bitmapOfRect(CGRect rect) {
