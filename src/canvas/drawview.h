@@ -140,6 +140,10 @@ class DrawView : public toolkit::View {
   void imageRejected(const QString& path, const QString& reason);
   // A gesture (at its release) or a key changed the scene: one undo step.
   void edited(const CanvasEdit& edit);
+  // A Pointer drag step has moved or resized the selection.
+  void selectionDragged();
+  // A release has ended a gesture that drew a new shape.
+  void shapeDrawn();
 
  private:
   void initBillboards();
@@ -201,4 +205,5 @@ class DrawView : public toolkit::View {
   int renderCount_ = 0;
   std::optional<Gesture> gesture_;
   AidOverlay aids_;
+  bool drawingShape_ = false;  // the current gesture's press added a shape
 };

@@ -19,12 +19,14 @@ void DrawView::mouseDown(const Event& event) {
   if (gesture_) endGesture();  // a press whose release never came
   const CGPoint p = convertPointFromWindow(event.locationInWindow());
   const int before = _selectedShapeIndex;
+  const std::size_t shapesBefore = _shapes.size();
   _anchored = false;
   bool added = false;
   if (auto shape = makeShapeOfKind(_selectedTool, CGRectMake(p.x, p.y, 0, 0))) {
     _shapes.push_back(std::move(shape));
     added = true;
   }
+  drawingShape_ = _shapes.size() > shapesBefore;
   _newShapeStartPoint = p;
   pickShapeAt(p);
   if (_selectedShapeIndex != before) emit selectionChanged(_selectedShapeIndex);
@@ -110,6 +112,7 @@ void DrawView::mouseDragged(const Event& event) {
       _newShapeStartPoint = p;
     }
     requestRedraw(shape);
+    emit selectionDragged();
     return;
   }
 
@@ -123,6 +126,10 @@ void DrawView::mouseDragged(const Event& event) {
 void DrawView::mouseUp(const Event&) {
   dirtyCheck();
   if (gesture_) endGesture();
+  if (drawingShape_) {
+    drawingShape_ = false;
+    emit shapeDrawn();
+  }
 }
 
 void DrawView::dirtyCheck() {

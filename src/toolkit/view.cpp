@@ -16,13 +16,25 @@ View::View(QWidget* parent) : QWidget(parent) {
 
 void View::initWithFrame(CGRect frame) {
   frame_ = frame;
-  setFixedSize(static_cast<int>(std::ceil(frame.size.width)),
-               static_cast<int>(std::ceil(frame.size.height)));
+  fitToFrame();
+}
+
+void View::setZoom(double zoom) {
+  if (!(zoom > 0) || zoom == zoom_) return;
+  zoom_ = zoom;
+  fitToFrame();
+  update();
+}
+
+void View::fitToFrame() {
+  setFixedSize(static_cast<int>(std::ceil(frame_.size.width * zoom_)),
+               static_cast<int>(std::ceil(frame_.size.height * zoom_)));
 }
 
 CGRect View::toDevice(CGRect rect) const {
-  return CGRectMake(rect.origin.x, height() - (rect.origin.y + rect.size.height), rect.size.width,
-                    rect.size.height);
+  const double z = zoom_;
+  return CGRectMake(rect.origin.x * z, height() - (rect.origin.y + rect.size.height) * z,
+                    rect.size.width * z, rect.size.height * z);
 }
 
 void View::setNeedsDisplay(bool flag) {
@@ -55,7 +67,18 @@ void View::display() {
 CGPoint View::convertPointFromWindow(CGPoint w) const {
   const QWidget* top = window();
   const QPointF local = mapFrom(top, QPointF(w.x, top->height() - w.y));
-  return {local.x(), height() - local.y()};
+  const double x = local.x(), y = height() - local.y();  // y-up widget pixels
+  if (zoom_ == 1.0) return {x, y};
+  // The pixel's centre lies half a device pixel right of and below the point.
+  // A centre exactly on a unit boundary belongs to the unit left of or above
+  // it, as in Qt's nearest-neighbour sampling, so a pixel maps to the image
+  // pixel it shows. At 1x a pixel gives its left edge in x and, through the
+  // y-flip, its top edge in y: the unit's left edge, and its bottom edge + 1.
+  // Whole device pixels keep the ties exact under a fractional screen scale.
+  const double d = devicePixelRatioF();
+  const double perUnit = d * zoom_;
+  const double deviceX = std::round(x * d), deviceY = std::round(y * d);
+  return {std::ceil((deviceX + 0.5) / perUnit) - 1, std::floor((deviceY - 0.5) / perUnit) + 1};
 }
 
 QImage View::bitmapOfRect(CGRect rect) {
@@ -77,10 +100,11 @@ QImage View::bitmapOfRect(CGRect rect) {
 void View::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.translate(0, height());
-  painter.scale(1, -1);
+  painter.scale(zoom_, -zoom_);
   GraphicsContext context(painter);
   const QRect r = event->rect();
-  const CGRect dirty = CGRectMake(r.x(), height() - (r.y() + r.height()), r.width(), r.height());
+  const CGRect dirty = CGRectMake(r.x() / zoom_, (height() - (r.y() + r.height())) / zoom_,
+                                  r.width() / zoom_, r.height() / zoom_);
   pendingDisplay_ = false;
   ++drawingDepth_;
   paintingSelf_ = true;

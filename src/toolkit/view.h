@@ -25,13 +25,22 @@ class View : public QWidget {
   CGRect bounds() const { return CGRectMake(0, 0, frame_.size.width, frame_.size.height); }
   CGRect frame() const { return frame_; }
 
+  // Screen pixels per unit. The widget grows to the frame times the zoom, and
+  // painting, redraw requests and window-point conversion apply it; the frame,
+  // the bounds and a capture (bitmapOfRect) stay in units, untouched.
+  void setZoom(double zoom);
+  double zoom() const { return zoom_; }
+
   void setNeedsDisplay(bool flag);
   void setNeedsDisplayInRect(CGRect rect);
   // Redraws the whole view before returning; inside a drawing pass (where Qt
   // cannot repaint) the redraw is requested for when the pass has ended.
   void display();
 
-  // The window point (y-up) in this view's coordinates.
+  // The window point (y-up) in this view's coordinates. Zoomed, a point
+  // stands for the screen pixel below and right of it, and that pixel for the
+  // unit its centre falls in: the result is the point that unit's own pixel
+  // gives at 1x, so every screen pixel of a unit maps to the same point.
   CGPoint convertPointFromWindow(CGPoint windowPoint) const;
 
   // Paints `rect` of the view into a new image, one pixel per unit, row 0 at
@@ -58,9 +67,12 @@ class View : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  // A y-up rectangle in units as a y-down rectangle in widget pixels.
   CGRect toDevice(CGRect rect) const;
+  void fitToFrame();
 
   CGRect frame_;
+  double zoom_ = 1.0;
   bool pendingDisplay_ = false;
   bool paintingSelf_ = false;
   static int drawingDepth_;

@@ -1,13 +1,14 @@
 // Reads screenshots of the running app for run_e2e.sh: finds the canvas and the two result views
 // by their known drawing and counts pixels of a colour class in screen rectangles.
 //
-//   e2e_probe locate SHOT                      prints CANVAS_X=.. CANVAS_Y=.. RAY_X=.. ... (shell)
+//   e2e_probe locate SHOT [ZOOM]               prints CANVAS_X=.. CANVAS_Y=.. RAY_X=.. ... (shell)
 //   e2e_probe count SHOT X Y W H CLASS         pixels of CLASS in the rectangle
 //   e2e_probe moved A B X Y W H CLASS          "gone added": CLASS pixels only in A, only in B
 //   e2e_probe firstx SHOT X Y W CLASS          first x of the row segment in CLASS, or -1
 //   e2e_probe rowof SHOT X Y W H CLASS         "row count": the row richest in CLASS, or "-1 0"
 //   e2e_probe slider SHOT X                    SLIDER_X=.. SLIDER_Y=..: the end of the filled
 //                                              groove of the topmost slider right of X (shell)
+//   e2e_probe diff A B X Y W H                 pixels that differ between A and B
 //
 // Rectangles are y-down screen pixels. CLASS is orange (billboard 1) or ray (the translucent blue
 // overlay over white, stroked or filled, antialiased edges included) or focus (the dashed line of
@@ -23,9 +24,25 @@
 
 namespace {
 
-constexpr int kViewSide = 300;
-constexpr int kPhotoHeight = 40;
-constexpr int kRedRun = 290;  // the red lines are 299 px long; allow a little slack
+// Sizes in screen pixels at the zoom of the shot (1 unless `locate` is given one).
+int kViewSide = 300;
+int kPhotoHeight = 40;
+int kRedRun = 290;      // the red lines are 299 px long; allow a little slack
+int kPlaneLineTop = 9;  // first row of the upper plane line below the canvas's top
+int kAxisTop = 149;     // first row of the horizontal axis below the ray-space view's top
+int kMaxGap = 2;        // the black vertical axis interrupts the red one
+int kLineStart = 1;     // first pure red column of both lines from the view's left edge
+
+void setZoom(double z) {
+  const auto scaled = [z](int v) { return static_cast<int>(v * z + 0.5); };
+  kViewSide = scaled(300);
+  kPhotoHeight = scaled(40);
+  kRedRun = scaled(290);
+  kPlaneLineTop = scaled(9);
+  kAxisTop = scaled(149);
+  kMaxGap = scaled(2);
+  kLineStart = scaled(1);
+}
 
 using ColorClass = std::function<bool(QRgb)>;
 
@@ -68,7 +85,6 @@ struct Run {
 };
 
 std::vector<Run> redRuns(const QImage& img) {
-  constexpr int kMaxGap = 2;
   std::vector<Run> runs;
   for (int y = 0; y < img.height(); ++y) {
     const auto* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
@@ -85,7 +101,7 @@ std::vector<Run> redRuns(const QImage& img) {
         }
       if (end - x >= kRedRun && count >= kRedRun - kMaxGap) {
         bool seen = false;  // keep only the first row of each line
-        for (const Run& r : runs) seen = seen || (std::abs(r.x - x) <= 2 && y - r.y <= 4);
+        for (const Run& r : runs) seen = seen || (std::abs(r.x - x) <= 2 && y - r.y <= 2 * kMaxGap);
         if (!seen) runs.push_back({x, y});
       }
       x = end;
@@ -121,10 +137,10 @@ int locate(const char* path) {
     std::fprintf(stderr, "e2e_probe: expected 2 long red lines, found %zu\n", runs.size());
     return 1;
   }
-  // Both lines are 2 px wide from x = 1: the plane line at y = 290 (rows 9..10 from the top),
-  // the axis at y = 150 (rows 149..150).
-  const int canvasX = runs[0].x - 1, canvasY = runs[0].y - 9;
-  const int rayX = runs[1].x - 1, rayY = runs[1].y - 149;
+  // Both lines are 2 units wide from x = 1, pure red from the view's second pixel column: the
+  // plane line at y = 290 (at 1x rows 9..10 from the top), the axis at y = 150 (rows 149..150).
+  const int canvasX = runs[0].x - kLineStart, canvasY = runs[0].y - kPlaneLineTop;
+  const int rayX = runs[1].x - kLineStart, rayY = runs[1].y - kAxisTop;
   if (rayX + kViewSide > img.width()) return 1;
   const int photoY = findPhotoTop(img, rayX, rayY + kViewSide - 1);
   if (photoY < 0) {
@@ -143,7 +159,10 @@ QRect clipped(const QImage& img, char** argv) {
 
 int main2(int argc, char** argv) {
   const QString cmd = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-  if (cmd == "locate" && argc == 3) return locate(argv[2]);
+  if (cmd == "locate" && (argc == 3 || argc == 4)) {
+    if (argc == 4) setZoom(std::atof(argv[3]));
+    return locate(argv[2]);
+  }
   if (cmd == "count" && argc == 8) {
     const QImage img = load(argv[2]);
     const auto cls = parseClass(QString::fromLocal8Bit(argv[7]));
@@ -214,8 +233,18 @@ int main2(int argc, char** argv) {
     }
     return 1;
   }
+  if (cmd == "diff" && argc == 8) {
+    const QImage a = load(argv[2]), b = load(argv[3]);
+    if (a.size() != b.size()) return 2;
+    const QRect r = clipped(a, argv + 4);
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+      for (int x = r.left(); x <= r.right(); ++x) n += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+    std::printf("%d\n", n);
+    return 0;
+  }
   std::fprintf(stderr,
-               "usage: e2e_probe locate|count|moved|firstx|rowof|slider ... (see the source)\n");
+               "usage: e2e_probe locate|count|moved|firstx|rowof|slider|diff ... (see the source)\n");
   return 2;
 }
 

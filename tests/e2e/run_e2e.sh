@@ -47,7 +47,7 @@ for tool in xdotool import; do
 done
 
 # Let Xvfb pick a free display itself, so parallel runs never collide.
-Xvfb -displayfd 5 -screen 0 1280x800x24 -nolisten tcp 5>"$work/display" >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 5 -screen 0 1920x1080x24 -nolisten tcp 5>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do
   [ -s "$work/display" ] && break
@@ -311,7 +311,108 @@ if wait_for focus_on line_at_start; then
   fi
 else
   fail "focus depth: no dashed line at y = 150 after Ctrl+Shift+F (shot focus_on.png)"
+# Switch the aid off again, so the later steps see the canvas as at start-up.
+xdotool key ctrl+shift+f
+
+# --- 8: at 2x (View > Zoom In twice), drag billboard 1 and hover a ray, checked as at 1x ---
+
+start_geometry="${WIDTH}x$HEIGHT"
+xdotool windowfocus --sync "$win"
+xdotool key ctrl+equal
+xdotool key ctrl+equal
+# Units to screen pixels at 2x: unit column x is pixels 2x, 2x + 1 of the view; y-up unit row y
+# is rows 2 (299 - y) and 2 (299 - y) + 1 below the view's top.
+zoomed() {
+  local loc
+  loc=$(probe locate "$shots/$1.png" 2 2>/dev/null) || return 1
+  eval "$loc"
+  [ "$(probe count "$shots/$1.png" "$RAY_X" "$RAY_Y" 600 600 orange)" -gt 4000 ]
+}
+if ! wait_for zoom2 zoomed; then
+  fail "zoom: no 2x views after Ctrl+= twice (shot zoom2.png)"
+else
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  pass "zoom: Ctrl+= twice shows 2x views in a ${WIDTH}x$HEIGHT window"
+  canvas2_count() { # shot x y w h class (unit rectangle, y-up)
+    probe count "$shots/$1.png" $((CANVAS_X + 2 * $2)) $((CANVAS_Y + 2 * (300 - $3 - $5))) \
+      $((2 * $4)) $((2 * $5)) "$6"
+  }
+  mouse_canvas2() { xdotool mousemove $((CANVAS_X + 2 * $1)) $((CANVAS_Y + 2 * (300 - $2))); }
+
+  # Billboard 1 is back at (70, 100, 40, 10): 20 screen pixels right and 20 down move it by
+  # (10, -10) to (80, 90). Drawn at 2x it fills units 80.5..119.5 x 90.5..99.5.
+  mouse_canvas2 80 105
+  xdotool mousedown 1
+  for step in 1 2 3 4; do
+    xdotool mousemove $((CANVAS_X + 160 + 5 * step)) $((CANVAS_Y + 2 * (300 - 105) + 5 * step))
+  done
+  xdotool mouseup 1
+  dragged2() {
+    [ "$(canvas2_count "$1" 83 92 34 6 orange)" -eq $((68 * 12)) ] &&
+      [ "$(canvas2_count "$1" 67 100 46 13 orange)" -eq 0 ] &&
+      [ "$(probe firstx "$shots/$1.png" $((CANVAS_X + 120)) $((CANVAS_Y + 2 * (299 - 95))) 100 \
+        orange)" -eq $((CANVAS_X + 161)) ] &&
+      read -r gone added < <(probe moved "$shots/zoom2.png" "$shots/$1.png" "$RAY_X" "$RAY_Y" \
+        600 600 orange) && [ "$gone" -gt 2000 ] && [ "$added" -gt 2000 ]
+  }
+  if wait_for drag2 dragged2; then
+    pass "2x drag: 20 screen pixels moved billboard 1 by 10 units, its rays moved"
+  else
+    fail "2x drag: bar at (80, 90) and a ray-space change not seen (shots zoom2.png, drag2.png)"
+  fi
+
+  # Both corner pixels of ray-space pixel (100, 199) name ray (100, 200), as at 1x: a line from
+  # (200, 10) to (100, 290), the same on the canvas from either pixel.
+  mouse_canvas2 20 40
+  xdotool mousemove $((RAY_X + 200)) $((RAY_Y + 200))
+  single_ray2() {
+    [ "$(canvas2_count "$1" 182 47 8 7 ray)" -ge 32 ] &&
+      [ "$(canvas2_count "$1" 111 247 8 7 ray)" -ge 32 ] &&
+      [ "$(canvas2_count "$1" 1 12 299 277 ray)" -ge 1200 ] &&
+      [ "$(canvas2_count "$1" 0 294 300 6 ray)" -eq 0 ] &&
+      [ "$(canvas2_count "$1" 0 0 300 6 ray)" -eq 0 ] &&
+      [ "$(canvas2_count "$1" 20 20 60 260 ray)" -eq 0 ]
+  }
+  if wait_for hover2 single_ray2; then
+    xdotool mousemove $((RAY_X + 201)) $((RAY_Y + 201))
+    sleep 1
+    shot hover2b
+    different=$(probe diff "$shots/hover2.png" "$shots/hover2b.png" "$CANVAS_X" "$CANVAS_Y" 600 600)
+    if [ "$different" -eq 0 ]; then
+      pass "2x hover: both screen pixels of one ray-space pixel draw ray (100, 200) on the canvas"
+    else
+      fail "2x hover: the two screen pixels of one ray drew different rays ($different px differ;" \
+        "shots hover2.png, hover2b.png)"
+    fi
+  else
+    fail "2x hover: no ray from (200, 10) to (100, 290) on the canvas (shot hover2.png)"
+  fi
+
+  # 2.5x does not fit a 1920 x 1080 screen: Zoom In keeps 2x. Actual Size restores the window.
+  zoomed_geometry="${WIDTH}x$HEIGHT"
+  mouse_canvas2 20 40
+  xdotool key ctrl+equal
+  sleep 1
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  if [ "${WIDTH}x$HEIGHT" = "$zoomed_geometry" ] && wait_for zoom_max zoomed; then
+    pass "zoom: no step past the screen (${WIDTH}x$HEIGHT kept)"
+  else
+    fail "zoom: Ctrl+= at 2x changed the window to ${WIDTH}x$HEIGHT on a 1920x1080 screen"
+  fi
+  xdotool key ctrl+0
+  actual_size() {
+    eval "$(xdotool getwindowgeometry --shell "$win")"
+    [ "${WIDTH}x$HEIGHT" = "$start_geometry" ] && probe locate "$shots/$1.png" >/dev/null 2>&1
+  }
+  if wait_for actual actual_size; then
+    pass "Actual Size: 1x views in the starting ${start_geometry} window"
+  else
+    fail "Actual Size: window ${WIDTH}x$HEIGHT, started $start_geometry (shot actual.png)"
+  fi
 fi
+
+# The scene was saved in step 6: take the 2x drag back so it is unchanged and Quit asks nothing.
+xdotool key ctrl+z
 
 # --- quit through the menu shortcut; the exit status carries sanitizer reports ---
 

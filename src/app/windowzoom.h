@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QFont>
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+#include <array>
+#include <optional>
+#include <utility>
+#include <vector>
+
+class QWidget;
+namespace toolkit {
+class View;
+}
+
+// Zoom for projectors: one factor for the window's views, the controls' font
+// grown with it, and the window resized to fit, never past its screen.
+class WindowZoom : public QObject {
+  Q_OBJECT
+
+ public:
+  static constexpr std::array<double, 5> kSteps = {1.0, 1.5, 2.0, 2.5, 3.0};
+
+  WindowZoom(QWidget* window, std::vector<toolkit::View*> views);
+
+  int step() const { return step_; }
+  double zoom() const { return kSteps[static_cast<std::size_t>(step_)]; }
+  // Zooms to `step`, or to the largest step below it at which the window
+  // fits its screen; answers the step taken.
+  int setStep(int step);
+  void zoomIn() { setStep(step_ + 1); }
+  void zoomOut() { setStep(step_ - 1); }
+  void actualSize() { setStep(0); }
+
+  // The area the window may cover; by default its screen's available area.
+  void setScreenArea(std::optional<QRect> area) { screenArea_ = area; }
+
+ signals:
+  void zoomChanged(double zoom);
+
+ private:
+  void apply(int step);
+  QRect screenArea() const;
+  bool fits(const QRect& area) const;
+  void placeWithin(const QRect& area);
+
+  QPointer<QWidget> window_;
+  std::vector<QPointer<toolkit::View>> views_;
+  QFont baseFont_;
+  // Labels that keep a minimum size (readouts, so the window does not jitter)
+  // and that size at 1x: it grows with their font.
+  std::vector<std::pair<QPointer<QWidget>, QSize>> labelMinimums_;
+  int step_ = 0;
+  std::optional<QRect> screenArea_;
+};

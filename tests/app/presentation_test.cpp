@@ -1,0 +1,190 @@
+// Zoom for projectors and live updates, through the window's own actions and
+// real mouse events.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QTest>
+#include <vector>
+
+#include "app/liveupdates.h"
+#include "app/windowzoom.h"
+#include "support/window_fixture.h"
+
+namespace {
+
+struct Results {
+  std::vector<unsigned char> strip, clean, shown, photo;
+  bool operator==(const Results&) const = default;
+};
+
+Results resultsOf(const DrawView& canvas) {
+  const std::size_t n = static_cast<std::size_t>(canvas.stripWidth());
+  const auto bytes = [](const unsigned char* p, std::size_t count) {
+    return std::vector<unsigned char>(p, p + count);
+  };
+  return {canvas.strip(), bytes(canvas.cleanRays(), 3 * n * n),
+          bytes(canvas.displayedRays(), 3 * n * n), bytes(canvas.photoRow(), 3 * n)};
+}
+
+class PresentationTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    QTest::mouseMove(handle(), QPoint(1, 1));
+    QCoreApplication::processEvents();
+    canvas = window.drawView();
+    zoom = shown.find<WindowZoom>("windowZoom");
+    live = shown.find<LiveUpdates>("liveUpdates");
+    ASSERT_TRUE(zoom && live);
+    zoom->setScreenArea(QRect(0, 0, 4000, 3000));
+  }
+  QWindow* handle() { return window.windowHandle(); }
+  QAction* action(const char* name) { return shown.find<QAction>(name); }
+  // The window pixel of the y-up canvas point (x, y) at the current zoom.
+  QPoint screenOf(double x, double y) {
+    const double z = zoom->zoom();
+    return canvas->mapTo(&window, QPoint(static_cast<int>(x * z),
+                                         static_cast<int>(canvas->QWidget::height() - y * z)));
+  }
+  // The strip shows the scene as it is now.
+  bool renderShowsScene() const {
+    return canvas->strip() == fixture::shapesAlone(*canvas, canvas->captureRect());
+  }
+
+  fixture::ShownWindow shown;
+  MainWindow& window = shown.window;
+  DrawView* canvas = nullptr;
+  WindowZoom* zoom = nullptr;
+  LiveUpdates* live = nullptr;
+};
+
+TEST_F(PresentationTest, EveryZoomStepKeepsEveryResultByteForByteAndFitsTheWindow) {
+  const Results atOne = resultsOf(*canvas);
+  const QSize startSize = window.size();
+  auto* label = shown.find<QLabel>("focusLabel");
+  const double labelPoints = label->font().pointSizeF();
+
+  std::vector<QSize> frames;
+  for (std::size_t step = 1; step < WindowZoom::kSteps.size(); ++step) {
+    action("actionZoomIn")->trigger();
+    const double z = WindowZoom::kSteps[step];
+    ASSERT_EQ(zoom->zoom(), z);
+    EXPECT_EQ(canvas->size(), QSize(300 * z, 300 * z));
+    EXPECT_EQ(window.photoView()->size(), QSize(300 * z, 40 * z));
+    EXPECT_DOUBLE_EQ(label->font().pointSizeF(), labelPoints * z) << "controls' font grows";
+    for (const char* name : {"focusReadout", "dofReadout"}) {
+      auto* readout = shown.find<QLabel>(name);
+      EXPECT_GE(readout->width(), readout->fontMetrics().horizontalAdvance(readout->text()))
+          << name << " cut off at zoom " << z;
+    }
+    EXPECT_TRUE(
+        window.rect().contains(QRect(canvas->mapTo(&window, QPoint(0, 0)), canvas->size())));
+    EXPECT_GE(window.width(), window.minimumSize().width());
+    EXPECT_GE(window.height(), window.minimumSize().height());
+    frames.push_back(window.frameGeometry().size());
+
+    canvas->doRender(nullptr);
+    EXPECT_TRUE(resultsOf(*canvas) == atOne) << "results changed at zoom " << z;
+  }
+  EXPECT_FALSE(action("actionZoomIn")->isEnabled());
+
+  // A screen that holds 2x but not 2.5x: the largest step that fits is taken.
+  action("actionActualSize")->trigger();
+  EXPECT_EQ(zoom->zoom(), 1.0);
+  EXPECT_EQ(window.size(), startSize) << "Actual Size restores the starting window";
+  EXPECT_FALSE(window.testAttribute(Qt::WA_SetFont)) << "the font is inherited again";
+  EXPECT_EQ(label->font().pointSizeF(), labelPoints);
+  zoom->setScreenArea(QRect(QPoint(0, 0), frames[1]));
+  EXPECT_EQ(zoom->setStep(4), 2);
+  EXPECT_EQ(zoom->zoom(), 2.0);
+  action("actionZoomIn")->trigger();
+  EXPECT_EQ(zoom->zoom(), 2.0) << "no step past the screen";
+  action("actionZoomOut")->trigger();
+  EXPECT_EQ(zoom->zoom(), 1.5);
+}
+
+TEST_F(PresentationTest, AtTwiceTheSizeMouseDragsAndHoversMapBackExactly) {
+  action("actionZoomIn")->trigger();
+  action("actionZoomIn")->trigger();
+  ASSERT_EQ(zoom->zoom(), 2.0);
+  QCoreApplication::processEvents();
+
+  // A drag of 20 screen pixels right and 10 down moves billboard 1 by (10, -5).
+  const int renders = canvas->renderCount();
+  const QPoint start = screenOf(80, 105);
+  QTest::mousePress(handle(), Qt::LeftButton, {}, start);
+  QTest::mouseMove(handle(), start + QPoint(7, 3));
+  QTest::mouseMove(handle(), start + QPoint(20, 10));
+  QTest::mouseRelease(handle(), Qt::LeftButton, {}, start + QPoint(20, 10));
+  EXPECT_EQ(canvas->shapes()[0]->rect(), CGRectMake(80, 95, 40, 10));
+  EXPECT_EQ(canvas->renderCount(), renders + 1);
+  EXPECT_TRUE(renderShowsScene());
+
+  // Each of the four screen pixels of ray-space pixel (column 100, row 199 from the bottom)
+  // names the ray that pixel names at 1x: (100, 200).
+  RenderView* rays = window.renderView();
+  for (QPoint offset : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
+    QTest::mouseMove(handle(), QPoint(1, 1));
+    const QPoint pixel = rays->mapTo(&window, QPoint(200, 2 * (299 - 199))) + offset;
+    QTest::mouseMove(handle(), pixel);
+    EXPECT_TRUE(canvas->drawsRay() && !canvas->drawsRayBundle());
+    EXPECT_EQ(canvas->rayEnd().x, 100) << offset.x() << "," << offset.y();
+    EXPECT_EQ(canvas->rayStart().x, 200) << offset.x() << "," << offset.y();
+  }
+}
+
+TEST_F(PresentationTest, LiveUpdatesRenderDragsFrameByFrameAndNewShapesAtRelease) {
+  QAction* liveAction = action("actionLiveUpdates");
+  ASSERT_TRUE(liveAction->isCheckable());
+  ASSERT_FALSE(liveAction->isChecked()) << "off at start";
+
+  // Off: a drag renders only at its release, a new shape not at all.
+  int renders = canvas->renderCount();
+  QTest::mousePress(handle(), Qt::LeftButton, {}, screenOf(80, 105));
+  QTest::mouseMove(handle(), screenOf(85, 105));
+  QTest::mouseMove(handle(), screenOf(90, 105));
+  EXPECT_EQ(canvas->renderCount(), renders);
+  QTest::mouseRelease(handle(), Qt::LeftButton, {}, screenOf(90, 105));
+  EXPECT_EQ(canvas->renderCount(), renders + 1);
+
+  liveAction->trigger();
+  ASSERT_TRUE(live->isOn());
+  live->setFrameInterval(60000);  // no frame ends until the test says so
+  renders = canvas->renderCount();
+  QTest::mousePress(handle(), Qt::LeftButton, {}, screenOf(90, 105));
+  QTest::mouseMove(handle(), screenOf(95, 105));
+  EXPECT_EQ(canvas->renderCount(), renders + 1) << "the first step renders at once";
+  EXPECT_TRUE(renderShowsScene());
+  QTest::mouseMove(handle(), screenOf(96, 105));
+  QTest::mouseMove(handle(), screenOf(97, 104));
+  EXPECT_EQ(canvas->renderCount(), renders + 1) << "steps within one frame wait for the next";
+  live->setFrameInterval(1);
+  EXPECT_TRUE(fixture::waitFor([&] { return canvas->renderCount() == renders + 2; }));
+  EXPECT_EQ(canvas->shapes()[0]->rect().origin.x, 87);
+  EXPECT_TRUE(renderShowsScene()) << "the last position is rendered";
+  QTest::qWait(20);
+  EXPECT_EQ(canvas->renderCount(), renders + 2) << "nothing left to render, nothing renders";
+  QTest::mouseRelease(handle(), Qt::LeftButton, {}, screenOf(97, 104));
+
+  // A new rectangle renders at its release.
+  auto* rectangle = shown.find<QAbstractButton>("rectangleButton");
+  QTest::mouseClick(handle(), Qt::LeftButton, {},
+                    rectangle->mapTo(&window, rectangle->rect().center()));
+  renders = canvas->renderCount();
+  QTest::mousePress(handle(), Qt::LeftButton, {}, screenOf(20, 150));
+  QTest::mouseMove(handle(), screenOf(50, 170));
+  EXPECT_EQ(canvas->renderCount(), renders);
+  QTest::mouseRelease(handle(), Qt::LeftButton, {}, screenOf(50, 170));
+  EXPECT_EQ(canvas->renderCount(), renders + 1);
+  EXPECT_TRUE(renderShowsScene());
+
+  liveAction->trigger();
+  EXPECT_FALSE(live->isOn());
+  renders = canvas->renderCount();
+  QTest::mousePress(handle(), Qt::LeftButton, {}, screenOf(60, 150));
+  QTest::mouseMove(handle(), screenOf(80, 170));
+  QTest::mouseRelease(handle(), Qt::LeftButton, {}, screenOf(80, 170));
+  EXPECT_EQ(canvas->renderCount(), renders) << "off again: a new shape waits";
+}
+
+}  // namespace
