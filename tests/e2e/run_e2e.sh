@@ -311,6 +311,7 @@ if wait_for focus_on line_at_start; then
   fi
 else
   fail "focus depth: no dashed line at y = 150 after Ctrl+Shift+F (shot focus_on.png)"
+fi
 # Switch the aid off again, so the later steps see the canvas as at start-up.
 xdotool key ctrl+shift+f
 
