@@ -243,8 +243,9 @@ int main2(int argc, char** argv) {
     std::printf("%d\n", n);
     return 0;
   }
-  std::fprintf(stderr,
-               "usage: e2e_probe locate|count|moved|firstx|rowof|slider|diff ... (see the source)\n");
+  std::fprintf(
+      stderr,
+      "usage: e2e_probe locate|count|moved|firstx|rowof|slider|diff ... (see the source)\n");
   return 2;
 }
 
