@@ -14,6 +14,7 @@
 #include "toolkit/event.h"
 #include "views/photoview.h"
 #include "views/renderview.h"
+#include "window_main.h"
 
 namespace {
 
@@ -58,17 +59,8 @@ BENCHMARK(BM_SweepFrame)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  MainWindow w;
-  w.show();
-  if (!QTest::qWaitForWindowExposed(&w)) return 1;
-  QCoreApplication::processEvents();
-  for (const char* name : {"actionShowFocusDepth", "actionLinkViews"})
-    w.findChild<QAction*>(name)->setChecked(true);
-  window = &w;
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return runOnWindow(argc, argv, window, [](MainWindow& w) {
+    for (const char* name : {"actionShowFocusDepth", "actionLinkViews"})
+      w.findChild<QAction*>(name)->setChecked(true);
+  });
 }

@@ -14,6 +14,7 @@
 #include "canvas/drawview.h"
 #include "views/photoview.h"
 #include "views/renderview.h"
+#include "window_main.h"
 
 namespace {
 
@@ -67,15 +68,5 @@ BENCHMARK(BM_LiveDragStep)->Arg(0)->Arg(2)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  MainWindow w;
-  w.show();
-  if (!QTest::qWaitForWindowExposed(&w)) return 1;
-  QCoreApplication::processEvents();
-  window = &w;
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return runOnWindow(argc, argv, window, [](MainWindow&) {});
 }

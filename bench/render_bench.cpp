@@ -8,6 +8,7 @@
 #include "app/mainwindow.h"
 #include "canvas/drawview.h"
 #include "toolkit/controls.h"
+#include "window_main.h"
 
 namespace {
 
@@ -40,15 +41,5 @@ BENCHMARK(BM_ChangeOptics)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  MainWindow w;
-  w.show();
-  if (!QTest::qWaitForWindowExposed(&w)) return 1;
-  QCoreApplication::processEvents();
-  window = &w;
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return runOnWindow(argc, argv, window, [](MainWindow&) {});
 }
