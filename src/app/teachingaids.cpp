@@ -99,7 +99,11 @@ TeachingAids::TeachingAids(const Parts& parts, QObject* parent) : QObject(parent
   readout_->setObjectName(QStringLiteral("hoverReadout"));
   // Ignored width: a long reading is clipped instead of widening the window.
   readout_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  parts_.statusBar->addPermanentWidget(readout_, 1);
+  // A normal widget, so a message (a caption, a refused file) takes its place for a while.
+  parts_.statusBar->addWidget(readout_, 1);
+  connect(parts_.statusBar, &QStatusBar::messageChanged, this, [this](const QString& message) {
+    if (!message.isEmpty()) messageShown_.start();
+  });
 }
 
 QAction* TeachingAids::addAction(const char* name, const QString& text, const QKeySequence& key,
@@ -191,6 +195,11 @@ void TeachingAids::refresh() {
   parts_.canvas->setAidOverlay(overlay_);
   parts_.raySpace->setAidOverlay(overlay_);
   if (readout_->text() != text) readout_->setText(text);
+  // Once a message has been up long enough to read, hovering a view brings the readout back.
+  if (!text.isEmpty() && !parts_.statusBar->currentMessage().isEmpty() && messageShown_.isValid() &&
+      messageShown_.elapsed() >= kMessageReadMs) {
+    parts_.statusBar->clearMessage();
+  }
 }
 
 QString TeachingAids::hoverCanvas(CGPoint p, bool link, AidOverlay& next) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -93,6 +94,8 @@ class TeachingAids : public QObject {
   QAction* focusOnSelection_ = nullptr;
   QAction* sweepFocus_ = nullptr;
   QLabel* readout_ = nullptr;
+  QElapsedTimer messageShown_;
+  static constexpr qint64 kMessageReadMs = 2000;
   QPropertyAnimation* sweep_ = nullptr;
   AidOverlay overlay_;
   std::vector<lightfield::optics::Pixel> bandSamples_;

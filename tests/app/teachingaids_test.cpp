@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPropertyAnimation>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <cmath>
 
@@ -299,4 +300,18 @@ TEST_F(TeachingAidsTest, RaySpaceAxesAreLabelledAndItsTooltipIsShort) {
     const QRect view(shown.renderView().mapTo(&window, QPoint(0, 0)), shown.renderView().size());
     EXPECT_FALSE(r.intersects(view)) << label->text().toStdString();
   }
+}
+
+TEST_F(TeachingAidsTest, AMessageTakesTheReadoutsPlaceUntilAHoverAfterItHasBeenRead) {
+  QLabel* label = shown.find<QLabel>("hoverReadout");
+  window.statusBar()->showMessage(QStringLiteral("Look at the slopes"), 60000);
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(label->isVisible());  // the message has the whole bar
+  hover(&shown.renderView(), 90.5, 90.5);
+  EXPECT_EQ(window.statusBar()->currentMessage(), QStringLiteral("Look at the slopes"));
+  QTest::qWait(2100);
+  hover(&shown.renderView(), 120.5, 285.5);
+  EXPECT_TRUE(window.statusBar()->currentMessage().isEmpty());
+  EXPECT_TRUE(label->isVisible());
+  EXPECT_TRUE(readout().contains("white: meets nothing")) << readout().toStdString();
 }
