@@ -252,7 +252,8 @@ save_dialog_answer() { # path
 xdotool windowfocus --sync "$win"
 xdotool key ctrl+s
 save_dialog_answer "$work/lesson"
-if timeout 15 xdotool search --sync --onlyvisible --name '^lesson\.ombrel — Ombrel$' >/dev/null &&
+# Any byte for the dash: xdotool's pattern is matched in the locale, which may not be UTF-8.
+if timeout 15 xdotool search --sync --onlyvisible --name '^lesson\.ombrel .+ Ombrel$' >/dev/null &&
   grep -q '"format": "Ombrel scene"' "$work/lesson.ombrel" 2>/dev/null; then
   pass "save: lesson.ombrel written and named in the title"
 else
