@@ -49,14 +49,9 @@ bool buildRowMask(const unsigned char* row, int n, Word* mask, int words) {
   std::fill(mask, mask + words, Word{0});
   bool any = false;
   int x = 0;
-  // Eight pixels are three whole 64-bit words: white stretches cost one test.
   for (; x + 8 <= n; x += 8) {
     const unsigned char* p = row + 3 * size_t(x);
-    std::uint64_t a, b, c;
-    std::memcpy(&a, p, 8);
-    std::memcpy(&b, p + 8, 8);
-    std::memcpy(&c, p + 16, 8);
-    if ((a & b & c) == kAllOnes) continue;
+    if (eightWhite(p)) continue;
     Word bits = 0;
     for (int j = 0; j < 8; ++j)
       if (!isWhite(p + 3 * j)) bits |= Word{1} << j;

@@ -83,14 +83,9 @@ bool scanRow(const unsigned char* row, int n, Run* runs, int& count) {
     return true;
   };
   int x = 0;
-  // Eight pixels are three whole 64-bit words: white stretches cost one test.
   for (; x + 8 <= n; x += 8) {
     const unsigned char* p = row + 3 * size_t(x);
-    std::uint64_t w0, w1, w2;
-    std::memcpy(&w0, p, 8);
-    std::memcpy(&w1, p + 8, 8);
-    std::memcpy(&w2, p + 16, 8);
-    if ((w0 & w1 & w2) == ~std::uint64_t{0}) {
+    if (eightWhite(p)) {
       open = false;
       continue;
     }
