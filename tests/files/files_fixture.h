@@ -4,7 +4,9 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/fsuid.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -65,6 +67,28 @@ struct Unprivileged {
       setfsgid(0);
     }
   }
+};
+
+// A full disk, as far as this process can tell: writes past `bytes` fail
+// (with the signal that would stop the process ignored) until the guard goes.
+struct DiskFullAfter {
+  explicit DiskFullAfter(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &old_);
+    oldHandler_ = signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old_;
+    small.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &small);
+  }
+  ~DiskFullAfter() {
+    setrlimit(RLIMIT_FSIZE, &old_);
+    signal(SIGXFSZ, oldHandler_);
+  }
+  DiskFullAfter(const DiskFullAfter&) = delete;
+  DiskFullAfter& operator=(const DiskFullAfter&) = delete;
+
+ private:
+  rlimit old_{};
+  sighandler_t oldHandler_ = SIG_DFL;
 };
 
 inline bool writeFile(const QString& path, const QByteArray& bytes) {

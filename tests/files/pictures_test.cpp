@@ -1,8 +1,6 @@
 // Pictures out: every picture at every scale is the view's pixels in crisp
 // blocks, exports are written whole or not at all, the focal stack sheet
 // leaves the window's state alone, and Help opens its two windows.
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <QAction>
 #include <QApplication>
@@ -156,15 +154,8 @@ TEST(Pictures, ExportWritesThePngWholeOrNothing) {
   ASSERT_TRUE(QDir(dir.dir.path()).mkdir("folder.png"));
   failsLeavingNothing(dir.path("folder.png"), "folder");
   {
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 2000;
-    setrlimit(RLIMIT_FSIZE, &small);
+    files::DiskFullAfter full(2000);
     failsLeavingNothing(dir.path("sheet.png"), "Nothing was written");
-    setrlimit(RLIMIT_FSIZE, &old);
-    signal(SIGXFSZ, oldHandler);
   }
   ASSERT_TRUE(QFile::setPermissions(dir.dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner |
                                                         QFileDevice::ReadOther |

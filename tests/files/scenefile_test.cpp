@@ -1,7 +1,5 @@
 // Scene files: what a save writes, an open gives back the same capture, and
 // every bad file is refused with one message while the scene stays as it was.
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -275,15 +273,8 @@ TEST(SceneFile, AFailedSaveLeavesTheFileOnDiskAsItWas) {
 
   // A full disk: writes past a few hundred bytes fail as they would on one.
   {
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 300;
-    setrlimit(RLIMIT_FSIZE, &small);
+    files::DiskFullAfter full(300);
     failsKeepingEarlier(path, "lesson.ombrel");
-    setrlimit(RLIMIT_FSIZE, &old);
-    signal(SIGXFSZ, oldHandler);
   }
 
   // A read-only folder.
