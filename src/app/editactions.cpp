@@ -4,19 +4,14 @@
 #include <QColorDialog>
 #include <QMenu>
 #include <QRandomGenerator>
-#include <QSet>
-#include <QStatusBar>
-#include <QUndoStack>
 
-#include "app/mainwindow.h"
+#include "app/statusservice.h"
 #include "canvas/drawview.h"
 #include "document/builtinscenes.h"
 #include "document/replacescenecommand.h"
 #include "document/shapecommands.h"
 
 namespace {
-
-constexpr int kCaptionMs = 10000;
 
 QString stepName(CanvasEdit::Kind kind) {
   switch (kind) {
@@ -46,27 +41,14 @@ bool isFilled(const Shape& shape) {
 
 }  // namespace
 
-EditActions::EditActions(MainWindow* window)
-    : QObject(window), window_(window), canvas_(window->drawView()), stack_(window->undoStack()) {
+EditActions::EditActions(Parts parts, QObject* parent)
+    : QObject(parent), parts_(std::move(parts)), canvas_(parts_.canvas), history_(parts_.history) {
   setObjectName(QStringLiteral("editActions"));
-  // The limit can only be set while the stack is empty, as it is at start-up.
-  stack_->setUndoLimit(kUndoLimit);
   seeds_ = [] { return QRandomGenerator::global()->generate(); };
 
-  QMenu* edit = window->editMenu();
-  undo_ = stack_->createUndoAction(this);
-  undo_->setObjectName(QStringLiteral("actionUndo"));
-  undo_->setShortcuts(QKeySequence::Undo);
-  redo_ = stack_->createRedoAction(this);
-  redo_->setObjectName(QStringLiteral("actionRedo"));
-  redo_->setShortcuts(QKeySequence::Redo);
-  // Guarded: no undo in the middle of a gesture or below a forgotten step.
-  disconnect(undo_, &QAction::triggered, stack_, &QUndoStack::undo);
-  disconnect(redo_, &QAction::triggered, stack_, &QUndoStack::redo);
-  connect(undo_, &QAction::triggered, this, &EditActions::undo);
-  connect(redo_, &QAction::triggered, this, &EditActions::redo);
-  edit->addAction(undo_);
-  edit->addAction(redo_);
+  QMenu* edit = parts_.editMenu;
+  edit->addAction(history_->undoAction());
+  edit->addAction(history_->redoAction());
   edit->addSeparator();
   delete_ = addAction("actionDelete", tr("&Delete"), {Qt::Key_Delete, Qt::Key_Backspace},
                       &EditActions::deleteShape);
@@ -86,9 +68,7 @@ EditActions::EditActions(MainWindow* window)
 
   connect(canvas_, &DrawView::edited, this, &EditActions::record);
   connect(canvas_, &DrawView::selectionChanged, this, &EditActions::refresh);
-  // After the stack's own connections, so the floor of forgotten steps has the last word.
-  connect(stack_, &QUndoStack::canUndoChanged, this, &EditActions::refresh);
-  connect(stack_, &QUndoStack::indexChanged, this, &EditActions::refresh);
+  connect(history_, &UndoHistory::changed, this, &EditActions::refresh);
   refresh();
 }
 
@@ -98,7 +78,7 @@ QAction* EditActions::addAction(const char* name, const QString& text,
   action->setObjectName(QString::fromLatin1(name));
   action->setShortcuts(keys);
   connect(action, &QAction::triggered, this, slot);
-  window_->editMenu()->addAction(action);
+  parts_.editMenu->addAction(action);
   return action;
 }
 
@@ -111,30 +91,12 @@ void EditActions::installScenes() {
     action->setStatusTip(scenes[i].caption);
     if (i < 9) action->setShortcut(QKeySequence(Qt::CTRL | (Qt::Key_1 + i)));
     connect(action, &QAction::triggered, this, [this, i] { chooseScene(i); });
-    window_->scenesMenu()->addAction(action);
+    parts_.scenesMenu->addAction(action);
   }
 }
 
 bool EditActions::busy() const {
   return canvas_->isTracking();
-}
-
-// A forgotten step lies just below: undo stops there.
-bool EditActions::undoBlocked() const {
-  const int i = stack_->index();
-  if (i == 0) return true;
-  const auto* step = dynamic_cast<const SceneCommand*>(stack_->command(i - 1));
-  return step != nullptr && step->isForgotten();
-}
-
-void EditActions::undo() {
-  if (busy() || undoBlocked()) return;
-  stack_->undo();
-}
-
-void EditActions::redo() {
-  if (busy()) return;
-  stack_->redo();
 }
 
 void EditActions::record(const CanvasEdit& edit) {
@@ -156,8 +118,7 @@ void EditActions::record(const CanvasEdit& edit) {
 }
 
 void EditActions::push(QUndoCommand* command) {
-  stack_->push(command);
-  trimHistory();
+  history_->push(command);
 }
 
 void EditActions::deleteShape() {
@@ -198,7 +159,7 @@ void EditActions::chooseColour() {
   const QColor initial = before.color.rgba();
   const std::optional<QColor> picked =
       chooseColor_ ? chooseColor_(initial) : [&]() -> std::optional<QColor> {
-    const QColor c = QColorDialog::getColor(initial, window_, tr("Shape Colour"));
+    const QColor c = QColorDialog::getColor(initial, parts_.window, tr("Shape Colour"));
     return c.isValid() ? std::optional(c) : std::nullopt;
   }();
   // The dialog ran an event loop of its own: look again.
@@ -230,12 +191,13 @@ void EditActions::removeImageFill() {
 void EditActions::chooseScene(int index) {
   const std::span<const BuiltInScene> scenes = builtInScenes();
   if (busy() || index < 0 || index >= static_cast<int>(scenes.size())) return;
-  if (!window_->confirmReplaceScene()) return;
+  if (parts_.confirmReplace && !parts_.confirmReplace()) return;
   const BuiltInScene& scene = scenes[index];
   const quint32 seed = scene.random ? seeds_() : 0;
   push(new ReplaceSceneCommand(canvas_, scene.make(seed), tr("%1 Scene").arg(scene.name)));
-  window_->statusBar()->showMessage(
-      scene.random ? tr("%1 (seed %2)").arg(scene.caption).arg(seed) : scene.caption, kCaptionMs);
+  parts_.status->post(
+      scene.random ? tr("%1 (seed %2)").arg(scene.caption).arg(seed) : scene.caption,
+      StatusService::Kind::Caption);
 }
 
 void EditActions::refresh() {
@@ -247,64 +209,12 @@ void EditActions::refresh() {
   front_->setEnabled(shape != nullptr && i < n - 1);
   back_->setEnabled(shape != nullptr && i > 0);
   removeFill_->setEnabled(shape != nullptr && isFilled(*shape));
-  undo_->setEnabled(stack_->canUndo() && !undoBlocked());
 }
 
-namespace {
-
-// Adds the bytes of each image not already counted (images are shared).
-qint64 countNew(const QList<QImage>& images, QSet<qint64>& seen) {
-  qint64 bytes = 0;
-  for (const QImage& image : images) {
-    if (!seen.contains(image.cacheKey())) {
-      seen.insert(image.cacheKey());
-      bytes += image.sizeInBytes();
-    }
-  }
-  return bytes;
+void EditActions::setHistoryBudget(qint64 bytes) {
+  history_->setBudget(bytes);
 }
-
-QSet<qint64> sceneImages(const DrawView& canvas) {
-  QSet<qint64> keys;
-  for (const auto& shape : canvas.shapes()) {
-    if (!shape->image().isNull()) keys.insert(shape->image().cacheKey());
-    if (shape->color().isPattern()) keys.insert(shape->color().patternImage().cacheKey());
-  }
-  return keys;
-}
-
-}  // namespace
 
 qint64 EditActions::historyBytes() const {
-  QSet<qint64> seen = sceneImages(*canvas_);
-  qint64 bytes = 0;
-  for (int i = 0; i < stack_->count(); ++i) {
-    if (const auto* step = dynamic_cast<const SceneCommand*>(stack_->command(i))) {
-      bytes += countNew(step->images(), seen);
-    }
-  }
-  return bytes;
-}
-
-// Walks the done steps from the newest; once their images pass the budget,
-// that step and every older one are forgotten.
-void EditActions::trimHistory() {
-  QSet<qint64> seen = sceneImages(*canvas_);
-  qint64 bytes = 0;
-  int i = stack_->index() - 1;
-  for (; i >= 0; --i) {
-    const auto* step = dynamic_cast<const SceneCommand*>(stack_->command(i));
-    if (step == nullptr) continue;
-    if (step->isForgotten()) return;
-    bytes += countNew(step->images(), seen);
-    if (bytes > budget_) break;
-  }
-  for (; i >= 0; --i) {
-    // command() is const; the stack owns its steps and lets them change.
-    auto* step = dynamic_cast<SceneCommand*>(const_cast<QUndoCommand*>(stack_->command(i)));
-    if (step == nullptr) continue;
-    if (step->isForgotten()) break;
-    step->forget();
-  }
-  refresh();
+  return history_->bytes();
 }

@@ -6,20 +6,32 @@
 #include <functional>
 #include <optional>
 
+#include "app/undohistory.h"
+
 struct CanvasEdit;
 class DrawView;
-class MainWindow;
 class QAction;
+class QMenu;
 class QUndoCommand;
-class QUndoStack;
+class QWidget;
+class StatusService;
 
-// The window's editing: undo and redo of every change of the scene, the Edit
-// menu's actions on the selected shape and the Scenes menu. Every change is
-// one step on the window's undo stack; the history is bounded in steps and in
-// the image memory it keeps alive beyond the scene itself.
+// The window's editing: a step in the undo history for every change of the
+// scene, the Edit menu's actions on the selected shape and the Scenes menu.
 class EditActions : public QObject {
  public:
-  explicit EditActions(MainWindow* window);
+  struct Parts {
+    QWidget* window = nullptr;  // parent of the colour dialog
+    DrawView* canvas = nullptr;
+    UndoHistory* history = nullptr;
+    StatusService* status = nullptr;
+    QMenu* editMenu = nullptr;
+    QMenu* scenesMenu = nullptr;
+    // Asks before the scene is replaced; true when it may go.
+    std::function<bool()> confirmReplace;
+  };
+
+  EditActions(Parts parts, QObject* parent);
 
   // Answers the Colour… question: the colour picked, or empty when cancelled.
   // Tests install their own; an empty function restores the colour dialog.
@@ -29,15 +41,15 @@ class EditActions : public QObject {
   void setSeedSource(std::function<quint32()> seeds) { seeds_ = std::move(seeds); }
   // The most image memory the history may keep beyond the scene's own images;
   // older steps are forgotten past it.
-  void setHistoryBudget(qint64 bytes) { budget_ = bytes; }
+  void setHistoryBudget(qint64 bytes);
   // Image memory the history keeps alive beyond the scene's own images.
   qint64 historyBytes() const;
 
   // Replaces the scene with built-in scene `index` (menu order) as one step.
   void chooseScene(int index);
 
-  static constexpr int kUndoLimit = 100;
-  static constexpr qint64 kHistoryBudget = 256LL << 20;
+  static constexpr int kUndoLimit = UndoHistory::kUndoLimit;
+  static constexpr qint64 kHistoryBudget = UndoHistory::kBudget;
 
  private:
   QAction* addAction(const char* name, const QString& text, const QList<QKeySequence>& keys,
@@ -45,8 +57,6 @@ class EditActions : public QObject {
   void installScenes();
   void record(const CanvasEdit& edit);
   void push(QUndoCommand* command);
-  void undo();
-  void redo();
   void deleteShape();
   void duplicate();
   void bringToFront();
@@ -55,16 +65,12 @@ class EditActions : public QObject {
   void removeImageFill();
   // Actions wait while a mouse gesture is under way, so steps never interleave with it.
   bool busy() const;
-  bool undoBlocked() const;
   void refresh();
-  void trimHistory();
 
-  MainWindow* window_;
+  Parts parts_;
   // Guarded: the window destroys the canvas before the undo stack, which still signals.
   QPointer<DrawView> canvas_;
-  QUndoStack* stack_;
-  QAction* undo_ = nullptr;
-  QAction* redo_ = nullptr;
+  UndoHistory* history_;
   QAction* delete_ = nullptr;
   QAction* duplicate_ = nullptr;
   QAction* front_ = nullptr;
@@ -73,5 +79,4 @@ class EditActions : public QObject {
   QAction* removeFill_ = nullptr;
   ColorChooser chooseColor_;
   std::function<quint32()> seeds_;
-  qint64 budget_ = kHistoryBudget;
 };

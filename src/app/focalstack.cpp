@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <cmath>
 
-#include "canvas/drawview.h"
 #include "lightfield/lightfield.h"
+#include "lightfield/optics.h"
 #include "toolkit/bitmap.h"
 
 namespace {
@@ -20,23 +20,30 @@ constexpr int kSliceGap = 8;
 }  // namespace
 
 std::vector<FocalSlice> focalStack(const unsigned char* cleanRays, int n, int halfLength) {
+  return focalStack(cleanRays, n, n, halfLength);
+}
+
+std::vector<FocalSlice> focalStack(const lightfield::LightField& field, int halfLength) {
+  return focalStack(field.pixels(), field.rows(), field.columns(), halfLength);
+}
+
+std::vector<FocalSlice> focalStack(const unsigned char* rays, int rows, int n, int halfLength) {
   std::vector<FocalSlice> slices;
-  if (cleanRays == nullptr || n <= 0) return slices;
-  // takePhoto blackens its sampling marks somewhere; never in the canvas's buffers.
-  std::vector<unsigned char> marks(3 * static_cast<std::size_t>(n) * n);
+  if (rays == nullptr || n <= 0 || rows <= 0) return slices;
+  // takePhoto blackens its sampling marks somewhere; never in the light field's pixels.
+  std::vector<unsigned char> marks(3 * static_cast<std::size_t>(n) * rows);
   for (int i = 0; i < kFocalStackSlices; ++i) {
     FocalSlice slice;
     // The focus slider steps in tenths of a degree; 90 / 8 = 11.25 is not one,
     // so each angle is the slider value a user would set, 11.3, 22.5, ...
     const int tenths = static_cast<int>(std::lround(900.0 * i / (kFocalStackSlices - 1)));
     slice.degrees = static_cast<float>(tenths / 10.0);
-    const double theta = slice.degrees * M_PI / 180.0;
-    slice.sharpFraction = std::sin(theta) / (std::sin(theta) + std::cos(theta));
+    slice.sharpFraction = lightfield::optics::focusFraction(slice.degrees);
     // The same single-precision steps as the canvas's photo pass.
-    const auto angle = static_cast<float>(static_cast<double>(slice.degrees) * kDegreesToRadians);
+    const lightfield::optics::FocusSteps steps = lightfield::optics::focusSteps(slice.degrees);
     slice.photo.assign(3 * static_cast<std::size_t>(n), 255);
-    lightfield::takePhoto(cleanRays, n, n, slice.photo.data(), marks.data(), halfLength,
-                          std::cos(angle), std::sin(angle));
+    lightfield::takePhoto(rays, rows, n, slice.photo.data(), marks.data(), halfLength,
+                          steps.colStep, steps.rowStep);
     slices.push_back(std::move(slice));
   }
   return slices;

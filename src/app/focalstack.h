@@ -3,6 +3,8 @@
 #include <QImage>
 #include <vector>
 
+#include "lightfield/lightfieldvalue.h"
+
 // A focal stack: the photo at nine focus angles from 0 to 90 degrees, taken
 // from a clean ray-space image into buffers of its own.
 inline constexpr int kFocalStackSlices = 9;
@@ -17,6 +19,9 @@ struct FocalSlice {
 // Photos of the n x n ray-space image `cleanRays` with the given half-length,
 // exactly as the canvas takes them at those slider angles. Reads the image only.
 std::vector<FocalSlice> focalStack(const unsigned char* cleanRays, int n, int halfLength);
+// The same of any light field's image, rows x n.
+std::vector<FocalSlice> focalStack(const lightfield::LightField& field, int halfLength);
+std::vector<FocalSlice> focalStack(const unsigned char* rays, int rows, int n, int halfLength);
 
 // One handout: the scene beside the nine photos, each labelled with its angle
 // and the depth in focus. `lower` and `upper` are the plane lines' heights.

@@ -7,14 +7,13 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "app/mainwindow.h"
-
 // The guide lives in a static library's resources: pull them in by name.
 static void initHelpResources() {
   Q_INIT_RESOURCE(help);
 }
 
-HelpWindows::HelpWindows(MainWindow* window) : QObject(window), window_(window) {
+HelpWindows::HelpWindows(QWidget* window, QMenu* helpMenu, QObject* parent)
+    : QObject(parent), window_(window) {
   initHelpResources();
   setObjectName(QStringLiteral("helpWindows"));
   auto* guide = new QAction(QStringLiteral("&Quick Guide"), window);
@@ -23,8 +22,8 @@ HelpWindows::HelpWindows(MainWindow* window) : QObject(window), window_(window) 
   auto* about = new QAction(QStringLiteral("&About Ombrel"), window);
   about->setObjectName(QStringLiteral("actionAbout"));
   about->setMenuRole(QAction::AboutRole);
-  window->helpMenu()->addAction(guide);
-  window->helpMenu()->addAction(about);
+  helpMenu->addAction(guide);
+  helpMenu->addAction(about);
   connect(guide, &QAction::triggered, this, [this] { showQuickGuide(); });
   connect(about, &QAction::triggered, this, [this] { showAbout(); });
 }

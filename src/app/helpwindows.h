@@ -3,8 +3,9 @@
 #include <QObject>
 #include <QPointer>
 
-class MainWindow;
 class QDialog;
+class QMenu;
+class QWidget;
 class QMessageBox;
 
 // Help ▸ Quick Guide (one page from the resources in a text browser) and
@@ -13,13 +14,14 @@ class HelpWindows : public QObject {
   Q_OBJECT
 
  public:
-  explicit HelpWindows(MainWindow* window);
+  // The guide and About open beside `window`; their actions go in `helpMenu`.
+  HelpWindows(QWidget* window, QMenu* helpMenu, QObject* parent);
 
   QDialog* showQuickGuide();
   QMessageBox* showAbout();
 
  private:
-  MainWindow* window_;
+  QWidget* window_;
   QPointer<QDialog> guide_;
 };
 

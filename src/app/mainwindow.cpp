@@ -1,9 +1,21 @@
 #include "app/mainwindow.h"
 
+#include <QSettings>
 #include <QUndoStack>
-#include <cmath>
 
+#include "app/axislabels.h"
+#include "app/editactions.h"
+#include "app/helpwindows.h"
+#include "app/pictureexport.h"
+#include "app/presentation.h"
+#include "app/scenedocument.h"
+#include "app/statusmessages.h"
+#include "app/statusservice.h"
+#include "app/teachingaids.h"
+#include "app/undohistory.h"
 #include "canvas/drawview.h"
+#include "lightfield/optics.h"
+#include "session/session.h"
 #include "toolkit/controls.h"
 #include "ui_MainWindow.h"
 #include "views/photoview.h"
@@ -13,20 +25,16 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui_(new Ui::MainW
   ui_->setupUi(this);
   initViews();
   connectOutlets();
+  session_ = new Session(this);
   connectActions();
+  feedSession();
   for (toolkit::View* view :
        {static_cast<toolkit::View*>(ui_->drawView), static_cast<toolkit::View*>(ui_->renderView),
         static_cast<toolkit::View*>(ui_->photoView)}) {
     view->awakeFromNib();
   }
   updateReadouts();
-
-  undoStack_ = new QUndoStack(this);
-  installEditing();
-  installDocuments();
-  installTeachingAids();
-  installPresentation();
-  installStatusMessages();
+  installFeatures();
 }
 
 MainWindow::~MainWindow() = default;
@@ -55,6 +63,14 @@ QMenu* MainWindow::scenesMenu() const {
 }
 QMenu* MainWindow::helpMenu() const {
   return ui_->menuHelp;
+}
+
+QUndoStack* MainWindow::undoStack() const {
+  return history_->stack();
+}
+
+bool MainWindow::confirmReplaceScene() {
+  return document_ == nullptr || document_->confirmReplace();
 }
 
 void MainWindow::initViews() {
@@ -97,6 +113,8 @@ void MainWindow::connectActions() {
     connect(slider, &QSlider::valueChanged, canvas, [this, canvas, slider] {
       updateReadouts();
       canvas->changeOptics(slider);
+      // After the photo, so whoever follows the camera sees the photo it took.
+      session_->setCamera({ui_->focusSlider->floatValue(), ui_->dofSlider->intValue()});
     });
   }
   connect(ui_->renderButton, &QPushButton::clicked, canvas,
@@ -108,11 +126,92 @@ void MainWindow::connectActions() {
           [rays, b = ui_->axesButton] { rays->toggleAxes(b); });
 }
 
+// The canvas publishes each photo and each render into the session; the
+// sliders' settings are written there as they change (connectActions).
+void MainWindow::feedSession() {
+  DrawView* canvas = ui_->drawView;
+  session_->setCamera({ui_->focusSlider->floatValue(), ui_->dofSlider->intValue()});
+  connect(canvas, &DrawView::photoTaken, session_, [this, canvas] {
+    const int n = canvas->stripWidth();
+    const unsigned char* row = canvas->photoRow();
+    session_->setPhoto(row != nullptr && n > 0
+                           ? std::vector<unsigned char>(row, row + 3 * static_cast<std::size_t>(n))
+                           : std::vector<unsigned char>());
+  });
+  connect(canvas, &DrawView::rendered, session_, [this, canvas] {
+    const int n = canvas->stripWidth();
+    const unsigned char* rays = canvas->cleanRays();
+    if (rays == nullptr || n <= 0) {
+      session_->setLightField({});
+      return;
+    }
+    const CGRect capture = canvas->captureRect();
+    lightfield::RayGeometry geometry;
+    geometry.lowerLine = canvas->lowerLine().getLocation();
+    geometry.upperLine = canvas->upperLine().getLocation();
+    geometry.left = capture.origin.x;
+    session_->setLightField(lightfield::LightField(
+        n, n, std::vector<unsigned char>(rays, rays + 3 * static_cast<std::size_t>(n) * n),
+        geometry, lightfield::Source::Canvas, canvas->strip(), canvas->stripHeight()));
+  });
+}
+
+void MainWindow::installFeatures() {
+  // Qt's own file dialog keeps its folder history in a settings file in the
+  // home folder. Ombrel writes no file it was not asked for and remembers
+  // nothing between runs: user settings go to a folder that cannot exist.
+  for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+    QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
+  }
+  DrawView* canvas = ui_->drawView;
+  status_ = new StatusService(statusBar(), this);
+  history_ = new UndoHistory({[canvas] {
+                                QList<QImage> images;
+                                for (const auto& shape : canvas->shapes()) {
+                                  if (!shape->image().isNull()) images << shape->image();
+                                  if (shape->color().isPattern())
+                                    images << shape->color().patternImage();
+                                }
+                                return images;
+                              },
+                              [canvas] { return canvas->isTracking(); }},
+                             this);
+
+  new EditActions({this, canvas, history_, status_, editMenu(), scenesMenu(),
+                   [this] { return confirmReplaceScene(); }},
+                  this);
+  document_ =
+      new SceneDocument({this, canvas, history_, status_, fileMenu(), ui_->actionQuit}, this);
+  new PictureExport({this, canvas, ui_->renderView, ui_->photoView, session_, status_, fileMenu(),
+                     ui_->actionQuit, editMenu()},
+                    this);
+  new HelpWindows(this, helpMenu(), this);
+
+  TeachingAids::Parts aids;
+  aids.canvas = canvas;
+  aids.raySpace = ui_->renderView;
+  aids.photo = ui_->photoView;
+  aids.focus = ui_->focusSlider;
+  aids.dof = ui_->dofSlider;
+  aids.focusOnSelectionButton = ui_->focusOnSelectionButton;
+  aids.sweepButton = ui_->sweepButton;
+  aids.focusDepthBox = ui_->focusDepthBox;
+  aids.linkViewsBox = ui_->linkViewsBox;
+  aids.viewMenu = viewMenu();
+  aids.status = status_;
+  aids.session = session_;
+  new TeachingAids(aids, this);
+  addRaySpaceAxisLabels(ui_->resultColumn, ui_->renderView,
+                        static_cast<int>(canvas->bounds().size.width));
+
+  new Presentation({this, {canvas, ui_->renderView, ui_->photoView}, canvas, viewMenu(), status_},
+                   this);
+  new StatusMessages({canvas, ui_->renderButton, ui_->takePhotoButton, status_}, this);
+}
+
 void MainWindow::updateReadouts() {
   const float degrees = ui_->focusSlider->floatValue();
-  const double theta = degrees * M_PI / 180.0;
-  const double s = std::sin(theta), c = std::cos(theta);
-  const double depth = 100.0 * s / (s + c);
+  const double depth = 100.0 * lightfield::optics::focusFraction(degrees);
   ui_->focusReadout->setText(QStringLiteral("%1°, sharp at %2% of the way up")
                                  .arg(degrees, 0, 'f', 1)
                                  .arg(depth, 0, 'f', 0));

@@ -4,17 +4,24 @@
 #include <memory>
 
 class DrawView;
+class EditActions;
+class PhotoView;
 class QMenu;
 class QUndoStack;
 class RenderView;
-class PhotoView;
+class SceneDocument;
+class Session;
+class StatusService;
+class UndoHistory;
 namespace Ui {
 class MainWindow;
 }
 
 // Loads the window description, then does what the loader of a window
 // description does: gives each view its frame, sets the outlets, connects the
-// control actions and wakes every object, in that order.
+// control actions and wakes every object, in that order. Then it builds the
+// window's parts (the session, the status service, the undo history) and
+// hands each feature the parts it uses.
 class MainWindow : public QMainWindow {
  public:
   explicit MainWindow(QWidget* parent = nullptr);
@@ -30,8 +37,12 @@ class MainWindow : public QMainWindow {
   QMenu* viewMenu() const;
   QMenu* scenesMenu() const;
   QMenu* helpMenu() const;
-  // Every change of the scene is one step on this stack.
-  QUndoStack* undoStack() const { return undoStack_; }
+
+  Session* session() const { return session_; }
+  StatusService* status() const { return status_; }
+  UndoHistory* history() const { return history_; }
+  // Every change of the scene is one step on this stack, pushed through history().
+  QUndoStack* undoStack() const;
   // Asks before a scene that came from or went to a file is replaced and its
   // changes would be lost (Save / Discard / Cancel); true when it may go.
   bool confirmReplaceScene();
@@ -40,15 +51,13 @@ class MainWindow : public QMainWindow {
   void initViews();
   void connectOutlets();
   void connectActions();
+  void feedSession();
   void updateReadouts();
-
-  // Additions beyond the window description, each in a file of its own.
-  void installTeachingAids();    // mainwindow_aids.cpp
-  void installEditing();         // mainwindow_editing.cpp
-  void installDocuments();       // mainwindow_documents.cpp
-  void installPresentation();    // mainwindow_presentation.cpp
-  void installStatusMessages();  // mainwindow_messages.cpp
+  void installFeatures();
 
   std::unique_ptr<Ui::MainWindow> ui_;
-  QUndoStack* undoStack_ = nullptr;
+  Session* session_ = nullptr;
+  StatusService* status_ = nullptr;
+  UndoHistory* history_ = nullptr;
+  SceneDocument* document_ = nullptr;
 };

@@ -5,18 +5,16 @@
 #include <QClipboard>
 #include <QFileInfo>
 #include <QMenu>
-#include <QStatusBar>
 
 #include "app/documentdialogs.h"
 #include "app/focalstack.h"
-#include "app/mainwindow.h"
+#include "app/statusservice.h"
 #include "canvas/drawview.h"
-#include "toolkit/controls.h"
+#include "session/session.h"
 #include "views/photoview.h"
+#include "views/renderview.h"
 
 namespace {
-
-constexpr int kMessageMs = 15000;
 
 QString described(const PictureChoice& choice) {
   return QStringLiteral("%1 (%2×)").arg(pictureTitle(choice.kind)).arg(choice.scale);
@@ -24,7 +22,8 @@ QString described(const PictureChoice& choice) {
 
 }  // namespace
 
-PictureExport::PictureExport(MainWindow* window) : QObject(window), window_(window) {
+PictureExport::PictureExport(const Parts& parts, QObject* parent) : QObject(parent), parts_(parts) {
+  QWidget* window = parts_.window;
   setObjectName(QStringLiteral("pictureExport"));
   auto* exportAction = new QAction(QStringLiteral("&Export…"), window);
   exportAction->setObjectName(QStringLiteral("actionExport"));
@@ -37,11 +36,10 @@ PictureExport::PictureExport(MainWindow* window) : QObject(window), window_(wind
   copyAction->setToolTip(
       QStringLiteral("Copy the picture last chosen in Export (at first, the scene)"));
 
-  QAction* quit = window->findChild<QAction*>(QStringLiteral("actionQuit"));
-  window->fileMenu()->insertActions(quit, {exportAction, sheetAction});
-  window->fileMenu()->insertSeparator(quit);
-  window->editMenu()->addSeparator();
-  window->editMenu()->addAction(copyAction);
+  parts_.fileMenu->insertActions(parts_.insertBefore, {exportAction, sheetAction});
+  parts_.fileMenu->insertSeparator(parts_.insertBefore);
+  parts_.editMenu->addSeparator();
+  parts_.editMenu->addAction(copyAction);
 
   connect(exportAction, &QAction::triggered, this, [this] { exportPicture(); });
   connect(sheetAction, &QAction::triggered, this, [this] { exportFocalStack(); });
@@ -49,34 +47,32 @@ PictureExport::PictureExport(MainWindow* window) : QObject(window), window_(wind
 }
 
 QImage PictureExport::focalStackSheet() const {
-  const DrawView& canvas = *window_->drawView();
-  auto* dof = window_->findChild<toolkit::Slider*>(QStringLiteral("dofSlider"));
-  const int halfLength = dof != nullptr ? dof->intValue() : 0;
-  const std::vector<FocalSlice> slices =
-      focalStack(canvas.cleanRays(), canvas.stripWidth(), halfLength);
+  const lightfield::LightField& field = parts_.session->lightField();
+  const int halfLength = parts_.session->camera().halfLength;
+  const std::vector<FocalSlice> slices = focalStack(field, halfLength);
   if (slices.empty()) return {};
-  return ::focalStackSheet(scenePicture(canvas), slices, halfLength,
-                           canvas.lowerLine().getLocation(), canvas.upperLine().getLocation());
+  return ::focalStackSheet(scenePicture(*parts_.canvas), slices, halfLength,
+                           field.geometry().lowerLine, field.geometry().upperLine);
 }
 
 QImage PictureExport::picture(const PictureChoice& choice) const {
-  const DrawView& canvas = *window_->drawView();
+  const DrawView& canvas = *parts_.canvas;
   QImage image;
   switch (choice.kind) {
     case PictureKind::Scene:
       image = scenePicture(canvas);
       break;
     case PictureKind::RaySpace:
-      image = raySpacePicture(canvas);
+      image = raySpacePicture(parts_.session->lightField());
       break;
     case PictureKind::RaySpaceAsShown:
-      image = raySpaceAsShown(*window_->renderView());
+      image = raySpaceAsShown(*parts_.raySpace);
       break;
     case PictureKind::Photo:
-      image = photoPicture(canvas, window_->photoView()->size());
+      image = photoPicture(parts_.session->photo(), parts_.photo->size());
       break;
     case PictureKind::Window:
-      image = windowPicture(*window_);
+      image = windowPicture(*parts_.window);
       break;
     case PictureKind::FocalStackSheet:
       image = focalStackSheet();
@@ -86,7 +82,7 @@ QImage PictureExport::picture(const PictureChoice& choice) const {
 }
 
 bool PictureExport::exportPicture() {
-  const auto request = documentdialogs::pictureChoice(window_, last_);
+  const auto request = documentdialogs::pictureChoice(parts_.window, last_);
   if (!request) return false;
   last_ = request->choice;
   if (request->copy) {
@@ -94,14 +90,14 @@ bool PictureExport::exportPicture() {
     return true;
   }
   const QString suggested = QStringLiteral("%1.png").arg(pictureFileStem(last_.kind));
-  const std::optional<QString> path = documentdialogs::savePicture(window_, suggested);
+  const std::optional<QString> path = documentdialogs::savePicture(parts_.window, suggested);
   return path && exportTo(last_, *path);
 }
 
 bool PictureExport::exportFocalStack() {
   const PictureChoice sheet{PictureKind::FocalStackSheet, 1};
   const std::optional<QString> path =
-      documentdialogs::savePicture(window_, QStringLiteral("focal-stack.png"));
+      documentdialogs::savePicture(parts_.window, QStringLiteral("focal-stack.png"));
   return path && exportTo(sheet, *path);
 }
 
@@ -125,5 +121,5 @@ void PictureExport::copy(const PictureChoice& choice) {
 }
 
 void PictureExport::report(const QString& message) {
-  window_->statusBar()->showMessage(message, kMessageMs);
+  parts_.status->post(message, StatusService::Kind::Report);
 }

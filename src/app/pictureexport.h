@@ -5,7 +5,14 @@
 
 #include "app/pictures.h"
 
-class MainWindow;
+class DrawView;
+class PhotoView;
+class QAction;
+class QMenu;
+class QWidget;
+class RenderView;
+class Session;
+class StatusService;
 
 // File ▸ Export…, File ▸ Export Focal Stack Sheet… and Edit ▸ Copy: the
 // pictures of the window as PNG files or on the clipboard. Remembers the last
@@ -14,7 +21,19 @@ class PictureExport : public QObject {
   Q_OBJECT
 
  public:
-  explicit PictureExport(MainWindow* window);
+  struct Parts {
+    QWidget* window = nullptr;  // the Window picture, and the dialogs' parent
+    DrawView* canvas = nullptr;
+    RenderView* raySpace = nullptr;
+    PhotoView* photo = nullptr;
+    Session* session = nullptr;
+    StatusService* status = nullptr;
+    QMenu* fileMenu = nullptr;
+    QAction* insertBefore = nullptr;  // the File menu's actions go above this one
+    QMenu* editMenu = nullptr;
+  };
+
+  PictureExport(const Parts& parts, QObject* parent);
 
   // The picture at its scale; null before there is anything to show.
   QImage picture(const PictureChoice& choice) const;
@@ -29,6 +48,6 @@ class PictureExport : public QObject {
   QImage focalStackSheet() const;
   void report(const QString& message);
 
-  MainWindow* window_;
+  Parts parts_;
   PictureChoice last_;
 };

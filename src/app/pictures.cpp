@@ -65,11 +65,10 @@ QImage scenePicture(const DrawView& canvas) {
   return image;
 }
 
-QImage raySpacePicture(const DrawView& canvas) {
-  const int n = canvas.stripWidth();
-  if (canvas.cleanRays() == nullptr || n <= 0) return {};
-  // A deep copy: the canvas's block goes with its next render.
-  return toolkit::imageOverPackedRGB(canvas.cleanRays(), n, n)
+QImage raySpacePicture(const lightfield::LightField& field) {
+  if (field.isEmpty()) return {};
+  // A deep copy: the light field's pixels go with the last copy of it.
+  return toolkit::imageOverPackedRGB(field.pixels(), field.columns(), field.rows())
       .convertToFormat(QImage::Format_RGB32);
 }
 
@@ -77,10 +76,10 @@ QImage raySpaceAsShown(RenderView& view) {
   return view.bitmapOfRect(view.bounds());
 }
 
-QImage photoPicture(const DrawView& canvas, QSize shown) {
-  const int n = canvas.stripWidth();
-  if (canvas.photoRow() == nullptr || n <= 0 || shown.isEmpty()) return {};
-  return toolkit::imageOverPackedRGB(canvas.photoRow(), n, 1)
+QImage photoPicture(const std::vector<unsigned char>& photo, QSize shown) {
+  const int n = static_cast<int>(photo.size() / 3);
+  if (n <= 0 || shown.isEmpty()) return {};
+  return toolkit::imageOverPackedRGB(photo.data(), n, 1)
       .scaled(shown, Qt::IgnoreAspectRatio, Qt::FastTransformation)
       .convertToFormat(QImage::Format_RGB32);
 }

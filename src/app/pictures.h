@@ -4,9 +4,11 @@
 #include <QSize>
 #include <QString>
 #include <optional>
+#include <vector>
+
+#include "lightfield/lightfieldvalue.h"
 
 class DrawView;
-class MainWindow;
 class RenderView;
 class QWidget;
 
@@ -31,12 +33,12 @@ QString pictureFileStem(PictureKind kind);
 // The scene as shown, with its plane lines and camera marker but without
 // selection knobs or hover overlays.
 QImage scenePicture(const DrawView& canvas);
-// The clean ray-space image, one pixel per ray; null before the first render.
-QImage raySpacePicture(const DrawView& canvas);
+// The clean ray-space image, one pixel per ray; null while there is none.
+QImage raySpacePicture(const lightfield::LightField& field);
 // The ray-space view as shown: sampling marks, and the axes when they are on.
 QImage raySpaceAsShown(RenderView& view);
-// The photo row stretched over `shown` as the photo view shows it.
-QImage photoPicture(const DrawView& canvas, QSize shown);
+// The photo row (packed RGB) stretched over `shown` as the photo view shows it.
+QImage photoPicture(const std::vector<unsigned char>& photo, QSize shown);
 QImage windowPicture(QWidget& window);
 // Every pixel becomes a scale x scale block of the same colour.
 QImage crisp(const QImage& image, int scale);

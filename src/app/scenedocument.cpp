@@ -4,25 +4,19 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMenu>
-#include <QStatusBar>
 #include <QUndoStack>
 
 #include "app/documentdialogs.h"
-#include "app/mainwindow.h"
+#include "app/statusservice.h"
+#include "app/undohistory.h"
 #include "canvas/drawview.h"
 #include "document/replacescenecommand.h"
 #include "document/scenefile.h"
 
-namespace {
-
-constexpr int kMessageMs = 15000;
-
-}  // namespace
-
-SceneDocument::SceneDocument(MainWindow* window) : QObject(window), window_(window) {
+SceneDocument::SceneDocument(const Parts& parts, QObject* parent) : QObject(parent), parts_(parts) {
   setObjectName(QStringLiteral("sceneDocument"));
-  QMenu* menu = window->fileMenu();
-  QAction* quit = window->findChild<QAction*>(QStringLiteral("actionQuit"));
+  QMenu* menu = parts_.fileMenu;
+  QAction* quit = parts_.insertBefore;
   const QList<QAction*> actions = {
       addAction(QStringLiteral("&Open…"), "actionOpen", QKeySequence::Open),
       addAction(QStringLiteral("&Save"), "actionSave", QKeySequence::Save),
@@ -32,20 +26,20 @@ SceneDocument::SceneDocument(MainWindow* window) : QObject(window), window_(wind
   connect(actions[0], &QAction::triggered, this, [this] { open(); });
   connect(actions[1], &QAction::triggered, this, [this] { save(); });
   connect(actions[2], &QAction::triggered, this, [this] { saveAs(); });
-  window->installEventFilter(this);
+  parts_.window->installEventFilter(this);
 }
 
 QAction* SceneDocument::addAction(const QString& text, const char* name,
                                   QKeySequence::StandardKey key) {
-  auto* action = new QAction(text, window_);
+  auto* action = new QAction(text, parts_.window);
   action->setObjectName(QLatin1String(name));
   action->setShortcut(key);
   return action;
 }
 
 bool SceneDocument::confirmReplace() {
-  if (path_.isEmpty() || window_->undoStack()->isClean()) return true;
-  switch (documentdialogs::unsavedChanges(window_, QFileInfo(path_).fileName())) {
+  if (path_.isEmpty() || parts_.history->stack()->isClean()) return true;
+  switch (documentdialogs::unsavedChanges(parts_.window, QFileInfo(path_).fileName())) {
     case documentdialogs::UnsavedChoice::Save:
       return save();
     case documentdialogs::UnsavedChoice::Discard:
@@ -58,7 +52,7 @@ bool SceneDocument::confirmReplace() {
 
 bool SceneDocument::open() {
   if (!confirmReplace()) return false;
-  const std::optional<QString> path = documentdialogs::openScene(window_);
+  const std::optional<QString> path = documentdialogs::openScene(parts_.window);
   return path && openFile(*path);
 }
 
@@ -69,9 +63,9 @@ bool SceneDocument::openFile(const QString& path) {
     return false;
   }
   const QString name = QFileInfo(path).fileName();
-  window_->undoStack()->push(new ReplaceSceneCommand(window_->drawView(), std::move(scene.shapes),
-                                                     QStringLiteral("Open %1").arg(name)));
-  window_->undoStack()->setClean();
+  parts_.history->push(new ReplaceSceneCommand(parts_.canvas, std::move(scene.shapes),
+                                               QStringLiteral("Open %1").arg(name)));
+  parts_.history->stack()->setClean();
   path_ = QFileInfo(path).absoluteFilePath();
   updateTitle();
   report(QStringLiteral("Opened “%1”.").arg(name));
@@ -85,16 +79,16 @@ bool SceneDocument::save() {
 bool SceneDocument::saveAs() {
   const QString suggested =
       path_.isEmpty() ? QStringLiteral("Untitled.%1").arg(scenefile::kExtension) : path_;
-  const std::optional<QString> path = documentdialogs::saveScene(window_, suggested);
+  const std::optional<QString> path = documentdialogs::saveScene(parts_.window, suggested);
   return path && saveTo(*path);
 }
 
 bool SceneDocument::saveTo(const QString& path) {
-  if (const auto error = scenefile::writeSceneFile(path, window_->drawView()->shapes())) {
+  if (const auto error = scenefile::writeSceneFile(path, parts_.canvas->shapes())) {
     report(*error);
     return false;
   }
-  window_->undoStack()->setClean();
+  parts_.history->stack()->setClean();
   path_ = QFileInfo(path).absoluteFilePath();
   updateTitle();
   report(QStringLiteral("Saved “%1”.").arg(QFileInfo(path).fileName()));
@@ -103,7 +97,7 @@ bool SceneDocument::saveTo(const QString& path) {
 
 bool SceneDocument::eventFilter(QObject* watched, QEvent* event) {
   // Quit and the window's close button both arrive here.
-  if (watched == window_ && event->type() == QEvent::Close && !confirmReplace()) {
+  if (watched == parts_.window && event->type() == QEvent::Close && !confirmReplace()) {
     event->ignore();
     return true;
   }
@@ -111,11 +105,11 @@ bool SceneDocument::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SceneDocument::updateTitle() {
-  window_->setWindowTitle(path_.isEmpty()
-                              ? QStringLiteral("Ombrel")
-                              : QStringLiteral("%1 — Ombrel").arg(QFileInfo(path_).fileName()));
+  parts_.window->setWindowTitle(
+      path_.isEmpty() ? QStringLiteral("Ombrel")
+                      : QStringLiteral("%1 — Ombrel").arg(QFileInfo(path_).fileName()));
 }
 
 void SceneDocument::report(const QString& message) {
-  window_->statusBar()->showMessage(message, kMessageMs);
+  parts_.status->post(message, StatusService::Kind::Report);
 }

@@ -4,8 +4,12 @@
 #include <QObject>
 #include <QString>
 
-class MainWindow;
+class DrawView;
 class QAction;
+class QMenu;
+class QWidget;
+class StatusService;
+class UndoHistory;
 
 // The scene as a document: the file it came from or went to, File ▸ Open,
 // Save and Save As, the window title, and the question before a scene with
@@ -15,7 +19,16 @@ class SceneDocument : public QObject {
   Q_OBJECT
 
  public:
-  explicit SceneDocument(MainWindow* window);
+  struct Parts {
+    QWidget* window = nullptr;  // titled after the file, asked before it closes
+    DrawView* canvas = nullptr;
+    UndoHistory* history = nullptr;
+    StatusService* status = nullptr;
+    QMenu* fileMenu = nullptr;
+    QAction* insertBefore = nullptr;  // the File menu's actions go above this one
+  };
+
+  SceneDocument(const Parts& parts, QObject* parent);
 
   // Empty while the scene has no file.
   const QString& filePath() const { return path_; }
@@ -37,6 +50,6 @@ class SceneDocument : public QObject {
   void updateTitle();
   void report(const QString& message);
 
-  MainWindow* window_;
+  Parts parts_;
   QString path_;
 };

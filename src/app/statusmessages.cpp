@@ -2,8 +2,8 @@
 
 #include <QAbstractButton>
 #include <QFileInfo>
-#include <QStatusBar>
 
+#include "app/statusservice.h"
 #include "canvas/drawview.h"
 
 namespace {
@@ -14,25 +14,26 @@ QString milliseconds(double ms) {
 
 }  // namespace
 
-StatusMessages::StatusMessages(QStatusBar* bar, DrawView* canvas, QAbstractButton* render,
-                               QAbstractButton* takePhoto, QObject* parent)
-    : QObject(parent), bar_(bar) {
+StatusMessages::StatusMessages(const Parts& parts, QObject* parent)
+    : QObject(parent), status_(parts.status) {
   setObjectName(QStringLiteral("statusMessages"));
-  connect(canvas, &DrawView::rendered, this, [this](double ms) { renderMs_ = ms; });
-  connect(canvas, &DrawView::photoTaken, this, [this](double ms) { photoMs_ = ms; });
+  connect(parts.canvas, &DrawView::rendered, this, [this](double ms) { renderMs_ = ms; });
+  connect(parts.canvas, &DrawView::photoTaken, this, [this](double ms) { photoMs_ = ms; });
   // Only the buttons confirm: renders after edits are seen in the views.
-  connect(render, &QAbstractButton::clicked, this, [this] {
-    bar_->showMessage(QStringLiteral("Rendered in ") + milliseconds(renderMs_), kConfirmationMs);
+  connect(parts.render, &QAbstractButton::clicked, this, [this] {
+    status_->post(QStringLiteral("Rendered in ") + milliseconds(renderMs_),
+                  StatusService::Kind::Confirmation);
   });
-  connect(takePhoto, &QAbstractButton::clicked, this, [this] {
-    bar_->showMessage(QStringLiteral("Photo taken in ") + milliseconds(photoMs_), kConfirmationMs);
+  connect(parts.takePhoto, &QAbstractButton::clicked, this, [this] {
+    status_->post(QStringLiteral("Photo taken in ") + milliseconds(photoMs_),
+                  StatusService::Kind::Confirmation);
   });
-  connect(canvas, &DrawView::imageRejected, this, &StatusMessages::showImageRejected);
+  connect(parts.canvas, &DrawView::imageRejected, this, &StatusMessages::showImageRejected);
 }
 
 void StatusMessages::showImageRejected(const QString& path, const QString& reason) {
   const QString name = QFileInfo(path).fileName();
-  bar_->showMessage(QStringLiteral("Could not use \u201c%1\u201d as a fill: %2")
-                        .arg(name.isEmpty() ? path : name, reason),
-                    kProblemMs);
+  status_->post(QStringLiteral("Could not use \u201c%1\u201d as a fill: %2")
+                    .arg(name.isEmpty() ? path : name, reason),
+                StatusService::Kind::Report);
 }

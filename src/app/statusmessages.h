@@ -5,23 +5,26 @@
 
 class DrawView;
 class QAbstractButton;
-class QStatusBar;
+class StatusService;
 
-// Brief status-bar messages: how long the Render and Take Photo buttons took,
-// and which chosen image file could not be used and why. Found by tests as
-// the window's child "statusMessages".
+// What the canvas's passes tell the status bar: how long the Render and Take
+// Photo buttons took, and which chosen image file could not be used and why.
+// Found by tests as the window's child "statusMessages".
 class StatusMessages : public QObject {
  public:
-  static constexpr int kConfirmationMs = 3000;
-  static constexpr int kProblemMs = 10000;
+  struct Parts {
+    DrawView* canvas = nullptr;
+    QAbstractButton* render = nullptr;
+    QAbstractButton* takePhoto = nullptr;
+    StatusService* status = nullptr;
+  };
 
-  StatusMessages(QStatusBar* bar, DrawView* canvas, QAbstractButton* render,
-                 QAbstractButton* takePhoto, QObject* parent);
+  StatusMessages(const Parts& parts, QObject* parent);
 
  private:
   void showImageRejected(const QString& path, const QString& reason);
 
-  QStatusBar* bar_;
+  StatusService* status_;
   // Timings of the last render and photo pass; the buttons' own clicked
   // connections run first, so these hold the click's pass when shown.
   double renderMs_ = 0;

@@ -7,13 +7,14 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPropertyAnimation>
-#include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
 
+#include "app/statusservice.h"
 #include "canvas/drawview.h"
 #include "lightfield/optics.h"
+#include "session/session.h"
 #include "toolkit/controls.h"
 #include "views/photoview.h"
 #include "views/renderview.h"
@@ -35,13 +36,6 @@ bool isWhite(const unsigned char* p) {
 
 bool insideClosed(CGRect b, CGPoint p) {
   return b.origin.x <= p.x && p.x <= NSMaxX(b) && b.origin.y <= p.y && p.y <= NSMaxY(b);
-}
-
-// The column and row steps of the photo pass, computed as the canvas does.
-void focusSteps(float degrees, float* colStep, float* rowStep) {
-  const auto angle = static_cast<float>(static_cast<double>(degrees) * kDegreesToRadians);
-  *colStep = std::cos(angle);
-  *rowStep = std::sin(angle);
 }
 
 QString percent(double lambda) {
@@ -83,27 +77,19 @@ TeachingAids::TeachingAids(const Parts& parts, QObject* parent) : QObject(parent
           [this](bool on) { on ? startSweep() : stopSweep(); });
   connect(sweep_, &QAbstractAnimation::finished, this, [this] { sweepFocus_->setChecked(false); });
 
-  // After the window's own handlers, so the canvas has taken its photo.
-  for (toolkit::Slider* slider : {parts_.focus, parts_.dof}) {
-    connect(slider, &QSlider::valueChanged, this, &TeachingAids::refresh);
-    slider->installEventFilter(this);
-  }
-  connect(parts_.canvas, &DrawView::rendered, this, &TeachingAids::refresh);
+  // The window writes the camera after the canvas has taken its photo.
+  for (toolkit::Slider* slider : {parts_.focus, parts_.dof}) slider->installEventFilter(this);
+  connect(parts_.session, &Session::cameraChanged, this, &TeachingAids::refresh);
+  connect(parts_.session, &Session::lightFieldChanged, this, &TeachingAids::refresh);
   for (QWidget* view :
        {static_cast<QWidget*>(parts_.canvas), static_cast<QWidget*>(parts_.raySpace),
         static_cast<QWidget*>(parts_.photo)})
     view->installEventFilter(this);
   parts_.raySpace->setMouseMovedHook([this](const toolkit::Event& e) { mouseMoved(e); });
+}
 
-  readout_ = new QLabel(parts_.statusBar);
-  readout_->setObjectName(QStringLiteral("hoverReadout"));
-  // Ignored width: a long reading is clipped instead of widening the window.
-  readout_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  // A normal widget, so a message (a caption, a refused file) takes its place for a while.
-  parts_.statusBar->addWidget(readout_, 1);
-  connect(parts_.statusBar, &QStatusBar::messageChanged, this, [this](const QString& message) {
-    if (!message.isEmpty()) messageShown_.start();
-  });
+QLabel* TeachingAids::readout() const {
+  return parts_.status->readout();
 }
 
 QAction* TeachingAids::addAction(const char* name, const QString& text, const QKeySequence& key,
@@ -130,7 +116,7 @@ void TeachingAids::mouseMoved(const toolkit::Event& event) {
 }
 
 int TeachingAids::stripSize() const {
-  return parts_.canvas->stripWidth();
+  return parts_.session->lightField().columns();
 }
 
 TeachingAids::Area TeachingAids::areaUnder(CGPoint w, CGPoint* local) const {
@@ -147,18 +133,18 @@ TeachingAids::Area TeachingAids::areaUnder(CGPoint w, CGPoint* local) const {
 
 void TeachingAids::refresh() {
   AidOverlay next;
+  const lightfield::CameraSettings& camera = parts_.session->camera();
   if (showFocusDepth_->isChecked()) {
-    const float degrees = parts_.focus->floatValue();
-    const int d = parts_.dof->intValue();
+    const float degrees = camera.focusDegrees;
+    const int d = camera.halfLength;
     const int n = stripSize();
     // The band only changes with the optics: hovers reuse it.
     if (degrees != band_.degrees || d != band_.halfLength || n != band_.n) {
       band_ = {degrees, d, n, optics::sharpBand(degrees, d)};
       if (n > 0) {
         // The engine's own samples of a middle pixel, as the photo really blurs.
-        float c = 0, s = 0;
-        focusSteps(degrees, &c, &s);
-        optics::photoSamples(n, n / 2, d, c, s, bandSamples_);
+        const optics::FocusSteps steps = camera.steps();
+        optics::photoSamples(n, n / 2, d, steps.colStep, steps.rowStep, bandSamples_);
         band_.band = optics::sampledBand(bandSamples_, n);
       }
     }
@@ -194,12 +180,7 @@ void TeachingAids::refresh() {
   overlay_ = std::move(next);
   parts_.canvas->setAidOverlay(overlay_);
   parts_.raySpace->setAidOverlay(overlay_);
-  if (readout_->text() != text) readout_->setText(text);
-  // Once a message has been up long enough to read, hovering a view brings the readout back.
-  if (!text.isEmpty() && !parts_.statusBar->currentMessage().isEmpty() && messageShown_.isValid() &&
-      messageShown_.elapsed() >= kMessageReadMs) {
-    parts_.statusBar->clearMessage();
-  }
+  parts_.status->setReading(text);
 }
 
 QString TeachingAids::hoverCanvas(CGPoint p, bool link, AidOverlay& next) const {
@@ -214,20 +195,20 @@ QString TeachingAids::hoverCanvas(CGPoint p, bool link, AidOverlay& next) const 
 }
 
 QString TeachingAids::hoverRaySpace(CGPoint p, bool link, AidOverlay& next) const {
-  const int n = stripSize();
-  if (n <= 0 || parts_.canvas->cleanRays() == nullptr) return {};
+  const lightfield::LightField& field = parts_.session->lightField();
+  const int n = field.columns();
+  if (field.isEmpty() || field.rows() != n) return {};
   const int u = std::clamp(static_cast<int>(std::floor(p.x)), 0, n - 1);
   const int v = std::clamp(static_cast<int>(std::floor(p.y)), 0, n - 1);
-  const unsigned char* colour = parts_.canvas->cleanRays() + 3 * ((n - 1 - v) * n + u);
+  const unsigned char* colour = field.pixel(u, n - 1 - v);
   const QString ray =
       tr("Ray from u = %1 on the upper line to v = %2 on the lower line").arg(u).arg(v);
   if (isWhite(colour)) return tr("%1: white: meets nothing").arg(ray);
-  if (link) {
-    const int h = parts_.canvas->stripHeight();
-    if (auto hit = optics::firstHit(parts_.canvas->strip().data(), h, n, u, v)) {
-      const CGRect r = parts_.canvas->captureRect();
-      next.meetingPoint =
-          CGPointMake(r.origin.x + hit->column + 0.5, r.origin.y + h - hit->row - 0.5);
+  if (link && !field.strip().empty()) {
+    const int h = field.stripHeight();
+    if (auto hit = optics::firstHit(field.strip().data(), h, n, u, v)) {
+      const lightfield::RayGeometry& g = field.geometry();
+      next.meetingPoint = CGPointMake(g.left + hit->column + 0.5, g.lowerLine + h - hit->row - 0.5);
     }
   }
   return tr("%1: meets %2").arg(ray, hexColor(colour));
@@ -242,20 +223,21 @@ int TeachingAids::photoPixelAt(double viewX) const {
 
 QString TeachingAids::hoverPhoto(CGPoint p, bool link, AidOverlay& next) const {
   const int n = stripSize();
-  if (n <= 0 || parts_.canvas->photoRow() == nullptr) return {};
+  const std::vector<unsigned char>& photo = parts_.session->photo();
+  if (n <= 0 || photo.size() < 3 * static_cast<std::size_t>(n)) return {};
   const int i = photoPixelAt(p.x);
-  float c = 0, s = 0;
-  const float degrees = parts_.focus->floatValue();
-  focusSteps(degrees, &c, &s);
-  const int d = parts_.dof->intValue();
+  const lightfield::CameraSettings& camera = parts_.session->camera();
+  const float degrees = camera.focusDegrees;
+  const optics::FocusSteps steps = camera.steps();
+  const int d = camera.halfLength;
   // The highlight and the count are the same samples; without the link they are only counted.
-  optics::photoSamples(n, i, d, c, s, next.samples);
+  optics::photoSamples(n, i, d, steps.colStep, steps.rowStep, next.samples);
   const std::size_t count = next.samples.size();
   if (!link) next.samples.clear();
   const double lambda = optics::focusFraction(degrees);
   return tr("Photo pixel %1: %2, the mean of %3 of its %4 samples; sharp at y = %5 (%6 up)")
       .arg(i)
-      .arg(hexColor(parts_.canvas->photoRow() + 3 * i))
+      .arg(hexColor(photo.data() + 3 * i))
       .arg(count)
       .arg(d >= 0 ? 2 * d + 1 : 0)
       .arg(optics::heightOfFraction(lambda), 0, 'f', 0)
@@ -279,13 +261,13 @@ bool TeachingAids::focusOnSelection() {
 }
 
 bool TeachingAids::focusOnPhotoPixel(int i) {
-  const int n = stripSize();
-  const int h = parts_.canvas->stripHeight();
-  if (n <= 0 || i < 0 || i >= n || parts_.canvas->strip().empty()) return false;
-  const auto hit =
-      optics::firstHit(parts_.canvas->strip().data(), h, n, i, optics::pinholePosition(n));
+  const lightfield::LightField& field = parts_.session->lightField();
+  const int n = field.columns();
+  const int h = field.stripHeight();
+  if (n <= 0 || i < 0 || i >= n || field.strip().empty()) return false;
+  const auto hit = optics::firstHit(field.strip().data(), h, n, i, optics::pinholePosition(n));
   if (!hit) return false;
-  focusOnHeight(parts_.canvas->captureRect().origin.y + h - hit->row - 0.5);
+  focusOnHeight(field.geometry().lowerLine + h - hit->row - 0.5);
   return true;
 }
 

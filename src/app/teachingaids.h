@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -15,8 +14,9 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPropertyAnimation;
-class QStatusBar;
 class RenderView;
+class Session;
+class StatusService;
 namespace toolkit {
 class Slider;
 }
@@ -41,7 +41,9 @@ class TeachingAids : public QObject {
     QAbstractButton* focusDepthBox = nullptr;
     QAbstractButton* linkViewsBox = nullptr;
     QMenu* viewMenu = nullptr;
-    QStatusBar* statusBar = nullptr;
+    StatusService* status = nullptr;
+    // The light field, the photo and the camera settings the aids explain.
+    Session* session = nullptr;
   };
 
   // The sweep's pace, in degrees per second.
@@ -69,7 +71,7 @@ class TeachingAids : public QObject {
   QPropertyAnimation* sweep() const { return sweep_; }
 
   const AidOverlay& overlay() const { return overlay_; }
-  QLabel* readout() const { return readout_; }
+  QLabel* readout() const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -93,9 +95,6 @@ class TeachingAids : public QObject {
   QAction* linkViews_ = nullptr;
   QAction* focusOnSelection_ = nullptr;
   QAction* sweepFocus_ = nullptr;
-  QLabel* readout_ = nullptr;
-  QElapsedTimer messageShown_;
-  static constexpr qint64 kMessageReadMs = 2000;
   QPropertyAnimation* sweep_ = nullptr;
   AidOverlay overlay_;
   std::vector<lightfield::optics::Pixel> bandSamples_;

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+#include "lightfield/optics.h"
 #include "toolkit/controls.h"
 #include "views/photoview.h"
 #include "views/renderview.h"
@@ -60,8 +61,8 @@ void DrawView::createBillboard(CGRect rect, const Color& color) {
 void DrawView::initAxes() {
   const double w = bounds().size.width;
   const int lineWidth = static_cast<int>(w);
-  _xAxis.initWithWidth(lineWidth, 10.0f);
-  _yAxis.initWithWidth(lineWidth, 290.0f);
+  _xAxis.initWithWidth(lineWidth, static_cast<float>(lightfield::optics::kLowerLine));
+  _yAxis.initWithWidth(lineWidth, static_cast<float>(lightfield::optics::kUpperLine));
   _yAxis.setColor(Color::redColor());
   _camera.initAtPoint({w * 0.5, 5.0}, 7.0f);
 }

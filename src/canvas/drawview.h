@@ -23,10 +23,6 @@ namespace toolkit {
 class Slider;
 }
 
-// Degrees to radians as the optics compute it: 3.14159265 / 180 in double
-// precision, not the exact pi / 180.
-inline constexpr double kDegreesToRadians = 0.017453292500000002;
-
 // The scene canvas: owns the shapes, the two plane lines and the camera
 // marker, draws them, edits them from the mouse and keyboard, captures the
 // strip between the plane lines, drives the light-field engine, hands the

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "canvas/drawview.h"
+#include "lightfield/optics.h"
 #include "toolkit/controls.h"
 
 using toolkit::BezierPath;
@@ -30,7 +31,7 @@ void DrawView::setRay(CGPoint p) {
 void DrawView::setSensorRay(double x) {
   _drawRay = true;
   _multiRay = true;
-  const double theta = static_cast<double>(focusDegrees()) * kDegreesToRadians;
+  const double theta = static_cast<double>(focusDegrees()) * lightfield::optics::kDegreesToRadians;
   const double s = std::sin(theta);
   const double c = std::cos(theta);
   const double half = width / 2;

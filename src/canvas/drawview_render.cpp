@@ -5,6 +5,7 @@
 
 #include "canvas/drawview.h"
 #include "lightfield/lightfield.h"
+#include "lightfield/optics.h"
 #include "toolkit/bitmap.h"
 #include "toolkit/controls.h"
 #include "views/photoview.h"
@@ -62,15 +63,13 @@ void DrawView::takePhoto(QObject*) {
   timer.start();
   std::unique_ptr<unsigned char[]> oldPhoto = std::move(photo_);
   photo_ = std::make_unique<unsigned char[]>(3 * static_cast<std::size_t>(std::max(width, 0)));
-  const auto angle = static_cast<float>(static_cast<double>(focusDegrees()) * kDegreesToRadians);
+  const lightfield::optics::FocusSteps steps = lightfield::optics::focusSteps(focusDegrees());
   const int halfLength = depthOfField();
   const bool haveRays = buffer != nullptr && buffer2 != nullptr && rayBytes(width) > 0;
   if (haveRays) std::memcpy(buffer.get(), buffer2.get(), rayBytes(width));
-  const float s = std::sin(angle);
-  const float c = std::cos(angle);
   if (haveRays) {
-    lightfield::takePhoto(buffer2.get(), width, width, photo_.get(), buffer.get(), halfLength, c,
-                          s);
+    lightfield::takePhoto(buffer2.get(), width, width, photo_.get(), buffer.get(), halfLength,
+                          steps.colStep, steps.rowStep);
   }
   if (_photoView != nullptr)
     _photoView->setImage(toolkit::imageOverPackedRGB(photo_.get(), width, 1));
@@ -85,7 +84,8 @@ void DrawView::pushRenderView() {
 }
 
 void DrawView::changeOptics(QObject* sender) {
-  const double s = std::sin(static_cast<double>(focusDegrees()) * kDegreesToRadians);
+  const double s =
+      std::sin(static_cast<double>(focusDegrees()) * lightfield::optics::kDegreesToRadians);
   _camera.setWidth(static_cast<float>(static_cast<double>(depthOfField()) * s));
   setNeedsDisplayInRect(bounds());
   takePhoto(sender);

@@ -3,22 +3,26 @@
 #include "canvas/drawview.h"
 
 ReplaceSceneCommand::ReplaceSceneCommand(DrawView* canvas, ShapeList shapes, const QString& text)
-    : QUndoCommand(text),
-      canvas_(canvas),
+    : SceneCommand(canvas, text, canvas->selectedShapeIndex(), -1, false),
       before_(copyShapes(canvas->shapes())),
-      after_(std::move(shapes)),
-      selectionBefore_(canvas->selectedShapeIndex()) {}
+      after_(std::move(shapes)) {}
 
-void ReplaceSceneCommand::redo() {
-  show(after_, -1);
+QList<QImage> ReplaceSceneCommand::images() const {
+  QList<QImage> images;
+  for (const ShapeList* list : {&before_, &after_}) {
+    for (const auto& shape : *list) {
+      if (!shape->image().isNull()) images << shape->image();
+      if (shape->color().isPattern()) images << shape->color().patternImage();
+    }
+  }
+  return images;
 }
 
-void ReplaceSceneCommand::undo() {
-  show(before_, selectionBefore_);
+void ReplaceSceneCommand::apply(bool forward) {
+  canvas_->replaceShapes(copyShapes(forward ? after_ : before_));
 }
 
-void ReplaceSceneCommand::show(const ShapeList& shapes, int selection) {
-  canvas_->replaceShapes(copyShapes(shapes));
-  canvas_->selectShape(selection);
-  canvas_->doRender(nullptr);
+void ReplaceSceneCommand::release() {
+  before_.clear();
+  after_.clear();
 }

@@ -1,27 +1,26 @@
 #pragma once
 
 #include <QString>
-#include <QUndoCommand>
 
+#include "document/scenecommand.h"
 #include "document/scenecopy.h"
 
 class DrawView;
 
 // Replaces the whole scene (a scene file, a built-in scene): one undoable
 // step that deselects and renders once each way; undo gives back the
-// selection too.
-class ReplaceSceneCommand : public QUndoCommand {
+// selection too. Its images count against the history's budget like any step.
+class ReplaceSceneCommand : public SceneCommand {
  public:
   ReplaceSceneCommand(DrawView* canvas, ShapeList shapes, const QString& text);
 
-  void redo() override;
-  void undo() override;
+  QList<QImage> images() const override;
+
+ protected:
+  void apply(bool forward) override;
+  void release() override;
 
  private:
-  void show(const ShapeList& shapes, int selection);
-
-  DrawView* canvas_;
   ShapeList before_;
   ShapeList after_;
-  int selectionBefore_;
 };

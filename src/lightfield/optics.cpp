@@ -16,6 +16,11 @@ bool isWhite(const unsigned char* p) {
 
 }  // namespace
 
+FocusSteps focusSteps(float degrees) {
+  const auto angle = static_cast<float>(static_cast<double>(degrees) * kDegreesToRadians);
+  return {std::cos(angle), std::sin(angle)};
+}
+
 double fractionOfHeight(double y) {
   return (y - kLowerLine) / (kUpperLine - kLowerLine);
 }

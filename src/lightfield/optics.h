@@ -11,8 +11,22 @@
 
 namespace lightfield::optics {
 
+// The plane lines' heights on the canvas.
 inline constexpr double kLowerLine = 10.0;
 inline constexpr double kUpperLine = 290.0;
+
+// Degrees to radians as the canvas's optics compute it: 3.14159265 / 180 in
+// double precision, not the exact pi / 180.
+inline constexpr double kDegreesToRadians = 0.017453292500000002;
+
+// The photo pass's steps for a focus angle: the angle turned to radians with
+// kDegreesToRadians and rounded to single precision, then its cosine (column
+// step) and sine (row step) in single precision.
+struct FocusSteps {
+  float colStep = 1.0f;
+  float rowStep = 0.0f;
+};
+FocusSteps focusSteps(float degrees);
 
 // Fraction of the way up from the lower line for a canvas height, and back.
 double fractionOfHeight(double y);

@@ -13,7 +13,10 @@
 #include <functional>
 
 #include "app/editactions.h"
+#include "app/mainwindow.h"
+#include "app/undohistory.h"
 #include "document/builtinscenes.h"
+#include "document/replacescenecommand.h"
 #include "support/scene_state.h"
 #include "support/window_fixture.h"
 #include "toolkit/openpanel.h"
@@ -312,6 +315,43 @@ TEST_F(EditActionsTest, HistoryForgetsOldStepsPastItsImageBudget) {
   EXPECT_LT(undone, 12);
   EXPECT_TRUE(canvas().shapes()[0]->color().isPattern());
   EXPECT_TRUE(stack().canUndo());
+}
+
+// A replaced scene (a file opened, a built-in scene) keeps the scene it
+// replaced, images and all: those count against the budget like any step's,
+// and a forgotten replacement lets its images go.
+TEST_F(EditActionsTest, ReplacedScenesCountAgainstTheImageBudget) {
+  edits->setHistoryBudget(3 << 20);
+  // Each image's pixels are ours, told when the last copy lets them go, which
+  // may be after the test, with the window.
+  struct Pixels {
+    std::vector<uchar> bytes;
+    std::shared_ptr<int> freed;
+  };
+  const auto freed = std::make_shared<int>(0);
+  constexpr int kScenes = 4;
+  constexpr int kSide = 512;  // 1 MB, and 1 MB again as the pattern
+  for (int i = 0; i < kScenes; ++i) {
+    auto* pixels = new Pixels{std::vector<uchar>(4 * kSide * kSide, uchar(40 * i)), freed};
+    QImage image(
+        pixels->bytes.data(), kSide, kSide, 4 * kSide, QImage::Format_RGB32,
+        [](void* info) {
+          auto* p = static_cast<Pixels*>(info);
+          ++*p->freed;
+          delete p;
+        },
+        pixels);
+    ShapeList scene;
+    scene.push_back(makeShapeOfKind(QStringLiteral("Rectangle"), CGRectMake(50, 50, 100, 100)));
+    scene.back()->setImage(image);
+    image = QImage();
+    shown.window.history()->push(
+        new ReplaceSceneCommand(&canvas(), std::move(scene), QStringLiteral("Scene")));
+  }
+  // The newest step keeps the scene before the one shown; the older steps
+  // are forgotten and the two oldest images freed.
+  EXPECT_LE(edits->historyBytes(), 3 << 20);
+  EXPECT_EQ(*freed, kScenes - 2);
 }
 
 }  // namespace

@@ -11,9 +11,11 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 
 #include "app/appicon.h"
+#include "session/session.h"
 #include "support/window_fixture.h"
 
 using fixture::ShownWindow;
@@ -31,6 +33,29 @@ double expectedReach(float degrees, int dof) {
   const auto w =
       static_cast<float>(dof * std::sin(static_cast<double>(degrees) * kDegreesToRadians));
   return w >= 1.0f ? w : 1.0;
+}
+
+// The session holds exactly what the canvas last made: its clean ray-space
+// image with the strip behind it, its photo, and the sliders' settings.
+void expectSessionFollowsCanvas(const ShownWindow& shown) {
+  const DrawView& canvas = shown.canvas();
+  const Session& session = *shown.window.session();
+  const lightfield::LightField& field = session.lightField();
+  const int n = canvas.stripWidth();
+  ASSERT_EQ(field.columns(), n);
+  ASSERT_EQ(field.rows(), n);
+  EXPECT_EQ(field.source(), lightfield::Source::Canvas);
+  EXPECT_TRUE(std::equal(field.pixels(), field.pixels() + 3 * n * n, canvas.cleanRays()));
+  EXPECT_EQ(field.strip(), canvas.strip());
+  EXPECT_EQ(field.stripHeight(), canvas.stripHeight());
+  EXPECT_EQ(field.geometry().lowerLine, canvas.lowerLine().getLocation());
+  EXPECT_EQ(field.geometry().upperLine, canvas.upperLine().getLocation());
+  ASSERT_EQ(session.photo().size(), 3u * n);
+  EXPECT_TRUE(std::equal(session.photo().begin(), session.photo().end(), canvas.photoRow()));
+  const auto* focus = shown.window.findChild<toolkit::Slider*>(QStringLiteral("focusSlider"));
+  const auto* dof = shown.window.findChild<toolkit::Slider*>(QStringLiteral("dofSlider"));
+  EXPECT_EQ(session.camera().focusDegrees, focus->floatValue());
+  EXPECT_EQ(session.camera().halfLength, dof->intValue());
 }
 
 }  // namespace
@@ -138,13 +163,18 @@ TEST(MainWindow, ShowingRunsTheFirstRenderExactlyOnce) {
   EXPECT_EQ(shown.renderView().image().constBits(), canvas.displayedRays());
   EXPECT_EQ(shown.photoView().image().constBits(), canvas.photoRow());
   EXPECT_EQ(shown.photoView().image().width(), 300);
+  expectSessionFollowsCanvas(shown);
 }
 
 TEST(MainWindow, RenderAndTakePhotoButtons) {
   ShownWindow shown;
   DrawView& canvas = shown.canvas();
+  const std::uint64_t revision = shown.window.session()->lightField().revision;
   QTest::mouseClick(shown.find<QPushButton>("renderButton"), Qt::LeftButton);
   EXPECT_EQ(canvas.renderCount(), 2);
+  // Every render is a new image, even of the same scene.
+  EXPECT_EQ(shown.window.session()->lightField().revision, revision + 1);
+  expectSessionFollowsCanvas(shown);
   const QString rendered = shown.window.statusBar()->currentMessage();
   EXPECT_TRUE(rendered.startsWith(QStringLiteral("Rendered in ")) &&
               rendered.endsWith(QStringLiteral(" ms")))
@@ -157,6 +187,8 @@ TEST(MainWindow, RenderAndTakePhotoButtons) {
   EXPECT_EQ(canvas.cleanRays(), clean);
   EXPECT_NE(canvas.photoRow(), row);
   EXPECT_EQ(shown.photoView().image().constBits(), canvas.photoRow());
+  EXPECT_EQ(shown.window.session()->lightField().revision, revision + 1);
+  expectSessionFollowsCanvas(shown);
   const QString taken = shown.window.statusBar()->currentMessage();
   EXPECT_TRUE(taken.startsWith(QStringLiteral("Photo taken in ")) &&
               taken.endsWith(QStringLiteral(" ms")))
@@ -189,6 +221,7 @@ TEST(MainWindow, SlidersResizeTheMarkerAndUpdateTheReadouts) {
         << text.toStdString();
     EXPECT_TRUE(dofReadout->text().contains(QString::number(c.dof)))
         << dofReadout->text().toStdString();
+    expectSessionFollowsCanvas(shown);
   }
   const struct {
     int dof;

@@ -58,7 +58,7 @@ TEST(FocusBand, MeasuredEdgesFollowTheSamplesAndStaySharpInsideTheBand) {
     CanvasRig rig;
     rig.setOptics(s.degrees, s.dof);
     // The band as the window draws it: from a middle pixel's real samples.
-    const auto angle = static_cast<float>(s.degrees * kDegreesToRadians);
+    const auto angle = static_cast<float>(s.degrees * lightfield::optics::kDegreesToRadians);
     std::vector<optics::Pixel> samples;
     optics::photoSamples(300, 150, s.dof, std::cos(angle), std::sin(angle), samples);
     const optics::Band band = optics::sampledBand(samples, 300);

@@ -1,14 +1,11 @@
-// Zoom for projectors and live updates while dragging.
+#include "app/presentation.h"
+
 #include <QAction>
 #include <QMenu>
-#include <QStatusBar>
 
 #include "app/liveupdates.h"
-#include "app/mainwindow.h"
+#include "app/statusservice.h"
 #include "app/windowzoom.h"
-#include "canvas/drawview.h"
-#include "views/photoview.h"
-#include "views/renderview.h"
 
 namespace {
 
@@ -26,11 +23,13 @@ QString zoomText(double zoom) {
 
 }  // namespace
 
-void MainWindow::installPresentation() {
-  auto* zoom = new WindowZoom(this, {drawView(), renderView(), photoView()});
-  auto* live = new LiveUpdates(drawView(), this);
-
-  QMenu* menu = viewMenu();
+Presentation::Presentation(const Parts& parts, QObject* parent)
+    : QObject(parent),
+      zoom_(new WindowZoom(parts.window, parts.views)),
+      live_(new LiveUpdates(parts.canvas, parts.window)) {
+  setObjectName(QStringLiteral("presentation"));
+  QMenu* menu = parts.viewMenu;
+  StatusService* status = parts.status;
   menu->addSeparator();
   QAction* zoomIn = addViewAction(
       menu, tr("Zoom &In"), "actionZoomIn",
@@ -45,6 +44,7 @@ void MainWindow::installPresentation() {
   liveAction->setCheckable(true);
   liveAction->setToolTip(tr("Render while a shape is dragged, and as soon as a new one is drawn"));
 
+  WindowZoom* zoom = zoom_;
   const auto updateZoomActions = [zoom, zoomIn, zoomOut, actualSize] {
     const int last = static_cast<int>(WindowZoom::kSteps.size()) - 1;
     zoomIn->setEnabled(zoom->step() < last);
@@ -52,18 +52,18 @@ void MainWindow::installPresentation() {
     actualSize->setEnabled(zoom->step() > 0);
   };
   updateZoomActions();
-  connect(zoomIn, &QAction::triggered, zoom, [this, zoom] {
+  connect(zoomIn, &QAction::triggered, zoom, [zoom, status] {
     const int wanted = zoom->step() + 1;
     if (zoom->setStep(wanted) < wanted) {
-      statusBar()->showMessage(
-          tr("%1 is the largest zoom that fits this screen").arg(zoomText(zoom->zoom())), 4000);
+      status->post(tr("%1 is the largest zoom that fits this screen").arg(zoomText(zoom->zoom())),
+                   StatusService::Kind::Confirmation);
     }
   });
   connect(zoomOut, &QAction::triggered, zoom, &WindowZoom::zoomOut);
   connect(actualSize, &QAction::triggered, zoom, &WindowZoom::actualSize);
-  connect(zoom, &WindowZoom::zoomChanged, this, [this, updateZoomActions](double z) {
+  connect(zoom, &WindowZoom::zoomChanged, this, [updateZoomActions, status](double z) {
     updateZoomActions();
-    statusBar()->showMessage(tr("Zoom %1").arg(zoomText(z)), 2000);
+    status->post(tr("Zoom %1").arg(zoomText(z)), StatusService::Kind::Confirmation);
   });
-  connect(liveAction, &QAction::toggled, live, &LiveUpdates::setOn);
+  connect(liveAction, &QAction::toggled, live_, &LiveUpdates::setOn);
 }
