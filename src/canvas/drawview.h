@@ -14,6 +14,7 @@
 #include "scene/shape.h"
 #include "toolkit/bezierpath.h"
 #include "toolkit/view.h"
+#include "views/raycanvas.h"
 
 class QAbstractButton;
 class QLineEdit;
@@ -30,8 +31,9 @@ inline constexpr double kDegreesToRadians = 0.017453292500000002;
 // The scene canvas: owns the shapes, the two plane lines and the camera
 // marker, draws them, edits them from the mouse and keyboard, captures the
 // strip between the plane lines, drives the light-field engine, hands the
-// results to the views and draws the ray overlays.
-class DrawView : public toolkit::View {
+// results to the views and draws the ray overlays. The result views reach it
+// as a RayCanvas.
+class DrawView : public toolkit::View, public RayCanvas {
   Q_OBJECT
 
  public:
@@ -77,9 +79,9 @@ class DrawView : public toolkit::View {
   void changeOptics(QObject* sender);
 
   // Ray overlays (drawview_rays.cpp).
-  void setRay(CGPoint point);
-  void setSensorRay(double x);
-  void clearRay();
+  void setRay(CGPoint point) override;
+  void setSensorRay(double x) override;
+  void clearRay() override;
   void drawRay(toolkit::GraphicsContext& context) const;
   void drawSensorRays(toolkit::GraphicsContext& context) const;
 
