@@ -1,8 +1,8 @@
 #include "document/replacescenecommand.h"
 
-#include "canvas/drawview.h"
+#include "scene/sceneeditor.h"
 
-ReplaceSceneCommand::ReplaceSceneCommand(DrawView* canvas, ShapeList shapes, const QString& text)
+ReplaceSceneCommand::ReplaceSceneCommand(SceneEditor* canvas, ShapeList shapes, const QString& text)
     : QUndoCommand(text),
       canvas_(canvas),
       before_(copyShapes(canvas->shapes())),
@@ -20,5 +20,5 @@ void ReplaceSceneCommand::undo() {
 void ReplaceSceneCommand::show(const ShapeList& shapes, int selection) {
   canvas_->replaceShapes(copyShapes(shapes));
   canvas_->selectShape(selection);
-  canvas_->doRender(nullptr);
+  canvas_->renderScene();
 }

@@ -5,14 +5,14 @@
 
 #include "document/scenecopy.h"
 
-class DrawView;
+class SceneEditor;
 
 // Replaces the whole scene (a scene file, a built-in scene): one undoable
 // step that deselects and renders once each way; undo gives back the
 // selection too.
 class ReplaceSceneCommand : public QUndoCommand {
  public:
-  ReplaceSceneCommand(DrawView* canvas, ShapeList shapes, const QString& text);
+  ReplaceSceneCommand(SceneEditor* canvas, ShapeList shapes, const QString& text);
 
   void redo() override;
   void undo() override;
@@ -20,7 +20,7 @@ class ReplaceSceneCommand : public QUndoCommand {
  private:
   void show(const ShapeList& shapes, int selection);
 
-  DrawView* canvas_;
+  SceneEditor* canvas_;
   ShapeList before_;
   ShapeList after_;
   int selectionBefore_;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "canvas/canvasedit.h"
+#include "scene/canvasedit.h"
 #include "canvas/drawview.h"
 
 namespace fixture {
