@@ -1,9 +1,10 @@
 #include "layers/layers.h"
 
 #include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <functional>
-#include <regex>
+#include <optional>
 
 namespace fs = std::filesystem;
 
@@ -44,6 +45,35 @@ void forEachLine(const fs::path& dir, const fs::path& base,
   }
 }
 
+// The name between the quotes or angle brackets of an include directive, and
+// whether it was in angle brackets; nothing for any other line.
+struct Directive {
+  std::string name;
+  bool angled = false;
+};
+std::optional<Directive> includeOf(const std::string& code) {
+  std::size_t i = code.find_first_not_of(" \t");
+  if (i == std::string::npos || code[i] != '#') return std::nullopt;
+  i = code.find_first_not_of(" \t", i + 1);
+  if (i == std::string::npos || code.compare(i, 7, "include") != 0) return std::nullopt;
+  i = code.find_first_not_of(" \t", i + 7);
+  if (i == std::string::npos || (code[i] != '"' && code[i] != '<')) return std::nullopt;
+  const bool angled = code[i] == '<';
+  const std::size_t end = code.find(angled ? '>' : '"', i + 1);
+  if (end == std::string::npos) return std::nullopt;
+  return Directive{code.substr(i + 1, end - i - 1), angled};
+}
+
+bool isWord(const std::string& s) {
+  return !s.empty() && std::all_of(s.begin(), s.end(), [](unsigned char c) {
+    return std::isalnum(c) != 0 || c == '_';
+  });
+}
+
+bool isLetters(const std::string& s) {
+  return std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isalpha(c) != 0; });
+}
+
 }  // namespace
 
 std::set<std::string> modulesIn(const fs::path& src) {
@@ -55,15 +85,18 @@ std::set<std::string> modulesIn(const fs::path& src) {
 }
 
 std::vector<Include> readIncludes(const fs::path& src) {
-  static const std::regex kInclude(R"(^\s*#\s*include\s*["<]([A-Za-z0-9_]+)/)");
   std::set<std::string> modules = modulesIn(src);
   modules.insert(kOrder.begin(), kOrder.end());
   std::vector<Include> includes;
   for (const std::string& from : modulesIn(src)) {
     forEachLine(src / from, src, [&](const std::string& file, int number, const std::string& code) {
-      std::smatch m;
-      if (std::regex_search(code, m, kInclude) && modules.count(m[1].str()) > 0) {
-        includes.push_back({from, m[1].str(), file + ":" + std::to_string(number)});
+      const std::optional<Directive> include = includeOf(code);
+      if (!include) return;
+      const std::size_t slash = include->name.find('/');
+      if (slash == std::string::npos) return;
+      const std::string to = include->name.substr(0, slash);
+      if (isWord(to) && modules.count(to) > 0) {
+        includes.push_back({from, to, file + ":" + std::to_string(number)});
       }
     });
   }
@@ -124,11 +157,16 @@ std::string findCycle(const std::vector<Include>& includes) {
 }
 
 std::vector<std::string> qtIncludes(const fs::path& dir) {
-  static const std::regex kQt(R"(^\s*#\s*include\s*<(Q[A-Za-z]*|Qt[A-Za-z]*/[^>]*)>)");
   std::vector<std::string> found;
   forEachLine(dir, dir.parent_path(),
               [&](const std::string& file, int number, const std::string& code) {
-                if (std::regex_search(code, kQt)) {
+                const std::optional<Directive> include = includeOf(code);
+                if (!include || !include->angled || include->name.rfind('Q', 0) != 0) return;
+                // <QString>, <QtGlobal>, or a header in a Qt module's folder: <QtCore/qstring.h>.
+                const std::string& name = include->name;
+                const std::size_t slash = name.find('/');
+                if (isLetters(name) || (slash != std::string::npos && name.rfind("Qt", 0) == 0 &&
+                                        isLetters(name.substr(0, slash)))) {
                   found.push_back(file + ":" + std::to_string(number) + ": " + code);
                 }
               });
