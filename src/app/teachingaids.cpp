@@ -85,7 +85,7 @@ TeachingAids::TeachingAids(const Parts& parts, QObject* parent) : QObject(parent
        {static_cast<QWidget*>(parts_.canvas), static_cast<QWidget*>(parts_.raySpace),
         static_cast<QWidget*>(parts_.photo)})
     view->installEventFilter(this);
-  parts_.raySpace->setMouseMovedHook([this](const toolkit::Event& e) { mouseMoved(e); });
+  connect(parts_.raySpace, &RenderView::mouseMoveRouted, this, &TeachingAids::mouseMoved);
 }
 
 QLabel* TeachingAids::readout() const {

@@ -8,12 +8,14 @@
 #include <vector>
 
 #include "canvas/aidoverlay.h"
-#include "canvas/canvasedit.h"
 #include "scene/axis.h"
 #include "scene/camera.h"
+#include "scene/canvasedit.h"
+#include "scene/sceneeditor.h"
 #include "scene/shape.h"
 #include "toolkit/bezierpath.h"
 #include "toolkit/view.h"
+#include "views/raycanvas.h"
 
 class QAbstractButton;
 class QLineEdit;
@@ -26,8 +28,9 @@ class Slider;
 // The scene canvas: owns the shapes, the two plane lines and the camera
 // marker, draws them, edits them from the mouse and keyboard, captures the
 // strip between the plane lines, drives the light-field engine, hands the
-// results to the views and draws the ray overlays.
-class DrawView : public toolkit::View {
+// results to the views and draws the ray overlays. The result views reach it
+// as a RayCanvas, the undo steps as a SceneEditor.
+class DrawView : public toolkit::View, public RayCanvas, public SceneEditor {
   Q_OBJECT
 
  public:
@@ -73,9 +76,9 @@ class DrawView : public toolkit::View {
   void changeOptics(QObject* sender);
 
   // Ray overlays (drawview_rays.cpp).
-  void setRay(CGPoint point);
-  void setSensorRay(double x);
-  void clearRay();
+  void setRay(CGPoint point) override;
+  void setSensorRay(double x) override;
+  void clearRay() override;
   void drawRay(toolkit::GraphicsContext& context) const;
   void drawSensorRays(toolkit::GraphicsContext& context) const;
 
@@ -87,19 +90,21 @@ class DrawView : public toolkit::View {
   // Whole-scene edits for undo, scene files and built-in scenes
   // (drawview_scene.cpp). Each keeps the selection −1 or a valid index,
   // requests the redraws it needs and never renders: the caller renders once.
-  void insertShape(int index, std::unique_ptr<Shape> shape);
-  std::unique_ptr<Shape> removeShape(int index);
-  void replaceShapes(std::vector<std::unique_ptr<Shape>> shapes);
-  void moveShape(int from, int to);
-  void selectShape(int index);
+  void insertShape(int index, std::unique_ptr<Shape> shape) override;
+  std::unique_ptr<Shape> removeShape(int index) override;
+  void replaceShapes(std::vector<std::unique_ptr<Shape>> shapes) override;
+  void moveShape(int from, int to) override;
+  void selectShape(int index) override;
   // Puts `shape` in place of the shape at `index`; answers the old one.
-  std::unique_ptr<Shape> replaceShape(int index, std::unique_ptr<Shape> shape);
+  std::unique_ptr<Shape> replaceShape(int index, std::unique_ptr<Shape> shape) override;
+  // doRender for the undo steps.
+  void renderScene() override { doRender(nullptr); }
   // A mouse gesture is under way: pressed and not yet released.
   bool isTracking() const { return gesture_.has_value(); }
 
   // State, read by the views and the tests.
-  const std::vector<std::unique_ptr<Shape>>& shapes() const { return _shapes; }
-  int selectedShapeIndex() const { return _selectedShapeIndex; }
+  const std::vector<std::unique_ptr<Shape>>& shapes() const override { return _shapes; }
+  int selectedShapeIndex() const override { return _selectedShapeIndex; }
   const QString& selectedTool() const { return _selectedTool; }
   bool showsAxes() const { return _showAxes; }
   bool isDirty() const { return _dirty; }

@@ -1,8 +1,8 @@
 #include "document/replacescenecommand.h"
 
-#include "canvas/drawview.h"
+#include "scene/sceneeditor.h"
 
-ReplaceSceneCommand::ReplaceSceneCommand(DrawView* canvas, ShapeList shapes, const QString& text)
+ReplaceSceneCommand::ReplaceSceneCommand(SceneEditor* canvas, ShapeList shapes, const QString& text)
     : SceneCommand(canvas, text, canvas->selectedShapeIndex(), -1, false),
       before_(copyShapes(canvas->shapes())),
       after_(std::move(shapes)) {}

@@ -1,8 +1,8 @@
 #include "document/scenecommand.h"
 
-#include "canvas/drawview.h"
+#include "scene/sceneeditor.h"
 
-SceneCommand::SceneCommand(DrawView* canvas, const QString& text, int selectionBefore,
+SceneCommand::SceneCommand(SceneEditor* canvas, const QString& text, int selectionBefore,
                            int selectionAfter, bool done)
     : QUndoCommand(text),
       canvas_(canvas),
@@ -28,7 +28,7 @@ void SceneCommand::undo() {
 
 void SceneCommand::finish(int selection) {
   canvas_->selectShape(selection);
-  canvas_->doRender(nullptr);
+  canvas_->renderScene();
 }
 
 void SceneCommand::forget() {

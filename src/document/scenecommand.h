@@ -5,7 +5,7 @@
 #include <QString>
 #include <QUndoCommand>
 
-class DrawView;
+class SceneEditor;
 
 // One undoable change of the canvas's scene. Redo and undo put back exactly
 // the values the step recorded and the selection it had, then render once.
@@ -24,13 +24,13 @@ class SceneCommand : public QUndoCommand {
   bool isForgotten() const { return forgotten_; }
 
  protected:
-  SceneCommand(DrawView* canvas, const QString& text, int selectionBefore, int selectionAfter,
+  SceneCommand(SceneEditor* canvas, const QString& text, int selectionBefore, int selectionAfter,
                bool done);
   // Makes the change (forward) or takes it back; never renders.
   virtual void apply(bool forward) = 0;
   virtual void release() = 0;
 
-  DrawView* canvas_;
+  SceneEditor* canvas_;
   int selectionBefore_;
   int selectionAfter_;
 

@@ -1,6 +1,6 @@
 #include "document/shapecommands.h"
 
-#include "canvas/drawview.h"
+#include "scene/sceneeditor.h"
 
 namespace {
 
@@ -17,8 +17,9 @@ QList<QImage> imagesOf(std::initializer_list<const ShapeState*> states) {
 
 }  // namespace
 
-AddShapeCommand::AddShapeCommand(DrawView* canvas, const QString& text, int index, ShapeState shape,
-                                 int selectionBefore, int selectionAfter, bool done)
+AddShapeCommand::AddShapeCommand(SceneEditor* canvas, const QString& text, int index,
+                                 ShapeState shape, int selectionBefore, int selectionAfter,
+                                 bool done)
     : SceneCommand(canvas, text, selectionBefore, selectionAfter, done),
       index_(index),
       shape_(std::move(shape)) {}
@@ -35,7 +36,7 @@ void AddShapeCommand::apply(bool forward) {
   }
 }
 
-RemoveShapeCommand::RemoveShapeCommand(DrawView* canvas, const QString& text, int index,
+RemoveShapeCommand::RemoveShapeCommand(SceneEditor* canvas, const QString& text, int index,
                                        ShapeState shape, int selectionBefore, int selectionAfter)
     : SceneCommand(canvas, text, selectionBefore, selectionAfter, false),
       index_(index),
@@ -53,7 +54,7 @@ void RemoveShapeCommand::apply(bool forward) {
   }
 }
 
-ChangeShapeCommand::ChangeShapeCommand(DrawView* canvas, const QString& text, int index,
+ChangeShapeCommand::ChangeShapeCommand(SceneEditor* canvas, const QString& text, int index,
                                        ShapeState before, ShapeState after, int selectionBefore,
                                        int selectionAfter, bool done, bool nudge)
     : SceneCommand(canvas, text, selectionBefore, selectionAfter, done),
@@ -84,7 +85,7 @@ void ChangeShapeCommand::apply(bool forward) {
   canvas_->replaceShape(index_, (forward ? after_ : before_).make());
 }
 
-ReorderShapeCommand::ReorderShapeCommand(DrawView* canvas, const QString& text, int from, int to,
+ReorderShapeCommand::ReorderShapeCommand(SceneEditor* canvas, const QString& text, int from, int to,
                                          int selectionBefore, int selectionAfter)
     : SceneCommand(canvas, text, selectionBefore, selectionAfter, false), from_(from), to_(to) {}
 

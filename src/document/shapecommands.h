@@ -1,13 +1,13 @@
 #pragma once
 
 // The undo steps that touch single shapes: add, remove, change, reorder.
-#include "canvas/canvasedit.h"
 #include "document/scenecommand.h"
+#include "scene/canvasedit.h"
 
 // Puts a shape at `index` (a drawn or a duplicated shape); undo takes it out.
 class AddShapeCommand : public SceneCommand {
  public:
-  AddShapeCommand(DrawView* canvas, const QString& text, int index, ShapeState shape,
+  AddShapeCommand(SceneEditor* canvas, const QString& text, int index, ShapeState shape,
                   int selectionBefore, int selectionAfter, bool done);
   QList<QImage> images() const override;
 
@@ -23,7 +23,7 @@ class AddShapeCommand : public SceneCommand {
 // Takes the shape at `index` out; undo puts it back in its place.
 class RemoveShapeCommand : public SceneCommand {
  public:
-  RemoveShapeCommand(DrawView* canvas, const QString& text, int index, ShapeState shape,
+  RemoveShapeCommand(SceneEditor* canvas, const QString& text, int index, ShapeState shape,
                      int selectionBefore, int selectionAfter);
   QList<QImage> images() const override;
 
@@ -40,7 +40,7 @@ class RemoveShapeCommand : public SceneCommand {
 // colour or removed fill. Consecutive nudges of one shape merge into one step.
 class ChangeShapeCommand : public SceneCommand {
  public:
-  ChangeShapeCommand(DrawView* canvas, const QString& text, int index, ShapeState before,
+  ChangeShapeCommand(SceneEditor* canvas, const QString& text, int index, ShapeState before,
                      ShapeState after, int selectionBefore, int selectionAfter, bool done,
                      bool nudge = false);
   QList<QImage> images() const override;
@@ -61,8 +61,8 @@ class ChangeShapeCommand : public SceneCommand {
 // Moves the shape at `from` to `to` in the drawing order (front or back).
 class ReorderShapeCommand : public SceneCommand {
  public:
-  ReorderShapeCommand(DrawView* canvas, const QString& text, int from, int to, int selectionBefore,
-                      int selectionAfter);
+  ReorderShapeCommand(SceneEditor* canvas, const QString& text, int from, int to,
+                      int selectionBefore, int selectionAfter);
   QList<QImage> images() const override { return {}; }
 
  protected:

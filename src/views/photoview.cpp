@@ -1,6 +1,5 @@
 #include "views/photoview.h"
 
-#include "canvas/drawview.h"
 #include "toolkit/window.h"
 
 void PhotoView::awakeFromNib() {

@@ -1,10 +1,7 @@
 #pragma once
 
-#include <QPointer>
-
 #include "views/imageview.h"
-
-class DrawView;
+#include "views/raycanvas.h"
 
 // Shows the photo row stretched over the view; hovering draws the ray bundle
 // of the photo pixel under the mouse on the canvas.
@@ -12,12 +9,12 @@ class PhotoView : public ImageView {
  public:
   using ImageView::ImageView;
 
-  void setDrawView(DrawView* drawView) { _drawView = drawView; }
+  void setDrawView(RayCanvas* drawView) { _drawView = drawView; }
   // Switches the window's mouse-moved events on.
   void awakeFromNib() override;
   void mouseMoved(const toolkit::Event& event) override;
   bool acceptsMouseMovedEvents() const override { return true; }
 
  private:
-  QPointer<DrawView> _drawView;
+  RayCanvasOutlet _drawView;
 };

@@ -1,6 +1,5 @@
 #include "views/renderview.h"
 
-#include "canvas/drawview.h"
 #include "toolkit/controls.h"
 #include "toolkit/window.h"
 #include "views/photoview.h"
@@ -39,10 +38,9 @@ void RenderView::drawRect(toolkit::GraphicsContext& context, CGRect dirty) {
   drawRaySpaceAids(context, _aids, image().width(), bounds());
 }
 
-void RenderView::setAidOverlay(const AidOverlay& overlay) {
+void RenderView::setAidOverlay(const RaySpaceAids& overlay) {
   if (overlay.sameInRaySpace(_aids)) return;
-  _aids.dualLine = overlay.dualLine;
-  _aids.samples = overlay.samples;
+  _aids = overlay;
   setNeedsDisplay(true);
 }
 
@@ -63,7 +61,7 @@ void RenderView::mouseMoved(const toolkit::Event& event) {
     if (_view != nullptr) _view->clearRay();
     if (_photoView != nullptr) _photoView->mouseMoved(event);
   }
-  if (_mouseMovedHook) _mouseMovedHook(event);
+  emit mouseMoveRouted(event);
 }
 
 void RenderView::mouseExited() {

@@ -2,14 +2,13 @@
 
 #include <QAbstractButton>
 #include <QPointer>
-#include <functional>
 #include <memory>
 
-#include "canvas/aidoverlay.h"
 #include "scene/axis.h"
 #include "views/imageview.h"
+#include "views/raycanvas.h"
+#include "views/rayspaceaids.h"
 
-class DrawView;
 class PhotoView;
 
 // Shows the ray-space image with two crossing axes, and is the window's
@@ -17,9 +16,11 @@ class PhotoView;
 // the ray under the mouse on the canvas, and moves elsewhere clear that ray
 // and go on to the photo view.
 class RenderView : public ImageView {
+  Q_OBJECT
+
  public:
   struct Outlets {
-    DrawView* view = nullptr;
+    RayCanvas* view = nullptr;
     PhotoView* photoView = nullptr;
     QAbstractButton* axesButton = nullptr;
   };
@@ -39,24 +40,24 @@ class RenderView : public ImageView {
   void mouseExited() override;
   void showRay(CGPoint windowPoint);
   bool acceptsMouseMovedEvents() const override { return true; }
-  // Runs after every mouse move has been routed, for the window's teaching aids.
-  void setMouseMovedHook(std::function<void(const toolkit::Event&)> hook) {
-    _mouseMovedHook = std::move(hook);
-  }
-  // The ray-space share of the teaching aids' overlay, drawn over the image.
-  void setAidOverlay(const AidOverlay& overlay);
+  // The ray-space share of the teaching aids, drawn over the image.
+  void setAidOverlay(const RaySpaceAids& overlay);
 
   bool showsAxes() const { return _showAxes; }
   const Axis& horizontalAxis() const { return *_xAxis; }
   const Axis& verticalAxis() const { return *_yAxis; }
 
+ signals:
+  // Every mouse move, once the view has routed it (ray, photo), for the
+  // window's teaching aids.
+  void mouseMoveRouted(const toolkit::Event& event);
+
  private:
   std::unique_ptr<Axis> _xAxis;
   std::unique_ptr<Axis> _yAxis;
-  QPointer<DrawView> _view;
+  RayCanvasOutlet _view;
   QPointer<PhotoView> _photoView;
   QPointer<QAbstractButton> _axesButton;
   bool _showAxes = true;
-  std::function<void(const toolkit::Event&)> _mouseMovedHook;
-  AidOverlay _aids;
+  RaySpaceAids _aids;
 };

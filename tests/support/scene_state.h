@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "canvas/canvasedit.h"
 #include "canvas/drawview.h"
+#include "scene/canvasedit.h"
 
 namespace fixture {
 

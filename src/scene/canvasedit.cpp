@@ -1,4 +1,4 @@
-#include "canvas/canvasedit.h"
+#include "scene/canvasedit.h"
 
 ShapeState ShapeState::of(const Shape& shape) {
   return {shape.kind(), shape.rect(), shape.color(), shape.image()};
