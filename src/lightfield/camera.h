@@ -45,6 +45,11 @@ inline int centreViewpoint(int rows) {
   return rows - 1 - rows / 2;
 }
 
+// The specified camera for an image of `rows` rows: the box at the centre viewpoint.
+inline Camera centredBox(int rows, int halfLength, float colStep, float rowStep) {
+  return {centreViewpoint(rows), halfLength, colStep, rowStep, Aperture::Box, kMinPinholes};
+}
+
 // The weight of sample k, 0 outside -d .. d (d clamped to kMaxCameraHalfLength).
 int apertureWeight(const Camera& camera, int k);
 

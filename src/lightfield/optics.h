@@ -115,9 +115,10 @@ double ghostSpacing(double degrees, int halfLength, int pinholes, double lambda)
 
 // Where the engine's truncated sample images a point at lambda, in photo pixels from where a
 // sample at column i and row n - 1 - viewpoint (sample 0) would: (1 - lambda) / lambda R - U for
-// the sample's column offset U = column - i and row offset R = row - (n - 1 - viewpoint). Both
-// offsets are k cos and k sin truncated (below a whole number by less than one), so over a
-// segment the spot's width is 2 d spreadPerSample() to within 2 / lambda.
+// the sample's column offset U = column - i and row offset R = row - (n - 1 - viewpoint). U and
+// R lie within one of k cos and k sin (truncation, and the single-precision sum that can carry
+// up to the next whole number), so the image lies within 1 / lambda of where exact arithmetic
+// puts it, and the spot's width is 2 d spreadPerSample() to within 2 / lambda.
 double imageOffset(const WeightedPixel& sample, int i, int viewpoint, int n, double lambda);
 // The spot of a point at lambda under the engine's truncations: the widest spread of
 // imageOffset() over the samples, and that spread per sample step (the exact stretch factor).

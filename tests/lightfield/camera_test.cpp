@@ -105,7 +105,7 @@ TEST(CameraPhoto, EqualsReferenceOnRaySpaceImagesOfStrips) {
 TEST(CameraPhoto, BoxAtTheCentreIsTheSpecifiedPhoto) {
   Rng rng(7);
   const auto check = [](const Bytes& rays, int rows, int cols, int d, float a, float b) {
-    Camera camera{centreViewpoint(rows), d, a, b, Aperture::Box, 2};
+    const Camera camera = centredBox(rows, d, a, b);
     const Shot got = shoot(rays, rows, cols, camera);
     Shot want{Bytes(std::size_t(3) * cols, 7), noise(rows, cols, 77)};
     takePhoto(rays.data(), rows, cols, want.photo.data(), want.marks.data(), d, a, b);
