@@ -230,6 +230,14 @@ Spot sampledSpot(const std::vector<WeightedPixel>& samples, int i, int viewpoint
   return {hi - lo, kHigh > kLow ? (hi - lo) / (kHigh - kLow) : 0.0};
 }
 
+void pointSpread(int n, const Camera& camera, double lambda, std::vector<SpreadSample>& spread,
+                 std::vector<WeightedPixel>& samples) {
+  spread.clear();
+  cameraSamples(n, n / 2, camera, samples);
+  for (const WeightedPixel& s : samples)
+    spread.push_back({imageOffset(s, n / 2, camera.viewpoint, n, lambda), s.weight});
+}
+
 void apertureShare(const unsigned char* strip, int h, int n, int i, const Camera& camera,
                    int targetRowLow, int targetRowHigh, ApertureShare& share,
                    std::vector<WeightedPixel>& samples) {

@@ -129,6 +129,17 @@ struct Spot {
 Spot sampledSpot(const std::vector<WeightedPixel>& samples, int i, int viewpoint, int n,
                  double lambda);
 
+// The point-spread function at lambda, for the panel's plot: where each weighted sample of the
+// middle photo pixel (n / 2) images a point (imageOffset()) and with what weight, in increasing
+// k. The photo of a one-pixel point is this profile with each entry swept over about 1 / lambda
+// pixels. `spread` and `samples` are reused.
+struct SpreadSample {
+  double offset = 0.0;
+  int weight = 0;
+};
+void pointSpread(int n, const Camera& camera, double lambda, std::vector<SpreadSample>& spread,
+                 std::vector<WeightedPixel>& samples);
+
 // What the weighted samples of one photo pixel meet first in the captured strip (firstHit()),
 // grouped by colour and by whether the hit lies on the target rows, heaviest first. A group that
 // meets nothing has hit false and is white. The photo pixel is the weighted mean of the groups'

@@ -90,6 +90,54 @@ TEST(CameraOptics, SpotWidthMeasuredForEveryProfile) {
         }
 }
 
+// The photo of a point is the profile stretched: its darkness, as a distribution over photo
+// pixels, has the spread of the point-spread function's offsets plus that of one sample's sweep
+// over L = 1 / lambda pixels ((L^2 - 1) / 12). A tent is narrower than a box of the same support.
+TEST(CameraOptics, PhotoOfAPointHasTheSpreadOfTheProfile) {
+  std::vector<SpreadSample> spread;
+  std::vector<WeightedPixel> samples;
+  for (const int row : {69, 209})
+    for (const double degrees : {20.0, 60.0})
+      for (const Aperture aperture : {Aperture::Box, Aperture::Tent, Aperture::Gaussian}) {
+        const double lambda = fractionOfRow(row);
+        const Camera camera = cameraAt(degrees, 30, aperture);
+        pointSpread(kN, camera, lambda, spread, samples);
+        double weight = 0, mean = 0, square = 0;
+        for (const SpreadSample& s : spread) {
+          weight += s.weight;
+          mean += s.weight * s.offset;
+          square += s.weight * s.offset * s.offset;
+        }
+        mean /= weight;
+        const double sweep = 1 / lambda;
+        const double predicted = square / weight - mean * mean + (sweep * sweep - 1) / 12;
+
+        const Bytes photo = photoOfPoints(kN, row, {kN / 2}, camera);
+        double dark = 0, at = 0, at2 = 0;
+        for (int i = 0; i < kN; ++i) {
+          const double share = (255.0 - photo[3 * i]) / 255.0;
+          dark += share;
+          at += share * i;
+          at2 += share * i * i;
+        }
+        const double measured = at2 / dark - (at / dark) * (at / dark);
+        EXPECT_NEAR(std::sqrt(measured), std::sqrt(predicted), 0.5 + 0.03 * std::sqrt(predicted))
+            << degrees << " deg, lambda " << lambda << ", " << int(aperture);
+      }
+  // Same support, narrower profile.
+  const auto deviation = [&](Aperture aperture) {
+    pointSpread(kN, cameraAt(60, 30, aperture), 0.25, spread, samples);
+    double weight = 0, square = 0;
+    for (const SpreadSample& s : spread)
+      weight += s.weight, square += s.weight * s.offset * s.offset;
+    return std::sqrt(square / weight);
+  };
+  // Standard deviations d / sqrt(6), about 0.44 d (sigma cut at 2 sigma) and d / sqrt(3).
+  EXPECT_LT(deviation(Aperture::Tent), deviation(Aperture::Gaussian));
+  EXPECT_LT(deviation(Aperture::Gaussian), deviation(Aperture::Box));
+  EXPECT_NEAR(deviation(Aperture::Tent) / deviation(Aperture::Box), std::sqrt(0.5), 0.03);
+}
+
 TEST(CameraOptics, TwoSlitsGiveTwoSpikesAtThePredictedSpacing) {
   std::vector<WeightedPixel> samples;
   int separate = 0;
