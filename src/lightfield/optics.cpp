@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace lightfield::optics {
@@ -173,6 +174,101 @@ std::optional<Pixel> firstHit(const unsigned char* strip, int h, int n, int u, i
     if (!isWhite(p)) return Pixel{column, k};
   }
   return {};
+}
+
+void cameraSamples(int n, int i, const Camera& camera, std::vector<WeightedPixel>& samples) {
+  samples.clear();
+  const int d = std::min(camera.halfLength, kMaxCameraHalfLength);
+  const auto centre = static_cast<float>(std::int64_t{n} - 1 - camera.viewpoint);
+  const auto limit = static_cast<float>(n);
+  for (int k = -d; k <= d; ++k) {
+    const int weight = apertureWeight(camera, k);
+    if (weight == 0) continue;
+    const float x = static_cast<float>(k) * camera.colStep + static_cast<float>(i);
+    const float y = static_cast<float>(k) * camera.rowStep + centre;
+    if (!(x > -1.0f && x < limit && y > -1.0f && y < limit)) continue;
+    samples.push_back({static_cast<int>(x), static_cast<int>(y), weight, k});
+  }
+}
+
+double parallaxPerViewpoint(double lambda) {
+  if (lambda <= 0.0) return -std::numeric_limits<double>::infinity();
+  return -(1.0 - lambda) / lambda;
+}
+
+double spreadPerSample(double degrees, double lambda) {
+  const double theta = degrees * kRadiansPerDegree;
+  const double s = std::sin(theta), c = std::cos(theta);
+  if (lambda <= 0.0) return s == 0.0 ? c : std::numeric_limits<double>::infinity();
+  return std::abs(c - s * (1.0 - lambda) / lambda);
+}
+
+double slitSpacing(double degrees, int halfLength, double lambda) {
+  if (halfLength <= 0) return 0.0;
+  const int inner = (2 * halfLength + 2) / 3;  // ceil(2 d / 3)
+  return (inner + halfLength) * spreadPerSample(degrees, lambda);
+}
+
+double ghostSpacing(double degrees, int halfLength, int pinholes, double lambda) {
+  if (halfLength <= 0) return 0.0;
+  const int count = std::clamp(pinholes, kMinPinholes, kMaxPinholes);
+  return 2.0 * halfLength / (count - 1) * spreadPerSample(degrees, lambda);
+}
+
+double imageOffset(const WeightedPixel& sample, int i, int viewpoint, int n, double lambda) {
+  const double along = sample.column - i, across = sample.row - (double(n) - 1 - viewpoint);
+  return (1.0 - lambda) / lambda * across - along;
+}
+
+Spot sampledSpot(const std::vector<WeightedPixel>& samples, int i, int viewpoint, int n,
+                 double lambda) {
+  if (samples.empty()) return {};
+  double lo = std::numeric_limits<double>::infinity(), hi = -lo;
+  int kLow = samples.front().k, kHigh = kLow;
+  for (const WeightedPixel& s : samples) {
+    const double at = imageOffset(s, i, viewpoint, n, lambda);
+    lo = std::min(lo, at);
+    hi = std::max(hi, at);
+    kLow = std::min(kLow, s.k);
+    kHigh = std::max(kHigh, s.k);
+  }
+  return {hi - lo, kHigh > kLow ? (hi - lo) / (kHigh - kLow) : 0.0};
+}
+
+void pointSpread(int n, const Camera& camera, double lambda, std::vector<SpreadSample>& spread,
+                 std::vector<WeightedPixel>& samples) {
+  spread.clear();
+  cameraSamples(n, n / 2, camera, samples);
+  for (const WeightedPixel& s : samples)
+    spread.push_back({imageOffset(s, n / 2, camera.viewpoint, n, lambda), s.weight});
+}
+
+void apertureShare(const unsigned char* strip, int h, int n, int i, const Camera& camera,
+                   int targetRowLow, int targetRowHigh, ApertureShare& share,
+                   std::vector<WeightedPixel>& samples) {
+  share.total = share.target = 0;
+  share.meetings.clear();
+  cameraSamples(n, i, camera, samples);
+  for (const WeightedPixel& s : samples) {
+    Meeting meeting;
+    if (const auto hit = firstHit(strip, h, n, s.column, n - 1 - s.row)) {
+      const unsigned char* p = strip + 3 * (static_cast<long long>(hit->row) * n + hit->column);
+      meeting.hit = true;
+      meeting.target = hit->row >= targetRowLow && hit->row <= targetRowHigh;
+      std::copy(p, p + 3, meeting.colour);
+    }
+    share.total += s.weight;
+    if (meeting.target) share.target += s.weight;
+    const auto same = [&](const Meeting& m) {
+      return m.hit == meeting.hit && m.target == meeting.target &&
+             std::equal(m.colour, m.colour + 3, meeting.colour);
+    };
+    auto group = std::find_if(share.meetings.begin(), share.meetings.end(), same);
+    if (group == share.meetings.end()) group = share.meetings.insert(group, meeting);
+    group->weight += s.weight;
+  }
+  std::stable_sort(share.meetings.begin(), share.meetings.end(),
+                   [](const Meeting& a, const Meeting& b) { return a.weight > b.weight; });
 }
 
 }  // namespace lightfield::optics

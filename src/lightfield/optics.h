@@ -9,6 +9,8 @@
 #include <optional>
 #include <vector>
 
+#include "lightfield/camera.h"
+
 namespace lightfield::optics {
 
 // The plane lines' heights on the canvas.
@@ -98,5 +100,79 @@ std::optional<Pixel> firstHit(const unsigned char* strip, int h, int n, int u, i
 inline int pinholePosition(int n) {
   return n - 1 - n / 2;
 }
+
+// --- The camera (camera.h) -------------------------------------------------------------------
+
+// The samples of photo pixel i that carry weight, where cameraPhoto() takes them in an n x n
+// image, in increasing k; those outside are left out. `samples` is reused.
+struct WeightedPixel {
+  int column = 0;
+  int row = 0;
+  int weight = 0;
+  int k = 0;
+};
+void cameraSamples(int n, int i, const Camera& camera, std::vector<WeightedPixel>& samples);
+
+// Photo pixels the image of a point at lambda moves when the viewpoint moves by one: sample 0 of
+// pixel i crosses lambda at (1 - lambda) p + lambda i, so the image sits at
+// (x - (1 - lambda) p) / lambda and moves by -(1 - lambda) / lambda. Minus infinity at 0.
+double parallaxPerViewpoint(double lambda);
+
+// In exact arithmetic the image of a point at lambda moves, from one sample to the next, by
+// cos - sin (1 - lambda) / lambda photo pixels: sin |cot - (1 - lambda) / lambda| in size. A
+// profile's spot is the profile stretched by that factor: 2 d times it wide.
+double spreadPerSample(double degrees, double lambda);
+// Spacing of the two spikes of the two slits: their middles lie (ceil(2d/3) + d) samples apart.
+double slitSpacing(double degrees, int halfLength, double lambda);
+// Spacing of the K ghost images of K pinholes: 2 d / (K - 1) samples apart.
+double ghostSpacing(double degrees, int halfLength, int pinholes, double lambda);
+
+// Where the engine's truncated sample images a point at lambda, in photo pixels from where a
+// sample at column i and row n - 1 - viewpoint (sample 0) would: (1 - lambda) / lambda R - U for
+// the sample's column offset U = column - i and row offset R = row - (n - 1 - viewpoint). U and
+// R lie within one of k cos and k sin (truncation, and the single-precision sum that can carry
+// up to the next whole number), so the image lies within 1 / lambda of where exact arithmetic
+// puts it, and the spot's width is 2 d spreadPerSample() to within 2 / lambda.
+double imageOffset(const WeightedPixel& sample, int i, int viewpoint, int n, double lambda);
+// The spot of a point at lambda under the engine's truncations: the widest spread of
+// imageOffset() over the samples, and that spread per sample step (the exact stretch factor).
+struct Spot {
+  double width = 0.0;
+  double perSample = 0.0;
+};
+Spot sampledSpot(const std::vector<WeightedPixel>& samples, int i, int viewpoint, int n,
+                 double lambda);
+
+// The point-spread function at lambda, for the panel's plot: where each weighted sample of the
+// middle photo pixel (n / 2) images a point (imageOffset()) and with what weight, in increasing
+// k. The photo of a one-pixel point is this profile with each entry swept over about 1 / lambda
+// pixels. `spread` and `samples` are reused.
+struct SpreadSample {
+  double offset = 0.0;
+  int weight = 0;
+};
+void pointSpread(int n, const Camera& camera, double lambda, std::vector<SpreadSample>& spread,
+                 std::vector<WeightedPixel>& samples);
+
+// What the weighted samples of one photo pixel meet first in the captured strip (firstHit()),
+// grouped by colour and by whether the hit lies on the target rows, heaviest first. A group that
+// meets nothing has hit false and is white. The photo pixel is the weighted mean of the groups'
+// colours; `target` over `total` is the share of the aperture that reaches the target.
+struct Meeting {
+  bool hit = false;
+  bool target = false;
+  unsigned char colour[3] = {255, 255, 255};
+  long long weight = 0;
+};
+struct ApertureShare {
+  long long total = 0;
+  long long target = 0;
+  std::vector<Meeting> meetings;
+};
+// The target is the strip rows targetRowLow .. targetRowHigh (0 just beneath the upper line): the
+// far wall, say. `share` and `samples` are reused.
+void apertureShare(const unsigned char* strip, int h, int n, int i, const Camera& camera,
+                   int targetRowLow, int targetRowHigh, ApertureShare& share,
+                   std::vector<WeightedPixel>& samples);
 
 }  // namespace lightfield::optics
