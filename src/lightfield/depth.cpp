@@ -204,24 +204,33 @@ void focusSweep(const unsigned char* rays, int n, int halfLength, int firstAngle
       }
     }
     for (int i = 0; i < n; ++i) {
+      FocusSums& t = sums[i];
+      std::int64_t scaled = 0;
+      for (int ch = 0; ch < 3; ++ch) scaled += t.count * t.squares[ch] - t.sum[ch] * t.sum[ch];
+      // Both terms are exact in double, so one rounding: equal variances compare equal.
+      t.spread =
+          t.count > 0 ? static_cast<double>(scaled) / static_cast<double>(t.count * t.count) : 0.0;
+    }
+    for (int i = 0; i < n; ++i) {
       const FocusSums& t = sums[i];
-      std::int64_t spread = 0;
-      for (int ch = 0; ch < 3; ++ch) spread += t.count * t.squares[ch] - t.sum[ch] * t.sum[ch];
+      double local = t.spread;
+      if (i > 0) local += sums[i - 1].spread;
+      if (i + 1 < n) local += sums[i + 1].spread;
       if (sharpness != nullptr)
-        sharpness[size_t(a - firstAngle) * n + i] =
-            t.count > 0 ? -static_cast<float>(static_cast<double>(spread) /
-                                              (static_cast<double>(t.count) * t.count))
-                        : 0.0f;
+        sharpness[size_t(a - firstAngle) * n + i] = -static_cast<float>(local);
       FocusBest& b = best[i];
-      const bool unseen = b.worst < 0;
-      b.worst = std::max(b.worst, spread);
-      if (unseen || spread < b.spread) {
-        b.spread = spread;
+      const bool unseen = b.worst < 0.0;
+      b.worst = std::max(b.worst, local);
+      if (unseen || local < b.local) {
+        b.local = local;
         b.first = b.last = a;
+      } else if (local == b.local) {
+        b.last = a;
+      }
+      if (unseen || t.spread < b.own) {
+        b.own = t.spread;
         for (int ch = 0; ch < 3; ++ch)
           b.rgb[ch] = t.count > 0 ? static_cast<unsigned char>(t.sum[ch] / t.count) : 255;
-      } else if (spread == b.spread) {
-        b.last = a;
       }
     }
   }
@@ -231,14 +240,22 @@ void mergeFocus(FocusBest* best, const FocusBest* later, int n) {
   for (int i = 0; i < n; ++i) {
     FocusBest& b = best[i];
     const FocusBest& l = later[i];
-    if (l.worst < 0) continue;
-    if (b.worst < 0 || l.spread < b.spread) {
-      const std::int64_t worst = std::max(b.worst, l.worst);
+    if (l.worst < 0.0) continue;
+    if (b.worst < 0.0) {
       b = l;
-      b.worst = worst;
-    } else {
-      b.worst = std::max(b.worst, l.worst);
-      if (l.spread == b.spread) b.last = l.last;
+      continue;
+    }
+    b.worst = std::max(b.worst, l.worst);
+    if (l.local < b.local) {
+      b.local = l.local;
+      b.first = l.first;
+      b.last = l.last;
+    } else if (l.local == b.local) {
+      b.last = l.last;
+    }
+    if (l.own < b.own) {
+      b.own = l.own;
+      std::memcpy(b.rgb, l.rgb, 3);
     }
   }
 }
@@ -248,13 +265,10 @@ void focusResult(const FocusBest* best, int n, float* lambda, float* confidence,
   for (int i = 0; i < n; ++i) {
     const FocusBest& b = best[i];
     lambda[i] =
-        b.worst < 0
+        b.worst < 0.0
             ? 0.0f
             : static_cast<float>(0.5 * (focusFractionOf(b.first) + focusFractionOf(b.last)));
-    confidence[i] =
-        b.worst > 0
-            ? static_cast<float>(1.0 - static_cast<double>(b.spread) / static_cast<double>(b.worst))
-            : 0.0f;
+    confidence[i] = b.worst > 0.0 ? static_cast<float>(1.0 - b.local / b.worst) : 0.0f;
     std::memcpy(allInFocus + 3 * size_t(i), b.rgb, 3);
   }
 }

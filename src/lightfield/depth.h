@@ -63,17 +63,24 @@ float focusSin(int angleIndex);
 // The fraction where those steps focus, sin / (sin + cos) from the float steps.
 double focusFractionOf(int angleIndex);
 
-// A photo pixel is sharp when the rays it averages agree, that is, meet on one scene point. Its
-// spread at one angle is the sum over red, green and blue of count * sum(c^2) - sum(c)^2 over
-// the samples takePhoto() takes (zero when all agree); sharpness is minus spread / count^2, the
-// summed variances. The best angles of a pixel are those of least spread; the sweep keeps, per
-// pixel, the least spread, the first and last angle index that reach it, and the photo colour at
-// the first, so a sweep split into chunks of angles and merged in order gives the same result.
+// A photo pixel is in focus when the rays it averages agree, that is, meet on one scene point.
+// Its spread at one angle is the variance of the samples takePhoto() takes, summed over red,
+// green and blue: (count * sum(c^2) - sum(c)^2) / count^2 from exact integer sums, zero when all
+// agree or there is no sample. Its local sharpness is minus the summed spread of it and its two
+// neighbours (one at the row's ends): the neighbours carry an edge's depth to the pixel on its
+// far side, whose own rays agree at many angles.
+//
+// Per pixel the sweep keeps the least and largest local spread with the first and last angle
+// index reaching the least (the depth), and its own least spread with the photo colour at the
+// first angle reaching it (the all-in-focus colour: where some focus gathers only one colour,
+// that is the pinhole's). A sweep split into chunks of angles and merged in order gives the same
+// result.
 struct FocusBest {
-  std::int64_t spread = 0;
-  std::int64_t worst = -1;  // the largest spread seen; -1 before any angle
+  double local = 0.0;
+  double worst = -1.0;  // the largest local spread seen; -1 before any angle
   int first = 0;
   int last = 0;
+  double own = 0.0;
   unsigned char rgb[3] = {255, 255, 255};
 };
 
@@ -83,11 +90,12 @@ void resetFocus(FocusBest* best, int n);
 // One photo pixel's sums at one angle: the sweep's scratch, n of them.
 struct FocusSums {
   std::int64_t count, sum[3], squares[3];
+  double spread;
 };
 
 // Sweeps angle indices [firstAngle, endAngle) (clipped to the sweep) over the n x n image with
 // half-length d, updating best. sharpness, if not null, receives (endAngle - firstAngle) rows of
-// n floats, the sharpness of every photo pixel at each angle, for a plot. Photos follow
+// n floats, the local sharpness of every photo pixel at each angle, for a plot. Photos follow
 // takePhoto() sample for sample, whatever the half-length.
 void focusSweep(const unsigned char* rays, int n, int halfLength, int firstAngle, int endAngle,
                 FocusBest* best, float* sharpness, FocusSums* scratch);
@@ -96,8 +104,8 @@ void focusSweep(const unsigned char* rays, int n, int halfLength, int firstAngle
 void mergeFocus(FocusBest* best, const FocusBest* later, int n);
 
 // The depth row and the all-in-focus photo: per pixel, lambda half way (in fraction) between the
-// first and last best angles, a confidence 1 - least / largest spread (zero when every angle
-// agrees: a flat pixel has no depth), and the photo colour at the first best angle, 3 n bytes.
+// first and last sharpest angles, a confidence 1 - least / largest local spread (zero when every
+// angle agrees: a flat stretch has no depth), and the all-in-focus colour, 3 n bytes.
 void focusResult(const FocusBest* best, int n, float* lambda, float* confidence,
                  unsigned char* allInFocus);
 

@@ -235,5 +235,196 @@ TEST(Slopes, DepthOfTheBuiltInScenes) {
   }
 }
 
+// ---------------------------------------------------------------------------------------------
+// Depth from focus
+
+// The canvas's steps: the slider's degrees in float, times its radians per degree, in float.
+TEST(FocusSweep, StepsAreTheCanvas) {
+  for (int a = 0; a < kFocusAngles; ++a) {
+    const float degrees = float(a) * 0.5f;
+    const auto angle = static_cast<float>(static_cast<double>(degrees) * 0.017453292500000002);
+    EXPECT_EQ(focusCos(a), std::cos(angle)) << a;
+    EXPECT_EQ(focusSin(a), std::sin(angle)) << a;
+  }
+  EXPECT_EQ(focusFractionOf(0), 0.0);
+  EXPECT_NEAR(focusFractionOf(90), 0.5, 1e-7);
+  EXPECT_NEAR(focusFractionOf(180), 1.0, 1e-7);
+}
+
+// The spread of one photo pixel by the obvious loop over takePhoto()'s samples.
+double referenceSpread(const Bytes& rays, int n, int i, int d, float c, float s) {
+  std::int64_t sum[3] = {0, 0, 0}, squares[3] = {0, 0, 0};
+  std::int64_t count = 0;
+  for (long long k = -(long long)d; k <= d; ++k) {
+    const int at = reference::getTarget(rays.data(), n, n, (float)k * c + (float)i,
+                                        (float)k * s + (float)(n / 2));
+    if (at == -1) continue;
+    ++count;
+    for (int ch = 0; ch < 3; ++ch) {
+      sum[ch] += rays[at + ch];
+      squares[ch] += rays[at + ch] * rays[at + ch];
+    }
+  }
+  std::int64_t spread = 0;
+  for (int ch = 0; ch < 3; ++ch) spread += count * squares[ch] - sum[ch] * sum[ch];
+  return count ? double(spread) / double(count * count) : 0.0;
+}
+
+// One angle at a time: the colour is takePhoto()'s, byte for byte, and the spread and sharpness
+// those of the obvious loop, for sizes from 1, half-lengths from none to far beyond the image.
+TEST(FocusSweep, EachAngleIsThePhotoAndTheObviousSpread) {
+  Rng rng(21);
+  for (int trial = 0; trial < 60; ++trial) {
+    const int n = trial < 3 ? trial + 1 : rng.range(4, 50);
+    const int d = trial % 7 == 0 ? -1 : trial % 11 == 0 ? rng.range(200, 3000) : rng.range(0, 30);
+    const int a = trial == 4 ? 0 : trial == 5 ? kFocusAngles - 1 : rng.range(0, kFocusAngles - 1);
+    const Bytes rays =
+        trial % 2 ? noise(n, rng.next()) : raysOf(strips::denseRects(n, kH, rng.next(), 8), n);
+    std::vector<FocusBest> best(n);
+    std::vector<FocusSums> sums(n);
+    Floats sharpness(n);
+    resetFocus(best.data(), n);
+    focusSweep(rays.data(), n, d, a, a + 1, best.data(), sharpness.data(), sums.data());
+    Bytes photo(std::size_t(3) * n), marks(rays);
+    reference::takePhoto(rays.data(), n, n, photo.data(), marks.data(), d, focusCos(a),
+                         focusSin(a));
+    for (int i = 0; i < n; ++i) {
+      const double spread = referenceSpread(rays, n, i, d, focusCos(a), focusSin(a));
+      double local = spread;
+      if (i > 0) local += referenceSpread(rays, n, i - 1, d, focusCos(a), focusSin(a));
+      if (i + 1 < n) local += referenceSpread(rays, n, i + 1, d, focusCos(a), focusSin(a));
+      EXPECT_EQ(best[i].own, spread) << "n=" << n << " d=" << d << " a=" << a << " i=" << i;
+      EXPECT_EQ(best[i].local, local);
+      EXPECT_EQ(best[i].worst, local);
+      EXPECT_EQ(best[i].first, a);
+      EXPECT_EQ(best[i].last, a);
+      EXPECT_EQ(sharpness[i], -float(local));
+      for (int ch = 0; ch < 3; ++ch)
+        ASSERT_EQ(best[i].rgb[ch], photo[3 * i + ch])
+            << "n=" << n << " d=" << d << " a=" << a << " i=" << i;
+    }
+  }
+}
+
+bool operator==(const FocusBest& x, const FocusBest& y) {
+  return x.local == y.local && x.own == y.own && x.worst == y.worst && x.first == y.first &&
+         x.last == y.last && std::equal(x.rgb, x.rgb + 3, y.rgb);
+}
+
+// Two threads may each sweep a chunk: merged in order they equal the whole sweep, and the
+// whole sweep keeps the least spread with its first and last angle.
+TEST(FocusSweep, ChunksMergeIntoTheWholeSweep) {
+  const int n = 60;
+  Rng rng(3);
+  const Bytes rays = raysOf(strips::scene(Scene::DepthLadder, n), n);
+  std::vector<FocusSums> sums(n);
+  std::vector<FocusBest> whole(n);
+  Floats sharpness(std::size_t(kFocusAngles) * n);
+  resetFocus(whole.data(), n);
+  focusSweep(rays.data(), n, 12, 0, kFocusAngles, whole.data(), sharpness.data(), sums.data());
+  for (int i = 0; i < n; ++i) {
+    float most = -1e30f, least = 1e30f;
+    int first = -1, last = -1;
+    for (int a = 0; a < kFocusAngles; ++a) {
+      const float v = sharpness[std::size_t(a) * n + i];
+      least = std::min(least, v);
+      if (v > most) first = a;
+      most = std::max(most, v);
+      if (v == most) last = a;
+    }
+    EXPECT_EQ(whole[i].first, first) << i;
+    EXPECT_EQ(whole[i].last, last) << i;
+    EXPECT_EQ(whole[i].worst == 0, least == 0.0f) << i;
+  }
+  for (const int split : {0, 1, 60, 91, 180, 181}) {
+    std::vector<FocusBest> early(n), late(n);
+    resetFocus(early.data(), n);
+    resetFocus(late.data(), n);
+    focusSweep(rays.data(), n, 12, 0, split, early.data(), nullptr, sums.data());
+    focusSweep(rays.data(), n, 12, split, kFocusAngles, late.data(), nullptr, sums.data());
+    mergeFocus(early.data(), late.data(), n);
+    for (int i = 0; i < n; ++i)
+      EXPECT_TRUE(early[i] == whole[i]) << "split " << split << " i=" << i;
+  }
+}
+
+// Per scene at half-length 20: the share of edge pixels of the pinhole photo whose depth from
+// focus, and from slopes along the pinhole row, lies within 0.03 of the truth; and the
+// all-in-focus photo against the pinhole photo away from occlusions.
+// - An edge pixel differs from a neighbour in the pinhole photo. Its truth is the front-most
+//   (least) fraction that the central rays of it and its neighbours meet, as the edge belongs to
+//   the nearer shape. Where the central rays within two pixels meet two depths (more than 0.05
+//   apart) and also nothing, two silhouettes come so close that the pixel is left out.
+// - A pixel is away from occlusions when at some angle of the sweep every ray it averages meets
+//   what its central ray meets (the same shape within 0.05, or nothing): there the scene's
+//   uniform colours agree, and the all-in-focus colour must be the pinhole's within 2/255.
+TEST(FocusSweep, DepthAndAllInFocusOfTheBuiltInScenes) {
+  const int n = 300, d = 20, pinhole = optics::pinholePosition(n);
+  std::vector<FocusSums> sums(n);
+  std::vector<FocusBest> best(n);
+  Floats focusLambda(n), focusConfidence(n), scratch(slopeScratchSize(n)), lambda(n * n),
+      confidence(n * n);
+  Bytes allInFocus(3 * n), photo(3 * n);
+  std::vector<optics::Pixel> samples;
+  std::printf("%-14s %6s %11s %11s %8s %8s\n", "focus d=20", "edges", "focus<=.03", "slopes<=.03",
+              "checked", "max diff");
+  for (const Scene scene : strips::kScenes) {
+    const Bytes strip = strips::scene(scene, n);
+    Bytes rays = raysOf(strip, n), marks = rays;
+    resetFocus(best.data(), n);
+    focusSweep(rays.data(), n, d, 0, kFocusAngles, best.data(), nullptr, sums.data());
+    focusResult(best.data(), n, focusLambda.data(), focusConfidence.data(), allInFocus.data());
+    slopes(rays.data(), n, lambda.data(), confidence.data(), scratch.data());
+    takePhoto(rays.data(), n, n, photo.data(), marks.data(), 0, 1.0f, 0.0f);
+    std::vector<std::optional<double>> hits(n * n);  // by ray-space pixel
+    for (int r = 0; r < n; ++r)
+      for (int u = 0; u < n; ++u) hits[r * n + u] = truth(strip, n, u, n - 1 - r);
+    const auto centre = [&](int i) { return hits[(n - 1 - pinhole) * n + i]; };
+    const auto same = [](const std::optional<double>& x, const std::optional<double>& y) {
+      return x.has_value() == y.has_value() && (!x || std::abs(*x - *y) <= 0.05);
+    };
+    const auto differs = [&](int i, int j) {
+      return !std::equal(&photo[3 * i], &photo[3 * i + 3], &photo[3 * j]);
+    };
+    int edges = 0, focusGood = 0, slopeGood = 0, checked = 0, worst = 0;
+    for (int i = 0; i < n; ++i) {
+      double front = 2, nearest = 2, farthest = -1;
+      bool gap = false;
+      for (int j = std::max(i - 2, 0); j <= std::min(i + 2, n - 1); ++j)
+        if (const auto t = centre(j)) {
+          if (std::abs(j - i) <= 1) front = std::min(front, *t);
+          nearest = std::min(nearest, *t);
+          farthest = std::max(farthest, *t);
+        } else {
+          gap = true;
+        }
+      if (((i > 0 && differs(i, i - 1)) || (i + 1 < n && differs(i, i + 1))) && front <= 1 &&
+          !(gap && farthest - nearest > 0.05)) {
+        ++edges;
+        focusGood += std::abs(focusLambda[i] - front) <= 0.03;
+        slopeGood += std::abs(lambda[pinholeRow(n) * n + i] - front) <= 0.03;
+      }
+      bool clear = false;
+      for (int a = 0; a < kFocusAngles && !clear; ++a) {
+        optics::photoSamples(n, i, d, focusCos(a), focusSin(a), samples);
+        clear = std::all_of(samples.begin(), samples.end(), [&](const optics::Pixel& p) {
+          return same(hits[p.row * n + p.column], centre(i));
+        });
+      }
+      if (!clear) continue;
+      ++checked;
+      for (int ch = 0; ch < 3; ++ch)
+        worst = std::max(worst, std::abs(allInFocus[3 * i + ch] - photo[3 * i + ch]));
+    }
+    std::printf("%-14s %6d %10.1f%% %10.1f%% %8d %8d\n", strips::sceneName(scene), edges,
+                100.0 * focusGood / std::max(edges, 1), 100.0 * slopeGood / std::max(edges, 1),
+                checked, worst);
+    EXPECT_GT(edges, 1) << strips::sceneName(scene);
+    EXPECT_GE(focusGood, 0.75 * edges) << strips::sceneName(scene);
+    EXPECT_GT(checked, 200) << strips::sceneName(scene);
+    EXPECT_LE(worst, 2) << strips::sceneName(scene);
+  }
+}
+
 }  // namespace
 }  // namespace lightfield::depth
