@@ -116,12 +116,12 @@ void slopesFromTensor(const float* scratch, int n, float* lambda, float* confide
     }
     // lambda / (lambda - 1) = gx / gy, so lambda = gx / (gx - gy).
     const float denominator = gx - gy;
+    // A flat tensor gives 0 / 0; such pixels have no confidence, and lambda 0 stands in.
     float l = denominator != 0.0f ? gx / denominator : 2.0f;
-    float confidence_ = trace >= kFlatTrace && d > 0.0f ? d / trace : 0.0f;
-    if (!(l >= -0.05f && l <= 1.05f)) confidence_ = 0.0f;
-    if (!(l == l)) l = 0.0f;
+    const bool plausible = l >= -0.05f && l <= 1.05f;
+    if (std::isnan(l)) l = 0.0f;
     lambda[p] = std::clamp(l, 0.0f, 1.0f);
-    confidence[p] = std::min(confidence_, 1.0f);
+    confidence[p] = plausible && trace >= kFlatTrace && d > 0.0f ? std::min(d / trace, 1.0f) : 0.0f;
   }
 }
 
