@@ -30,16 +30,19 @@ void smooth(float* data, float* tmp, int n, const Gaussian& g) {
   for (int r = 0; r < n; ++r) {
     const float* in = data + size_t(r) * n;
     float* out = tmp + size_t(r) * n;
-    for (int u = 0; u < n; ++u) {
+    // The borders one pixel at a time, the middle a tap at a time across the row, so the inner
+    // loop runs along memory; each sum still adds its taps in the same order.
+    const int lo = std::min(kTensorRadius, n), hi = std::max(lo, n - kTensorRadius);
+    for (int u = 0; u < n; u = u + 1 == lo ? hi : u + 1) {
       float acc = 0.0f;
-      if (u >= kTensorRadius && u + kTensorRadius < n) {
-        for (int k = -kTensorRadius; k <= kTensorRadius; ++k)
-          acc += g.w[k + kTensorRadius] * in[u + k];
-      } else {
-        for (int k = -kTensorRadius; k <= kTensorRadius; ++k)
-          acc += g.w[k + kTensorRadius] * in[std::clamp(u + k, 0, n - 1)];
-      }
+      for (int k = -kTensorRadius; k <= kTensorRadius; ++k)
+        acc += g.w[k + kTensorRadius] * in[std::clamp(u + k, 0, n - 1)];
       out[u] = acc;
+    }
+    std::fill(out + lo, out + hi, 0.0f);
+    for (int k = -kTensorRadius; k <= kTensorRadius; ++k) {
+      const float w = g.w[k + kTensorRadius];
+      for (int u = lo; u < hi; ++u) out[u] += w * in[u + k];
     }
   }
   // Columns a whole row at a time, so the inner loop runs along memory.

@@ -79,14 +79,21 @@ void transform1D(const Plan& plan, const double* signal, Complex* out, Complex* 
 }
 
 void centredLogMagnitude(const Complex* spectrum, int n, float* out) {
+  // A real image's spectrum has |F(-k)| = |F(k)|: the rows past the middle mirror earlier ones.
+  // Frequency f sits at n/2 + f, so -f sits at 2 (n/2) - that, modulo n.
+  const int twice = 2 * (n / 2);
   for (int q = 0; q < n; ++q) {
+    float* row = out + size_t(q) * n;
+    if (q > n / 2) {
+      const float* mirror = out + size_t((twice - q) % n) * n;
+      for (int c = 0; c < n; ++c) row[c] = mirror[(twice - c) % n];
+      continue;
+    }
     const int kr = ((q - n / 2) % n + n) % n;
     for (int c = 0; c < n; ++c) {
       const int ku = ((c - n / 2) % n + n) % n;
       // sqrt of the norm: std::abs guards against overflow, which these sizes never reach.
-      const auto magnitude =
-          static_cast<float>(std::sqrt(std::norm(spectrum[size_t(kr) * n + ku])));
-      out[size_t(q) * n + c] = std::log1p(magnitude);
+      row[c] = std::log1p(static_cast<float>(std::sqrt(std::norm(spectrum[size_t(kr) * n + ku]))));
     }
   }
 }

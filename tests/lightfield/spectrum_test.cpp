@@ -63,6 +63,15 @@ TEST(Spectrum, TransformsAreTheDefinition) {
                 image[r * n + u] * std::polar(1.0, -2 * kPi * double(kr * r + ku * u) / n);
     for (std::size_t p = 0; p < got.size(); ++p)
       ASSERT_LT(std::abs(got[p] - want[p]), 1e-10 * largest(want)) << "n=" << n << " p=" << p;
+    // The centred image, pixel by pixel: frequency (c - n/2, q - n/2), wrapped.
+    std::vector<float> centred(got.size());
+    centredLogMagnitude(got.data(), n, centred.data());
+    for (int q = 0; q < n; ++q)
+      for (int c = 0; c < n; ++c) {
+        const int kr = ((q - n / 2) % n + n) % n, ku = ((c - n / 2) % n + n) % n;
+        ASSERT_NEAR(centred[q * n + c], std::log1p(std::abs(want[kr * n + ku])), 1e-5)
+            << "n=" << n << " column " << c << " row " << q;
+      }
     Plan plan(n);
     Complexes row(n), scratch(n);
     transform1D(plan, image.data(), row.data(), scratch.data());
