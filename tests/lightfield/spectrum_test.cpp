@@ -193,7 +193,7 @@ TEST(FourierSlice, FullAperturePhotoFollowsTheSlice) {
   const int n = 300;
   Plan plan(n);
   Complexes spectrum(std::size_t(n) * n), scratch(n), row(n);
-  std::vector<double> lum(std::size_t(n) * n), photoSpec(n), slice(n);
+  std::vector<double> lum(std::size_t(n) * n), photoMagnitude(n), slice(n);
   std::vector<float> logMagnitude(std::size_t(n) * n);
   Bytes image(std::size_t(3) * n * n), photo(3 * n);
   std::printf("%-14s", "photo/slice");
@@ -208,14 +208,14 @@ TEST(FourierSlice, FullAperturePhotoFollowsTheSlice) {
     for (const int a : angles) {
       const float c = depth::focusCos(a), s = depth::focusSin(a);
       takePhoto(rays.data(), n, n, photo.data(), marks.data(), 2 * n, c, s);
-      photoSpectrum(plan, photo.data(), n, photoSpec.data(), lum.data(), row.data(),
+      photoSpectrum(plan, photo.data(), n, photoMagnitude.data(), lum.data(), row.data(),
                     scratch.data());
       sliceValues(spectrum.data(), n, c, s, slice.data());
       double difference = 0, size = 0;
       for (int k = 0; k < n; ++k) {
         if (k == n / 2) continue;
-        difference += (photoSpec[k] - slice[k]) * (photoSpec[k] - slice[k]);
-        size += photoSpec[k] * photoSpec[k];
+        difference += (photoMagnitude[k] - slice[k]) * (photoMagnitude[k] - slice[k]);
+        size += photoMagnitude[k] * photoMagnitude[k];
       }
       const double error = std::sqrt(difference / size);
       std::printf(" %6.3f", error);
