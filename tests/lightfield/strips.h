@@ -84,4 +84,59 @@ inline std::vector<unsigned char> denseRects(int n, int h, std::uint64_t seed, i
   return strip;
 }
 
+// Scenes like the application's built-in ones, on a strip n wide and 280 high (canvas x scaled by
+// n / 300). A shape at canvas (x, y, w, hgt), y up, covers strip rows 290 - y - hgt to 289 - y;
+// a disc takes the pixels whose centres lie within its radius.
+enum class Scene { Billboards, TwoDots, Occluder, PicketFence, DepthLadder };
+inline constexpr Scene kScenes[] = {Scene::Billboards, Scene::TwoDots, Scene::Occluder,
+                                    Scene::PicketFence, Scene::DepthLadder};
+inline const char* sceneName(Scene s) {
+  const char* names[] = {"billboards", "two dots", "occluder", "picket fence", "depth ladder"};
+  return names[int(s)];
+}
+
+inline std::vector<unsigned char> scene(Scene which, int n) {
+  const int h = 280;
+  auto strip = white(n, h);
+  const auto x = [n](double canvasX) { return int(canvasX * n / 300); };
+  const auto rect = [&](double cx, double cy, double w, double hgt, Rgb c) {
+    fillRect(strip, n, h, x(cx), int(290 - cy - hgt), x(cx + w) - x(cx), int(hgt), c);
+  };
+  const auto disc = [&](double cx, double cy, double r, Rgb c) {
+    for (int row = 0; row < h; ++row)
+      for (int col = 0; col < n; ++col) {
+        const double px = (col + 0.5) * 300.0 / n - cx, py = 289.5 - row - cy;
+        if (px * px + py * py <= r * r) fillRect(strip, n, h, col, row, 1, 1, c);
+      }
+  };
+  const auto height = [](double lambda) { return 10 + 280 * lambda; };
+  const Rgb orange{255, 204, 102}, green{102, 247, 102}, blue{102, 153, 255}, red{230, 51, 51},
+      purple{153, 77, 204};
+  switch (which) {
+    case Scene::Billboards:
+      rect(70, 100, 40, 10, orange);
+      rect(130, 150, 40, 10, green);
+      rect(190, 200, 40, 10, blue);
+      break;
+    case Scene::TwoDots:
+      disc(150, height(0.25), 3, red);
+      disc(150, height(0.75), 3, blue);
+      break;
+    case Scene::Occluder:
+      rect(40, height(0.7), 220, 12, blue);
+      rect(125, height(0.3), 50, 12, orange);
+      break;
+    case Scene::PicketFence:
+      for (int i = 0; i < 9; ++i) rect(17 + 30 * i, 90, 8, 10, green);
+      break;
+    case Scene::DepthLadder: {
+      const Rgb colours[] = {red, orange, green, blue, purple};
+      for (int i = 0; i < 5; ++i)
+        rect(30 + 50 * i, int(height((i + 1) / 6.0)) - 4, 40, 8, colours[i]);
+      break;
+    }
+  }
+  return strip;
+}
+
 }  // namespace lightfield::strips

@@ -1,0 +1,104 @@
+// Depth and frequency at n = 300 on scenes like the built-in ones: slopes, the spectrum with its
+// log and image, the slice, and the focal sweep with its depth row and all-in-focus photo, the
+// sweep whole on one core and as the first of two chunks of angles (what each of two threads
+// would run). Compare medians: --benchmark_repetitions=9 --benchmark_report_aggregates_only.
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "lightfield/depth.h"
+#include "lightfield/lightfield.h"
+#include "lightfield/spectrum.h"
+#include "lightfield/strips.h"
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+using namespace lightfield;
+
+constexpr int kN = 300;
+
+Bytes rays(strips::Scene scene) {
+  const Bytes strip = strips::scene(scene, kN);
+  Bytes out(std::size_t(3) * kN * kN);
+  processImage(strip.data(), 280, kN, out.data());
+  return out;
+}
+
+strips::Scene sceneOf(const benchmark::State& state) {
+  return strips::kScenes[state.range(0)];
+}
+
+void Slopes(benchmark::State& state) {
+  const Bytes image = rays(sceneOf(state));
+  std::vector<float> scratch(depth::slopeScratchSize(kN)), lambda(kN * kN), confidence(kN * kN);
+  for (auto _ : state) {
+    depth::slopes(image.data(), kN, lambda.data(), confidence.data(), scratch.data());
+    benchmark::DoNotOptimize(lambda.data());
+  }
+}
+
+void Spectrum(benchmark::State& state) {
+  const Bytes image = rays(sceneOf(state));
+  const spectrum::Plan plan(kN);
+  std::vector<spectrum::Complex> f(kN * kN), scratch(kN);
+  std::vector<double> lum(kN * kN);
+  std::vector<float> logMagnitude(kN * kN);
+  Bytes grey(std::size_t(3) * kN * kN);
+  for (auto _ : state) {
+    spectrum::raySpectrum(plan, image.data(), kN, f.data(), logMagnitude.data(), grey.data(),
+                          lum.data(), scratch.data());
+    benchmark::DoNotOptimize(grey.data());
+  }
+}
+
+// The photo's spectrum and the slice's values over it, for one focus angle.
+void Slice(benchmark::State& state) {
+  Bytes image = rays(sceneOf(state)), marks = image, photo(3 * kN);
+  const spectrum::Plan plan(kN);
+  std::vector<spectrum::Complex> rows(kN * kN), scratch(kN), line(kN);
+  std::vector<double> lum(kN * kN), photoSpectrum(kN), slice(kN);
+  takePhoto(image.data(), kN, kN, photo.data(), marks.data(), 10, depth::focusCos(120),
+            depth::focusSin(120));
+  for (auto _ : state) {
+    spectrum::luminance(image.data(), kN * kN, lum.data());
+    spectrum::transformRows(plan, lum.data(), rows.data(), scratch.data());
+    spectrum::photoSpectrum(plan, photo.data(), kN, photoSpectrum.data(), lum.data(), line.data(),
+                            scratch.data());
+    spectrum::sliceValues(rows.data(), kN, depth::focusCos(120), depth::focusSin(120),
+                          slice.data());
+    benchmark::DoNotOptimize(slice.data());
+  }
+}
+
+// range(1): half-length; range(2): 1 for the whole sweep, 2 for the first of two chunks.
+void FocalSweep(benchmark::State& state) {
+  const Bytes image = rays(sceneOf(state));
+  const int d = int(state.range(1)), end = state.range(2) == 1 ? depth::kFocusAngles : 91;
+  std::vector<depth::FocusBest> best(kN);
+  std::vector<depth::FocusSums> sums(kN);
+  std::vector<float> lambda(kN), confidence(kN);
+  Bytes allInFocus(3 * kN);
+  for (auto _ : state) {
+    depth::resetFocus(best.data(), kN);
+    depth::focusSweep(image.data(), kN, d, 0, end, best.data(), nullptr, sums.data());
+    depth::focusResult(best.data(), kN, lambda.data(), confidence.data(), allInFocus.data());
+    benchmark::DoNotOptimize(allInFocus.data());
+  }
+}
+
+// Billboards (0) and the depth ladder (4).
+BENCHMARK(Slopes)->Arg(0)->Arg(4)->Unit(benchmark::kMillisecond);
+BENCHMARK(Spectrum)->Arg(0)->Arg(4)->Unit(benchmark::kMillisecond);
+BENCHMARK(Slice)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(FocalSweep)
+    ->Args({0, 10, 1})
+    ->Args({0, 10, 2})
+    ->Args({0, 50, 1})
+    ->Args({0, 50, 2})
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,112 @@
+#pragma once
+
+// Depth read off the ray-space image, in two ways. A scene point at fraction lambda is the line
+// of rays with v + lambda (u - v) = x: in the image (column u, row r = n - 1 - v) it runs along
+// (1 - lambda, lambda), so the orientation of the image's lines gives lambda (slopes), and so
+// does the focus angle that gathers a photo pixel's rays on one point (focus).
+//
+// Both work on caller-owned buffers and allocate nothing.
+#include <cstddef>
+#include <cstdint>
+
+namespace lightfield::depth {
+
+// ---------------------------------------------------------------------------------------------
+// Depth from slopes
+
+// Luminance of a packed RGB pixel, 0.299 R + 0.587 G + 0.114 B, as the tensor sees it.
+float luminance(const unsigned char* rgb);
+
+// Scales of the structure tensor: derivatives by the 3 x 3 Scharr pair (central difference
+// across, 3 10 3 smoothing along, divided by 32, so a unit ramp gives 1), then each product
+// smoothed by a Gaussian of this sigma over 2 * kTensorRadius + 1 taps. Edges repeat the border
+// pixel.
+inline constexpr float kTensorSigma = 2.5f;
+inline constexpr int kTensorRadius = 7;
+// Below this trace (luminance squared per pixel squared) the image counts as flat.
+inline constexpr float kFlatTrace = 1.0f;
+
+// Floats of scratch for an n x n image.
+inline std::size_t slopeScratchSize(int n) {
+  return n > 0 ? std::size_t{6} * std::size_t(n) * std::size_t(n) : 0;
+}
+
+// The smoothed structure tensor of the image's luminance. On return the first three planes of
+// n x n floats in scratch hold J_uu, J_ur and J_rr (u along columns, r down the rows), row by
+// row; the rest is clobbered.
+void structureTensor(const unsigned char* rays, int n, float* scratch);
+
+// Per ray-space pixel: the fraction lambda of the lines through it, clamped to [0, 1], and a
+// confidence in [0, 1], the coherence (l1 - l2) / (l1 + l2) of the tensor's eigenvalues, zero
+// where the trace is below kFlatTrace or the orientation would put lambda outside [-0.05, 1.05]
+// (no scene lies there). Outputs are n x n floats laid out like the image.
+void slopes(const unsigned char* rays, int n, float* lambda, float* confidence, float* scratch);
+
+// The same from a tensor already in scratch (the planes structureTensor() leaves).
+void slopesFromTensor(const float* scratch, int n, float* lambda, float* confidence);
+
+// The ray-space row of every photo pixel's central ray (k = 0 samples row n / 2): the slope
+// estimate along it is the depth row of the photo.
+inline int pinholeRow(int n) {
+  return n / 2;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Depth from focus
+
+// The sweep: focus angles 0, 0.5, ..., 90 degrees, stepped as the canvas steps them.
+inline constexpr int kFocusAngles = 181;
+// The column and row steps the canvas passes to takePhoto() for angle index a: cos and sin in
+// float of (float)(a * 0.5 * 0.017453292500000002).
+float focusCos(int angleIndex);
+float focusSin(int angleIndex);
+// The fraction where those steps focus, sin / (sin + cos) from the float steps.
+double focusFractionOf(int angleIndex);
+
+// A photo pixel is in focus when the rays it averages agree, that is, meet on one scene point.
+// Its spread at one angle is the variance of the samples takePhoto() takes, summed over red,
+// green and blue: (count * sum(c^2) - sum(c)^2) / count^2 from exact integer sums, zero when all
+// agree or there is no sample. Its local sharpness is minus the summed spread of it and its two
+// neighbours (one at the row's ends): the neighbours carry an edge's depth to the pixel on its
+// far side, whose own rays agree at many angles.
+//
+// Per pixel the sweep keeps the least and largest local spread with the first and last angle
+// index reaching the least (the depth), and its own least spread with the photo colour at the
+// first angle reaching it (the all-in-focus colour: where some focus gathers only one colour,
+// that is the pinhole's). A sweep split into chunks of angles and merged in order gives the same
+// result.
+struct FocusBest {
+  double local = 0.0;
+  double worst = -1.0;  // the largest local spread seen; -1 before any angle
+  int first = 0;
+  int last = 0;
+  double own = 0.0;
+  unsigned char rgb[3] = {255, 255, 255};
+};
+
+// Sets n pixels to "no angle seen yet".
+void resetFocus(FocusBest* best, int n);
+
+// One photo pixel's sums at one angle: the sweep's scratch, n of them.
+struct FocusSums {
+  std::int64_t count, sum[3], squares[3];
+  double spread;
+};
+
+// Sweeps angle indices [firstAngle, endAngle) (clipped to the sweep) over the n x n image with
+// half-length d, updating best. sharpness, if not null, receives (endAngle - firstAngle) rows of
+// n floats, the local sharpness of every photo pixel at each angle, for a plot. Photos follow
+// takePhoto() sample for sample, whatever the half-length.
+void focusSweep(const unsigned char* rays, int n, int halfLength, int firstAngle, int endAngle,
+                FocusBest* best, float* sharpness, FocusSums* scratch);
+
+// Folds `later` (a sweep over later angles) into `best`, as if one sweep had done both.
+void mergeFocus(FocusBest* best, const FocusBest* later, int n);
+
+// The depth row and the all-in-focus photo: per pixel, lambda half way (in fraction) between the
+// first and last sharpest angles, a confidence 1 - least / largest local spread (zero when every
+// angle agrees: a flat stretch has no depth), and the all-in-focus colour, 3 n bytes.
+void focusResult(const FocusBest* best, int n, float* lambda, float* confidence,
+                 unsigned char* allInFocus);
+
+}  // namespace lightfield::depth

@@ -1,0 +1,96 @@
+#pragma once
+
+// The ray-space image in the frequency domain. A scene point at fraction lambda is a line along
+// (1 - lambda, lambda) in the image (column u, row r), so its energy lies on the line through
+// the origin along (lambda, lambda - 1) in frequency (k_u, k_r); a scene between two depths
+// fills the fan between two such lines. A photo with the whole aperture is a projection of the
+// image along the focus direction (cos, sin), so its spectrum is the slice along (sin, -cos),
+// the line of the fraction in focus.
+//
+// Transforms are KissFFT's, in double precision. Building a Plan allocates; the calls below
+// allocate nothing. A Plan serves one thread at a time.
+#include <complex>
+#include <cstddef>
+#include <memory>
+
+namespace lightfield::spectrum {
+
+using Complex = std::complex<double>;
+
+class Plan {
+ public:
+  explicit Plan(int n);  // n >= 1
+  ~Plan();
+  Plan(const Plan&) = delete;
+  Plan& operator=(const Plan&) = delete;
+  int size() const { return n_; }
+  // The forward DFT X[k] = sum x[j] exp(-2 pi i j k / n) of n values read `stride` apart.
+  void transform(const Complex* in, Complex* out, std::size_t stride = 1) const;
+
+ private:
+  struct Fft;
+  int n_;
+  std::unique_ptr<Fft> fft_;
+};
+
+// The luminance 0.299 R + 0.587 G + 0.114 B of w packed RGB pixels, in double.
+void luminance(const unsigned char* rgb, int w, double* out);
+
+// The 2-D DFT of an n x n real image (row r, column u): out[k_r * n + k_u], frequencies
+// unshifted. scratch holds n values.
+void transform2D(const Plan& plan, const double* image, Complex* out, Complex* scratch);
+// Its first half: the DFT of every row, out[r * n + k_u].
+void transformRows(const Plan& plan, const double* image, Complex* out, Complex* scratch);
+// The 1-D DFT of n real values. scratch holds n values.
+void transform1D(const Plan& plan, const double* signal, Complex* out, Complex* scratch);
+
+// Signed frequency of index k in [0, n): centred, in [-n/2, n - 1 - n/2].
+inline int signedFrequency(int k, int n) {
+  return (k + n / 2) % n - n / 2;
+}
+
+// The centred log-magnitude log(1 + |F|): pixel (column c, row q) shows frequency
+// (k_u, k_r) = (c - n/2, q - n/2), so the zero frequency sits at (n/2, n/2) and k_r grows
+// downward as the image's rows do.
+void centredLogMagnitude(const Complex* spectrum, int n, float* out);
+// That as a grey packed RGB image, black for zero up to white for the largest value.
+void greyImage(const float* values, int n, unsigned char* rgb);
+
+// Everything the spectrum view needs from a ray-space image: the DFT of its luminance with the
+// mean taken off and a Hann window over both axes (so the image's borders draw no cross and the
+// energy stays on the lines of its shapes), the centred log-magnitude and its grey image. lum
+// holds n * n doubles, scratch n values.
+void raySpectrum(const Plan& plan, const unsigned char* rays, int n, Complex* spectrum,
+                 float* logMagnitude, unsigned char* image, double* lum, Complex* scratch);
+
+// |DFT| of a photo row's luminance, centred: out[k + n/2] for frequency k. lum holds n
+// doubles, spectrumOut and scratch n values each.
+void photoSpectrum(const Plan& plan, const unsigned char* photo, int n, double* out, double* lum,
+                   Complex* spectrumOut, Complex* scratch);
+
+// The slice for the focus steps (colStep, rowStep) = (cos, sin), rowStep > 0, from the row
+// transforms of the ray-space luminance as it is (transformRows(), no window): photo frequency
+// k meets the spectrum at (k, -k cos / sin). k_r is seldom whole, so the value there is the
+// image's own Fourier sum at that k_r, sum over r of rows[r][k] exp(-2 pi i k_r r / n): the exact
+// trigonometric interpolation of the DFT along its column. out[k + n/2] is its magnitude over
+// n: a full-aperture photo is about the mean over the rows of the image along its line, so the
+// values sit on the photo's own spectrum. All zero for rowStep <= 0, where no slice exists.
+void sliceValues(const Complex* rows, int n, float colStep, float rowStep, double* out);
+
+// The line of fraction lambda through the centred image's zero frequency, along
+// (lambda, lambda - 1), to the image's edge: endpoints in centred pixel coordinates.
+struct Segment {
+  double x0, y0, x1, y1;
+};
+Segment fractionLine(int n, double lambda);
+// The slice line of a focus angle: the line of its fraction sin / (sin + cos).
+Segment sliceLine(int n, float colStep, float rowStep);
+
+// The share of the spectrum's energy |F|^2, the zero frequency left out, that lies in the fan
+// between the lines of fractions lo <= hi, widened by `widen` bins: a bin counts when the fan
+// passes through it or through one of the bins within `widen` of it along both axes (its
+// centre lies within widen + 1/2 of the fan in the larger axis offset). 0 for an image without
+// energy.
+double fanShare(const Complex* spectrum, int n, double lo, double hi, double widen = 1.0);
+
+}  // namespace lightfield::spectrum
