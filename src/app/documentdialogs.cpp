@@ -89,7 +89,8 @@ std::optional<QString> saveScene(QWidget* parent, const QString& suggested) {
 UnsavedChoice unsavedChanges(QWidget* parent, const QString& fileName) {
   if (installed().unsavedChanges) return installed().unsavedChanges(parent, fileName);
   QMessageBox box(QMessageBox::Warning, QStringLiteral("Ombrel"),
-                  QStringLiteral("Save the changes to “%1”?").arg(fileName),
+                  fileName.isEmpty() ? QStringLiteral("Save the changes to the untitled scene?")
+                                     : QStringLiteral("Save the changes to “%1”?").arg(fileName),
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
   box.setObjectName(QStringLiteral("unsavedChangesBox"));
   box.setInformativeText(QStringLiteral("Your changes are lost if you don't save them."));

@@ -34,6 +34,7 @@ void setDialogs(Dialogs dialogs);
 
 std::optional<QString> openScene(QWidget* parent);
 std::optional<QString> saveScene(QWidget* parent, const QString& suggested);
+// Save / Discard / Cancel for the scene of `fileName` (empty: the untitled scene).
 UnsavedChoice unsavedChanges(QWidget* parent, const QString& fileName);
 std::optional<PictureRequest> pictureChoice(QWidget* parent, const PictureChoice& last);
 std::optional<QString> savePicture(QWidget* parent, const QString& suggested);

@@ -8,7 +8,6 @@
 #include "app/statusservice.h"
 #include "canvas/drawview.h"
 #include "document/builtinscenes.h"
-#include "document/replacescenecommand.h"
 #include "document/shapecommands.h"
 
 namespace {
@@ -191,10 +190,9 @@ void EditActions::removeImageFill() {
 void EditActions::chooseScene(int index) {
   const std::span<const BuiltInScene> scenes = builtInScenes();
   if (busy() || index < 0 || index >= static_cast<int>(scenes.size())) return;
-  if (parts_.confirmReplace && !parts_.confirmReplace()) return;
   const BuiltInScene& scene = scenes[index];
   const quint32 seed = scene.random ? seeds_() : 0;
-  push(new ReplaceSceneCommand(canvas_, scene.make(seed), tr("%1 Scene").arg(scene.name)));
+  if (!parts_.startScene(scene.make(seed), tr("%1 Scene").arg(scene.name))) return;
   parts_.status->post(
       scene.random ? tr("%1 (seed %2)").arg(scene.caption).arg(seed) : scene.caption,
       StatusService::Kind::Caption);

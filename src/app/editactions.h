@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/undohistory.h"
+#include "document/scenecopy.h"
 
 struct CanvasEdit;
 class DrawView;
@@ -27,8 +28,9 @@ class EditActions : public QObject {
     StatusService* status = nullptr;
     QMenu* editMenu = nullptr;
     QMenu* scenesMenu = nullptr;
-    // Asks before the scene is replaced; true when it may go.
-    std::function<bool()> confirmReplace;
+    // Makes the shapes a new untitled document as one step, asking first
+    // about unsaved changes; false when the user cancelled.
+    std::function<bool(ShapeList shapes, const QString& stepName)> startScene;
   };
 
   EditActions(Parts parts, QObject* parent);

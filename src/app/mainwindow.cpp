@@ -2,6 +2,7 @@
 
 #include <QSettings>
 #include <QUndoStack>
+#include <cmath>
 
 #include "app/axislabels.h"
 #include "app/editactions.h"
@@ -177,16 +178,6 @@ void MainWindow::installFeatures() {
                               [canvas] { return canvas->isTracking(); }},
                              this);
 
-  new EditActions({this, canvas, history_, status_, editMenu(), scenesMenu(),
-                   [this] { return confirmReplaceScene(); }},
-                  this);
-  document_ =
-      new SceneDocument({this, canvas, history_, status_, fileMenu(), ui_->actionQuit}, this);
-  new PictureExport({this, canvas, ui_->renderView, ui_->photoView, session_, status_, fileMenu(),
-                     ui_->actionQuit, editMenu()},
-                    this);
-  new HelpWindows(this, helpMenu(), this);
-
   TeachingAids::Parts aids;
   aids.canvas = canvas;
   aids.raySpace = ui_->renderView;
@@ -200,7 +191,44 @@ void MainWindow::installFeatures() {
   aids.viewMenu = viewMenu();
   aids.status = status_;
   aids.session = session_;
-  new TeachingAids(aids, this);
+
+  SceneDocument::Parts document;
+  document.window = this;
+  document.canvas = canvas;
+  document.history = history_;
+  document.status = status_;
+  document.fileMenu = fileMenu();
+  document.insertBefore = ui_->actionQuit;
+  // The aids come later, after the File menu's features, as the View menu's order wants.
+  document.settings = [this] {
+    scenefile::LessonSettings settings;
+    settings.focusDegrees = ui_->focusSlider->floatValue();
+    settings.halfLength = ui_->dofSlider->intValue();
+    settings.showFocusDepth = teachingAids_ != nullptr && teachingAids_->showsFocusDepth();
+    settings.linkViews = teachingAids_ != nullptr && teachingAids_->linksViews();
+    return settings;
+  };
+  document.applySettings = [this](const scenefile::LessonSettings& settings) {
+    if (teachingAids_ != nullptr) {
+      teachingAids_->stopSweep();
+      teachingAids_->setShown(settings.showFocusDepth, settings.linkViews);
+    }
+    ui_->focusSlider->setValue(
+        static_cast<int>(std::lround(settings.focusDegrees * ui_->focusSlider->valueScale())));
+    ui_->dofSlider->setValue(settings.halfLength);
+  };
+  new EditActions({this, canvas, history_, status_, editMenu(), scenesMenu(),
+                   [this](ShapeList shapes, const QString& stepName) {
+                     return document_->startUntitled(std::move(shapes), stepName);
+                   }},
+                  this);
+  document_ = new SceneDocument(document, this);
+  new PictureExport({this, canvas, ui_->renderView, ui_->photoView, session_, status_, fileMenu(),
+                     ui_->actionQuit, editMenu()},
+                    this);
+  new HelpWindows(this, helpMenu(), this);
+
+  teachingAids_ = new TeachingAids(aids, this);
   addRaySpaceAxisLabels(ui_->resultColumn, ui_->renderView,
                         static_cast<int>(canvas->bounds().size.width));
 

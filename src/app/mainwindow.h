@@ -12,6 +12,7 @@ class RenderView;
 class SceneDocument;
 class Session;
 class StatusService;
+class TeachingAids;
 class UndoHistory;
 namespace Ui {
 class MainWindow;
@@ -39,6 +40,7 @@ class MainWindow : public QMainWindow {
   QMenu* helpMenu() const;
 
   Session* session() const { return session_; }
+  SceneDocument* document() const { return document_; }
   StatusService* status() const { return status_; }
   UndoHistory* history() const { return history_; }
   // Every change of the scene is one step on this stack, pushed through history().
@@ -60,4 +62,5 @@ class MainWindow : public QMainWindow {
   StatusService* status_ = nullptr;
   UndoHistory* history_ = nullptr;
   SceneDocument* document_ = nullptr;
+  TeachingAids* teachingAids_ = nullptr;
 };

@@ -3,30 +3,55 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenu>
+#include <QSessionManager>
 #include <QUndoStack>
+#include <QWidget>
 
 #include "app/documentdialogs.h"
 #include "app/statusservice.h"
 #include "app/undohistory.h"
 #include "canvas/drawview.h"
+#include "document/builtinscenes.h"
 #include "document/replacescenecommand.h"
-#include "document/scenefile.h"
+
+namespace {
+
+ReplaceSceneCommand* documentStep(const QUndoStack& stack, int i) {
+  // command() is const; the stack owns its steps and lets them change.
+  auto* step = dynamic_cast<ReplaceSceneCommand*>(const_cast<QUndoCommand*>(stack.command(i)));
+  return step != nullptr && step->document ? step : nullptr;
+}
+
+}  // namespace
 
 SceneDocument::SceneDocument(const Parts& parts, QObject* parent) : QObject(parent), parts_(parts) {
   setObjectName(QStringLiteral("sceneDocument"));
   QMenu* menu = parts_.fileMenu;
   QAction* quit = parts_.insertBefore;
   const QList<QAction*> actions = {
+      addAction(QStringLiteral("&New"), "actionNew", QKeySequence::New),
       addAction(QStringLiteral("&Open…"), "actionOpen", QKeySequence::Open),
       addAction(QStringLiteral("&Save"), "actionSave", QKeySequence::Save),
       addAction(QStringLiteral("Save &As…"), "actionSaveAs", QKeySequence::SaveAs)};
   menu->insertActions(quit, actions);
   menu->insertSeparator(quit);
-  connect(actions[0], &QAction::triggered, this, [this] { open(); });
-  connect(actions[1], &QAction::triggered, this, [this] { save(); });
-  connect(actions[2], &QAction::triggered, this, [this] { saveAs(); });
+  connect(actions[0], &QAction::triggered, this,
+          [this] { startUntitled(builtInScenes()[0].make(0), QStringLiteral("New Scene")); });
+  connect(actions[1], &QAction::triggered, this, [this] { open(); });
+  connect(actions[2], &QAction::triggered, this, [this] { save(); });
+  connect(actions[3], &QAction::triggered, this, [this] { saveAs(); });
   parts_.window->installEventFilter(this);
+
+  QUndoStack* stack = parts_.history->stack();
+  connect(stack, &QUndoStack::indexChanged, this, &SceneDocument::afterIndexChange);
+  connect(stack, &QUndoStack::cleanChanged, this, &SceneDocument::updateTitle);
+  // The desktop session ending is a quit too: ask, and say no to the logout on Cancel.
+  connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+    if (manager.allowsInteraction() && !confirmReplace()) manager.cancel();
+  });
+  updateTitle();
 }
 
 QAction* SceneDocument::addAction(const QString& text, const char* name,
@@ -37,9 +62,18 @@ QAction* SceneDocument::addAction(const QString& text, const char* name,
   return action;
 }
 
+bool SceneDocument::isModified() const {
+  return !parts_.history->stack()->isClean();
+}
+
+scenefile::LessonSettings SceneDocument::settings() const {
+  return parts_.settings ? parts_.settings() : scenefile::LessonSettings{};
+}
+
 bool SceneDocument::confirmReplace() {
-  if (path_.isEmpty() || parts_.history->stack()->isClean()) return true;
-  switch (documentdialogs::unsavedChanges(parts_.window, QFileInfo(path_).fileName())) {
+  if (!isModified()) return true;
+  const QString name = path_.isEmpty() ? QString() : QFileInfo(path_).fileName();
+  switch (documentdialogs::unsavedChanges(parts_.window, name)) {
     case documentdialogs::UnsavedChoice::Save:
       return save();
     case documentdialogs::UnsavedChoice::Discard:
@@ -63,13 +97,51 @@ bool SceneDocument::openFile(const QString& path) {
     return false;
   }
   const QString name = QFileInfo(path).fileName();
-  parts_.history->push(new ReplaceSceneCommand(parts_.canvas, std::move(scene.shapes),
-                                               QStringLiteral("Open %1").arg(name)));
-  parts_.history->stack()->setClean();
-  path_ = QFileInfo(path).absoluteFilePath();
-  updateTitle();
+  switchDocument(std::move(scene.shapes), QStringLiteral("Open %1").arg(name),
+                 QFileInfo(path).absoluteFilePath(), scene.settings);
   report(QStringLiteral("Opened “%1”.").arg(name));
   return true;
+}
+
+bool SceneDocument::startUntitled(ShapeList shapes, const QString& stepName) {
+  if (!confirmReplace()) return false;
+  switchDocument(std::move(shapes), stepName, QString(), std::nullopt);
+  return true;
+}
+
+void SceneDocument::switchDocument(ShapeList shapes, const QString& stepName, const QString& path,
+                                   const std::optional<scenefile::LessonSettings>& settings) {
+  auto* step = new ReplaceSceneCommand(parts_.canvas, std::move(shapes), stepName);
+  // The document left behind matches its file here only if it was unchanged.
+  step->document = ReplaceSceneCommand::DocumentChange{path_, path, !isModified(), true};
+  std::optional<scenefile::LessonSettings> before;
+  if (settings && parts_.settings) before = parts_.settings();
+  step->alsoApply = [this, step, before, settings](bool forward) {
+    const std::optional<scenefile::LessonSettings>& wanted = forward ? settings : before;
+    if (wanted && parts_.applySettings) parts_.applySettings(*wanted);
+    switched(*step, forward);
+  };
+  parts_.history->push(step);
+}
+
+void SceneDocument::switched(const ReplaceSceneCommand& step, bool forward) {
+  path_ = forward ? step.document->pathAfter : step.document->pathBefore;
+  cleanAfterSwitch_ = forward ? step.document->cleanAfter : step.document->cleanBefore;
+}
+
+// The history's clean mark belongs to one document: on a switch, put it
+// where the document we arrived in matches its file, or nowhere.
+void SceneDocument::afterIndexChange() {
+  if (!cleanAfterSwitch_) return;
+  const bool clean = *cleanAfterSwitch_;
+  cleanAfterSwitch_.reset();
+  QUndoStack* stack = parts_.history->stack();
+  if (clean) {
+    stack->setClean();
+  } else {
+    stack->resetClean();
+  }
+  updateTitle();
 }
 
 bool SceneDocument::save() {
@@ -84,15 +156,37 @@ bool SceneDocument::saveAs() {
 }
 
 bool SceneDocument::saveTo(const QString& path) {
-  if (const auto error = scenefile::writeSceneFile(path, parts_.canvas->shapes())) {
+  if (const auto error = scenefile::writeSceneFile(path, parts_.canvas->shapes(), settings())) {
     report(*error);
     return false;
   }
   parts_.history->stack()->setClean();
   path_ = QFileInfo(path).absoluteFilePath();
+  afterSave();
   updateTitle();
   report(QStringLiteral("Saved “%1”.").arg(QFileInfo(path).fileName()));
   return true;
+}
+
+// The steps that enter and leave this document keep whether it matches its
+// file on their side, and under which name.
+void SceneDocument::afterSave() {
+  const QUndoStack& stack = *parts_.history->stack();
+  const int index = stack.index();
+  for (int i = index - 1; i >= 0; --i) {
+    if (ReplaceSceneCommand* entered = documentStep(stack, i)) {
+      entered->document->pathAfter = path_;
+      entered->document->cleanAfter = i == index - 1;
+      break;
+    }
+  }
+  for (int i = index; i < stack.count(); ++i) {
+    if (ReplaceSceneCommand* left = documentStep(stack, i)) {
+      left->document->pathBefore = path_;
+      left->document->cleanBefore = i == index;
+      break;
+    }
+  }
 }
 
 bool SceneDocument::eventFilter(QObject* watched, QEvent* event) {
@@ -106,8 +200,9 @@ bool SceneDocument::eventFilter(QObject* watched, QEvent* event) {
 
 void SceneDocument::updateTitle() {
   parts_.window->setWindowTitle(
-      path_.isEmpty() ? QStringLiteral("Ombrel")
-                      : QStringLiteral("%1 — Ombrel").arg(QFileInfo(path_).fileName()));
+      path_.isEmpty() ? QStringLiteral("Ombrel[*]")
+                      : QStringLiteral("%1[*] — Ombrel").arg(QFileInfo(path_).fileName()));
+  parts_.window->setWindowModified(isModified());
 }
 
 void SceneDocument::report(const QString& message) {

@@ -271,6 +271,19 @@ bool TeachingAids::focusOnPhotoPixel(int i) {
   return true;
 }
 
+bool TeachingAids::showsFocusDepth() const {
+  return showFocusDepth_->isChecked();
+}
+
+bool TeachingAids::linksViews() const {
+  return linkViews_->isChecked();
+}
+
+void TeachingAids::setShown(bool focusDepth, bool linkViews) {
+  showFocusDepth_->setChecked(focusDepth);
+  linkViews_->setChecked(linkViews);
+}
+
 void TeachingAids::startSweep() {
   toolkit::Slider* focus = parts_.focus;
   const int from = focus->value(), low = focus->minimum(), high = focus->maximum();

@@ -65,6 +65,10 @@ class TeachingAids : public QObject {
   // false (and nothing changes) when it meets nothing.
   bool focusOnPhotoPixel(int i);
 
+  bool showsFocusDepth() const;
+  bool linksViews() const;
+  void setShown(bool focusDepth, bool linkViews);
+
   void startSweep();
   void stopSweep();
   bool isSweeping() const;

@@ -20,6 +20,7 @@ QList<QImage> ReplaceSceneCommand::images() const {
 
 void ReplaceSceneCommand::apply(bool forward) {
   canvas_->replaceShapes(copyShapes(forward ? after_ : before_));
+  if (alsoApply) alsoApply(forward);
 }
 
 void ReplaceSceneCommand::release() {

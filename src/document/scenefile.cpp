@@ -141,7 +141,29 @@ int readVersion(const QJsonObject& root) {
   return static_cast<int>(v);
 }
 
-ShapeList readDocument(const QByteArray& bytes) {
+bool flag(const QJsonObject& object, const char* name, const QString& where) {
+  const QJsonValue value = field(object, name, where);
+  if (!value.isBool())
+    refuse(QStringLiteral("%1: %2 is not true or false").arg(where, quoted(name)));
+  return value.toBool();
+}
+
+LessonSettings readSettings(const QJsonObject& root) {
+  const QJsonObject lesson = objectField(root, "lesson", QStringLiteral("the scene"));
+  const QString where = QStringLiteral("the lesson");
+  LessonSettings settings;
+  settings.focusDegrees = static_cast<float>(number(lesson, "focusAngle", where, 0.0, 90.0));
+  const double d = number(lesson, "depthOfField", where, 0.0, kMaxHalfLength);
+  if (d != std::floor(d)) {
+    refuse(QStringLiteral("%1: %2 is not a whole number").arg(where, quoted("depthOfField")));
+  }
+  settings.halfLength = static_cast<int>(d);
+  settings.showFocusDepth = flag(lesson, "showFocusDepth", where);
+  settings.linkViews = flag(lesson, "linkViews", where);
+  return settings;
+}
+
+ReadResult readDocument(const QByteArray& bytes) {
   if (bytes.isEmpty()) refuse(QStringLiteral("the file is empty"));
   QJsonParseError parseError;
   const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
@@ -154,7 +176,10 @@ ShapeList readDocument(const QByteArray& bytes) {
   if (!document.isObject() || root.value(QLatin1String("format")).toString() != kFormatName) {
     refuse(QStringLiteral("it is JSON but not an Ombrel scene"));
   }
-  readVersion(root);
+  const int version = readVersion(root);
+  ReadResult result;
+  // Version 1 keeps only shapes: opening one leaves the optics and aids as they are.
+  if (version >= 2) result.settings = readSettings(root);
   const QJsonValue shapes = field(root, "shapes", QStringLiteral("the scene"));
   if (!shapes.isArray()) refuse(QStringLiteral("its %1 are not a list").arg(quoted("shapes")));
   const QJsonArray list = shapes.toArray();
@@ -163,10 +188,11 @@ ShapeList readDocument(const QByteArray& bytes) {
                .arg(list.size())
                .arg(kMaxShapes));
   }
-  ShapeList result;
-  result.reserve(list.size());
+  result.shapes.reserve(list.size());
   qint64 pixelBudget = kMaxTotalImagePixels;
-  for (int i = 0; i < list.size(); ++i) result.push_back(readShape(list.at(i), i, pixelBudget));
+  for (int i = 0; i < list.size(); ++i) {
+    result.shapes.push_back(readShape(list.at(i), i, pixelBudget));
+  }
   return result;
 }
 
@@ -194,14 +220,13 @@ QString pngBase64(const QImage& image) {
 }  // namespace
 
 ReadResult readScene(const QByteArray& bytes, const QString& fileName) {
-  ReadResult result;
   try {
-    result.shapes = readDocument(bytes);
+    return readDocument(bytes);
   } catch (const Refusal& refusal) {
-    result.shapes.clear();
+    ReadResult result;
     result.error = openMessage(fileName, refusal.reason);
+    return result;
   }
-  return result;
 }
 
 ReadResult readSceneFile(const QString& path) {
@@ -228,7 +253,7 @@ ReadResult readSceneFile(const QString& path) {
   return readScene(bytes, name);
 }
 
-QByteArray writeScene(const ShapeList& shapes) {
+QByteArray writeScene(const ShapeList& shapes, const std::optional<LessonSettings>& settings) {
   QJsonArray list;
   for (const auto& shape : shapes) {
     const CGRect r = shape->rect();
@@ -244,20 +269,28 @@ QByteArray writeScene(const ShapeList& shapes) {
     }
     list.append(object);
   }
-  const QJsonObject root{{QStringLiteral("format"), kFormatName},
-                         {QStringLiteral("version"), kVersion},
-                         {QStringLiteral("shapes"), list}};
+  QJsonObject root{{QStringLiteral("format"), kFormatName},
+                   {QStringLiteral("version"), settings ? kVersion : 1},
+                   {QStringLiteral("shapes"), list}};
+  if (settings) {
+    root.insert(QStringLiteral("lesson"),
+                QJsonObject{{QStringLiteral("focusAngle"), double(settings->focusDegrees)},
+                            {QStringLiteral("depthOfField"), settings->halfLength},
+                            {QStringLiteral("showFocusDepth"), settings->showFocusDepth},
+                            {QStringLiteral("linkViews"), settings->linkViews}});
+  }
   return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-std::optional<QString> writeSceneFile(const QString& path, const ShapeList& shapes) {
+std::optional<QString> writeSceneFile(const QString& path, const ShapeList& shapes,
+                                      const std::optional<LessonSettings>& settings) {
   const QString name = QFileInfo(path).fileName();
   const auto failed = [&name](const QString& reason) {
     return QStringLiteral("Could not save %1: %2. Any earlier file of that name is unchanged.")
         .arg(quoted(name), reason);
   };
   if (QFileInfo(path).isDir()) return failed(QStringLiteral("a folder of that name is in the way"));
-  const QByteArray bytes = writeScene(shapes);
+  const QByteArray bytes = writeScene(shapes, settings);
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return failed(file.errorString());
   // QSaveFile::commit() ignores a failure of its own final flush (a full disk)

@@ -8,11 +8,13 @@
 
 // The scene file: a versioned JSON document (extension .ombrel) holding each
 // shape's kind, rectangle, colour and, when filled, its image as embedded PNG.
-// Reading is separate from applying: a file is read and checked whole, and
-// only a complete, sane scene comes back.
+// From version 2 on it is a whole lesson: it also keeps the focus angle, the
+// depth of field and which teaching aids are shown. Reading is separate from
+// applying: a file is read and checked whole, and only a complete, sane scene
+// comes back.
 namespace scenefile {
 
-inline constexpr int kVersion = 1;
+inline constexpr int kVersion = 2;
 inline constexpr const char* kExtension = "ombrel";
 // Limits that keep a hostile or broken file from exhausting the machine.
 inline constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
@@ -22,9 +24,21 @@ inline constexpr double kMaxCoordinate = 1e6;
 // reader's own limit): a few kilobytes of PNG can declare gigabytes.
 inline constexpr qint64 kMaxTotalImagePixels = 32 * 1024 * 1024;
 
-// Either the shapes of a scene or one message naming the file and the reason.
+// What a lesson keeps besides its shapes.
+struct LessonSettings {
+  float focusDegrees = 45.0f;
+  int halfLength = 10;
+  bool showFocusDepth = false;
+  bool linkViews = false;
+  friend bool operator==(const LessonSettings&, const LessonSettings&) = default;
+};
+inline constexpr int kMaxHalfLength = 1000;
+
+// Either the shapes of a scene (and, from version 2 on, the lesson's
+// settings) or one message naming the file and the reason.
 struct ReadResult {
   ShapeList shapes;
+  std::optional<LessonSettings> settings;
   QString error;
   bool ok() const { return error.isEmpty(); }
 };
@@ -35,9 +49,13 @@ ReadResult readScene(const QByteArray& bytes, const QString& fileName);
 // oversized files before reading a byte of them.
 ReadResult readSceneFile(const QString& path);
 
-QByteArray writeScene(const ShapeList& shapes);
+// A version 2 lesson with `settings`; without them, the version 1 scene
+// (shapes only) that older Ombrels read too.
+QByteArray writeScene(const ShapeList& shapes,
+                      const std::optional<LessonSettings>& settings = std::nullopt);
 // Writes atomically: the file at `path` is replaced only once the whole scene
 // is on disk. Empty on success, else a message naming the file and the reason.
-std::optional<QString> writeSceneFile(const QString& path, const ShapeList& shapes);
+std::optional<QString> writeSceneFile(const QString& path, const ShapeList& shapes,
+                                      const std::optional<LessonSettings>& settings = std::nullopt);
 
 }  // namespace scenefile

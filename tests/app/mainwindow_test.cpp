@@ -62,7 +62,7 @@ void expectSessionFollowsCanvas(const ShownWindow& shown) {
 
 TEST(MainWindow, HoldsTheViewsAndControlsWithTheirStartingValues) {
   MainWindow window;
-  EXPECT_EQ(window.windowTitle(), QStringLiteral("Ombrel"));
+  EXPECT_EQ(fixture::displayedTitle(window), QStringLiteral("Ombrel"));
 
   auto* group = window.findChild<QButtonGroup*>(QStringLiteral("toolGroup"));
   ASSERT_NE(group, nullptr);

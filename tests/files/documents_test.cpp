@@ -5,6 +5,7 @@
 
 #include "document/replacescenecommand.h"
 #include "files_fixture.h"
+#include "toolkit/controls.h"
 
 namespace {
 
@@ -18,14 +19,15 @@ void edit(DocumentWindow& w) {
   w.undo().push(new ReplaceSceneCommand(&w.canvas(), std::move(shapes), QStringLiteral("Edit")));
 }
 
-TEST(Documents, FileMenuHoldsOpenSaveExportBeforeQuit) {
+TEST(Documents, FileMenuHoldsNewOpenSaveExportBeforeQuit) {
   DocumentWindow w;
   QStringList names;
   for (QAction* action : w.window.fileMenu()->actions()) {
     if (!action->isSeparator()) names << action->objectName();
   }
-  EXPECT_EQ(names, (QStringList{"actionOpen", "actionSave", "actionSaveAs", "actionExport",
-                                "actionExportFocalStack", "actionQuit"}));
+  EXPECT_EQ(names, (QStringList{"actionNew", "actionOpen", "actionSave", "actionSaveAs",
+                                "actionExport", "actionExportFocalStack", "actionQuit"}));
+  EXPECT_EQ(w.find<QAction>("actionNew")->shortcut(), QKeySequence(QKeySequence::New));
   EXPECT_EQ(w.find<QAction>("actionOpen")->shortcut(), QKeySequence(QKeySequence::Open));
   EXPECT_EQ(w.find<QAction>("actionSave")->shortcut(), QKeySequence(QKeySequence::Save));
   EXPECT_EQ(w.find<QAction>("actionExport")->shortcut(), QKeySequence("Ctrl+E"));
@@ -33,10 +35,14 @@ TEST(Documents, FileMenuHoldsOpenSaveExportBeforeQuit) {
   EXPECT_EQ(w.find<QAction>("actionQuickGuide")->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
-TEST(Documents, TitleNamesTheFileOnceOpenedOrSaved) {
+TEST(Documents, TitleNamesTheFileAndMarksUnsavedChanges) {
   files::OpenDir dir;
   DocumentWindow w;
-  EXPECT_EQ(w.window.windowTitle(), QStringLiteral("Ombrel"));
+  EXPECT_EQ(fixture::displayedTitle(w.window), QStringLiteral("Ombrel"));
+  edit(w);
+  EXPECT_EQ(fixture::displayedTitle(w.window), QStringLiteral("Ombrel*"));
+  w.undo().undo();  // an edit undone is no change
+  EXPECT_EQ(fixture::displayedTitle(w.window), QStringLiteral("Ombrel"));
   const QString first = dir.path("bars.ombrel");
   {
     files::Answers answers([&](documentdialogs::Dialogs& d) {
@@ -47,17 +53,19 @@ TEST(Documents, TitleNamesTheFileOnceOpenedOrSaved) {
     });
     w.find<QAction>("actionSave")->trigger();
   }
-  EXPECT_EQ(w.window.windowTitle(), QStringLiteral("bars.ombrel — Ombrel"));
+  EXPECT_EQ(fixture::displayedTitle(w.window), QStringLiteral("bars.ombrel — Ombrel"));
   EXPECT_EQ(w.document().filePath(), first);
   EXPECT_TRUE(w.status().contains("Saved “bars.ombrel”")) << w.status().toStdString();
+  edit(w);
+  EXPECT_EQ(fixture::displayedTitle(w.window), QStringLiteral("bars.ombrel* — Ombrel"));
 
   DocumentWindow other;
-  EXPECT_EQ(other.window.windowTitle(), QStringLiteral("Ombrel"));
   files::Answers answers([&](documentdialogs::Dialogs& d) {
     d.openScene = [&](QWidget*) { return std::optional<QString>(first); };
   });
   other.find<QAction>("actionOpen")->trigger();
-  EXPECT_EQ(other.window.windowTitle(), QStringLiteral("bars.ombrel — Ombrel"));
+  EXPECT_EQ(fixture::displayedTitle(other.window), QStringLiteral("bars.ombrel — Ombrel"));
+  w.undo().undo();
   EXPECT_EQ(other.scene(), w.scene());
 }
 
@@ -82,95 +90,129 @@ TEST(Documents, OpenIsOneUndoableStepThatDeselectsAndRendersOnce) {
   EXPECT_EQ(w.undo().undoText(), QStringLiteral("Open two.ombrel"));
   EXPECT_TRUE(w.undo().isClean());
 
+  // The file follows the history: undone, the untitled scene is back, unchanged.
   w.undo().undo();
   EXPECT_EQ(w.scene(), start);
   EXPECT_TRUE(w.canvas().strip() == startStrip);
+  EXPECT_TRUE(w.document().filePath().isEmpty());
+  EXPECT_EQ(fixture::displayedTitle(w.window), QStringLiteral("Ombrel"));
   w.undo().redo();
   EXPECT_EQ(w.scene(), scenefile::writeScene(two));
+  EXPECT_EQ(fixture::displayedTitle(w.window), QStringLiteral("two.ombrel — Ombrel"));
 }
 
-TEST(Documents, OnlyAFilesSceneWithChangesAsksBeforeItIsReplaced) {
-  files::OpenDir dir;
-  const QString path = dir.path("lesson.ombrel");
-  ASSERT_FALSE(scenefile::writeSceneFile(path, ShapeList{}).has_value());
-  int asked = 0;
-  UnsavedChoice answer = UnsavedChoice::Cancel;
-  files::Answers answers([&](documentdialogs::Dialogs& d) {
-    d.openScene = [&](QWidget*) { return std::optional<QString>(path); };
-    d.unsavedChanges = [&](QWidget*, const QString& name) {
-      EXPECT_EQ(name, QStringLiteral("lesson.ombrel"));
-      ++asked;
-      return answer;
+// Each row plays a teacher's sequence and says what must hold at its end: no
+// lesson on disk is overwritten by a scene that is not its own, and nothing
+// unsaved goes without a question.
+TEST(Documents, NoSequenceLosesALesson) {
+  struct Row {
+    const char* what;
+    // Steps, each one character: o = open the lesson, e = edit, b = Scenes ▸ Blank,
+    // n = File ▸ New, s = Save, u = undo, q = quit.
+    const char* steps;
+    UnsavedChoice answer;  // to every question about unsaved changes
+    int questions;         // how many are asked
+    bool lessonKept;       // the lesson's file still holds the lesson's shapes
+    bool quits;            // the window closed at q
+  };
+  const Row rows[] = {
+      {"Blank, then Save asks for a name", "obs", UnsavedChoice::Cancel, 0, true, false},
+      {"Blank after edits asks; Save is refused a name", "oebs", UnsavedChoice::Discard, 1, true,
+       false},
+      {"an edit undone, the lesson saves as it was", "oeus", UnsavedChoice::Cancel, 0, true, false},
+      {"undo of an Open, then Save", "ous", UnsavedChoice::Cancel, 0, true, false},
+      {"New, then Save", "ons", UnsavedChoice::Cancel, 0, true, false},
+      {"quit with untitled edits, Cancel", "eq", UnsavedChoice::Cancel, 1, true, false},
+      {"quit with untitled edits, Discard", "eq", UnsavedChoice::Discard, 1, true, true},
+      {"quit with the lesson edited, Cancel", "oeq", UnsavedChoice::Cancel, 1, true, false},
+      {"quit with nothing changed", "oq", UnsavedChoice::Cancel, 0, true, true},
+      {"Blank after untitled edits, Cancel keeps them", "eb", UnsavedChoice::Cancel, 1, true,
+       false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    files::OpenDir dir;
+    const QString lesson = dir.path("lesson.ombrel");
+    ShapeList shapes;
+    shapes.push_back(makeShapeOfKind(QStringLiteral("Circle"), CGRectMake(90, 120, 40, 40)));
+    ASSERT_FALSE(scenefile::writeSceneFile(lesson, shapes).has_value());
+    const auto lessonShapes = [&] {
+      return scenefile::writeScene(scenefile::readSceneFile(lesson).shapes);
     };
-  });
-
-  // The untitled starting scene, edited or not, never asks; nor does a
-  // file's scene without changes, or one undone back to the file.
-  DocumentWindow w;
-  edit(w);
-  EXPECT_TRUE(w.window.confirmReplaceScene());
-  ASSERT_TRUE(w.document().openFile(path));
-  EXPECT_TRUE(w.window.confirmReplaceScene());
-  edit(w);
-  w.undo().undo();
-  EXPECT_TRUE(w.window.confirmReplaceScene());
-  EXPECT_EQ(asked, 0);
-
-  // With changes: Cancel keeps everything, Discard lets it go, Save writes first.
-  edit(w);
-  const QByteArray edited = w.scene();
-  answer = UnsavedChoice::Cancel;
-  EXPECT_FALSE(w.window.confirmReplaceScene());
-  w.find<QAction>("actionOpen")->trigger();
-  EXPECT_EQ(w.scene(), edited);
-  EXPECT_EQ(asked, 2);
-  answer = UnsavedChoice::Discard;
-  EXPECT_TRUE(w.window.confirmReplaceScene());
-  EXPECT_EQ(scenefile::readSceneFile(path).shapes.size(), 0u);
-  answer = UnsavedChoice::Save;
-  EXPECT_TRUE(w.window.confirmReplaceScene());
-  EXPECT_EQ(files::readFile(path), edited);
-  EXPECT_TRUE(w.undo().isClean());
-  EXPECT_EQ(asked, 4);
-
-  // A save that fails (a folder now stands where the file was) counts as Cancel.
-  edit(w);
-  ASSERT_TRUE(QFile::remove(path));
-  ASSERT_TRUE(QDir(dir.dir.path()).mkdir("lesson.ombrel"));
-  EXPECT_FALSE(w.window.confirmReplaceScene());
-  EXPECT_TRUE(w.status().contains("Could not save “lesson.ombrel”")) << w.status().toStdString();
+    const QByteArray original = lessonShapes();
+    int questions = 0;
+    files::Answers answers([&](documentdialogs::Dialogs& d) {
+      d.unsavedChanges = [&](QWidget*, const QString&) {
+        ++questions;
+        return row.answer;
+      };
+      // A save that asks for a name is refused one.
+      d.saveScene = [](QWidget*, const QString&) { return std::optional<QString>(); };
+    });
+    DocumentWindow w;
+    for (const char* c = row.steps; *c != 0; ++c) {
+      switch (*c) {
+        case 'o':
+          ASSERT_TRUE(w.document().openFile(lesson));
+          break;
+        case 'e':
+          edit(w);
+          break;
+        case 'b':
+          w.find<QAction>("actionSceneBlank")->trigger();
+          break;
+        case 'n':
+          w.find<QAction>("actionNew")->trigger();
+          break;
+        case 's':
+          w.find<QAction>("actionSave")->trigger();
+          break;
+        case 'u':
+          w.find<QAction>("actionUndo")->trigger();
+          break;
+        case 'q':
+          w.find<QAction>("actionQuit")->trigger();
+          EXPECT_EQ(!w.window.isVisible(), row.quits);
+          break;
+      }
+    }
+    EXPECT_EQ(questions, row.questions);
+    EXPECT_EQ(lessonShapes() == original, row.lessonKept);
+  }
 }
 
-TEST(Documents, QuitAsksOnlyForAFilesUnsavedChanges) {
+// A version 2 lesson keeps the optics and the aids; opening puts them back in
+// the same undoable step, and a version 1 file leaves them as they are.
+TEST(Documents, LessonsKeepTheOpticsAndAids) {
   files::OpenDir dir;
-  const QString path = dir.path("lesson.ombrel");
-  ASSERT_FALSE(scenefile::writeSceneFile(path, ShapeList{}).has_value());
-  int asked = 0;
-  UnsavedChoice answer = UnsavedChoice::Cancel;
-  files::Answers answers([&](documentdialogs::Dialogs& d) {
-    d.unsavedChanges = [&](QWidget*, const QString&) {
-      ++asked;
-      return answer;
-    };
-  });
-
-  DocumentWindow untitled;
-  edit(untitled);
-  untitled.find<QAction>("actionQuit")->trigger();
-  EXPECT_FALSE(untitled.window.isVisible());
-  EXPECT_EQ(asked, 0);
-
+  const QString path = dir.path("focus.ombrel");
   DocumentWindow w;
-  ASSERT_TRUE(w.document().openFile(path));
-  edit(w);
-  w.find<QAction>("actionQuit")->trigger();
-  EXPECT_TRUE(w.window.isVisible());
-  EXPECT_EQ(asked, 1);
-  answer = UnsavedChoice::Discard;
-  w.find<QAction>("actionQuit")->trigger();
-  EXPECT_FALSE(w.window.isVisible());
-  EXPECT_EQ(asked, 2);
-  EXPECT_EQ(scenefile::readSceneFile(path).shapes.size(), 0u);
+  auto* focus = w.find<toolkit::Slider>("focusSlider");
+  auto* dof = w.find<toolkit::Slider>("dofSlider");
+  focus->setValue(184);
+  dof->setValue(7);
+  w.find<QAction>("actionShowFocusDepth")->trigger();
+  ASSERT_TRUE(w.document().saveTo(path));
+  const scenefile::LessonSettings saved = w.document().settings();
+  EXPECT_EQ(saved.focusDegrees, 18.4f);
+  EXPECT_EQ(saved.halfLength, 7);
+  EXPECT_TRUE(saved.showFocusDepth);
+  EXPECT_FALSE(saved.linkViews);
+
+  DocumentWindow other;
+  const scenefile::LessonSettings start = other.document().settings();
+  ASSERT_TRUE(other.document().openFile(path));
+  EXPECT_EQ(other.document().settings(), saved);
+  other.undo().undo();
+  EXPECT_EQ(other.document().settings(), start);
+  other.undo().redo();
+  EXPECT_EQ(other.document().settings(), saved);
+
+  const QString old = dir.path("old.ombrel");
+  ASSERT_FALSE(scenefile::writeSceneFile(old, ShapeList{}).has_value());
+  ASSERT_TRUE(other.document().openFile(old));
+  EXPECT_EQ(other.document().settings(), saved);
+  EXPECT_TRUE(other.canvas().shapes().empty());
 }
 
 }  // namespace

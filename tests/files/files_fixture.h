@@ -121,8 +121,12 @@ struct DocumentWindow : fixture::ShownWindow {
   PictureExport& pictures() const { return *window.findChild<PictureExport*>(); }
   QString status() const { return window.statusBar()->currentMessage(); }
   QUndoStack& undo() const { return *window.undoStack(); }
-  // The scene as its file would hold it: equal bytes, equal scene.
+  // The scene as a version 1 file would hold it: equal bytes, equal scene.
   QByteArray scene() const { return scenefile::writeScene(canvas().shapes()); }
+  // The whole lesson, as Save writes it.
+  QByteArray lesson() const {
+    return scenefile::writeScene(canvas().shapes(), document().settings());
+  }
   void replaceScene(ShapeList shapes) {
     canvas().replaceShapes(std::move(shapes));
     canvas().doRender(nullptr);

@@ -118,7 +118,20 @@ std::vector<BadFile> badFiles() {
       {"list.ombrel", "[1, 2, 3]", "not an Ombrel scene"},
       {"other.ombrel", R"({"format": "something else", "version": 1, "shapes": []})",
        "not an Ombrel scene"},
-      {"newer.ombrel", sceneJson({shapeJson()}, 2), "newer Ombrel (format version 2"},
+      {"newer.ombrel", sceneJson({shapeJson()}, 3), "newer Ombrel (format version 3"},
+      {"nolesson.ombrel", sceneJson({shapeJson()}, 2), "no “lesson”"},
+      {"focus.ombrel",
+       R"({"format": "Ombrel scene", "version": 2, "shapes": [], "lesson": {"focusAngle": 91,
+           "depthOfField": 10, "showFocusDepth": false, "linkViews": false}})",
+       "“focusAngle” is 91, outside 0 to 90"},
+      {"dof.ombrel",
+       R"({"format": "Ombrel scene", "version": 2, "shapes": [], "lesson": {"focusAngle": 30,
+           "depthOfField": 2.5, "showFocusDepth": false, "linkViews": false}})",
+       "“depthOfField” is not a whole number"},
+      {"aid.ombrel",
+       R"({"format": "Ombrel scene", "version": 2, "shapes": [], "lesson": {"focusAngle": 30,
+           "depthOfField": 2, "showFocusDepth": 1, "linkViews": false}})",
+       "“showFocusDepth” is not true or false"},
       {"version.ombrel", R"({"format": "Ombrel scene", "version": "one", "shapes": []})",
        "version"},
       {"noshapes.ombrel", R"({"format": "Ombrel scene", "version": 1})", "no “shapes”"},
@@ -174,14 +187,14 @@ struct Unchanged {
   std::vector<unsigned char> strip = w.canvas().strip();
   int renders = w.canvas().renderCount();
   int steps = w.undo().count();
-  QString title = w.window.windowTitle();
+  QString title = fixture::displayedTitle(w.window);
 
   void check() const {
     EXPECT_EQ(w.scene(), scene);
     EXPECT_TRUE(w.canvas().strip() == strip);
     EXPECT_EQ(w.canvas().renderCount(), renders);
     EXPECT_EQ(w.undo().count(), steps);
-    EXPECT_EQ(w.window.windowTitle(), title);
+    EXPECT_EQ(fixture::displayedTitle(w.window), title);
   }
 };
 
@@ -231,7 +244,7 @@ TEST(SceneFile, SaveThenOpenGivesAByteIdenticalCapture) {
   const std::vector<unsigned char> strip = w.canvas().strip();
   const std::vector<unsigned char> rays(w.canvas().cleanRays(),
                                         w.canvas().cleanRays() + 3 * 300 * 300);
-  const QByteArray saved = w.scene();
+  const QByteArray saved = w.lesson();
   files::OpenDir dir;
   const QString path = dir.path("lesson.ombrel");
   ASSERT_TRUE(w.document().saveTo(path));
@@ -243,7 +256,7 @@ TEST(SceneFile, SaveThenOpenGivesAByteIdenticalCapture) {
   ASSERT_TRUE(w.document().openFile(path));
   EXPECT_TRUE(w.canvas().strip() == strip);
   EXPECT_EQ(0, std::memcmp(w.canvas().cleanRays(), rays.data(), rays.size()));
-  EXPECT_EQ(w.scene(), saved);
+  EXPECT_EQ(w.lesson(), saved);
   ASSERT_EQ(w.canvas().shapes().size(), richScene().size());
   for (std::size_t i = 0; i < richScene().size(); ++i) {
     EXPECT_EQ(w.canvas().shapes()[i]->image().convertToFormat(QImage::Format_ARGB32),

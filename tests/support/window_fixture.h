@@ -23,6 +23,14 @@ namespace fixture {
 
 // The colour of the pixel whose lower-left corner is the y-up point (x, y) of
 // an image painted in a y-up frame (row 0 at the top).
+// The title as the desktop shows it: the [*] placeholder becomes "*" while
+// the window marks unsaved changes, and nothing otherwise.
+inline QString displayedTitle(const QWidget& window) {
+  QString title = window.windowTitle();
+  return title.replace(QStringLiteral("[*]"),
+                       window.isWindowModified() ? QStringLiteral("*") : QString());
+}
+
 inline QRgb pixelAt(const QImage& image, int x, int y) {
   return image.pixel(x, image.height() - 1 - y) & 0xffffff;
 }
