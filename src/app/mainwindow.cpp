@@ -132,28 +132,17 @@ void MainWindow::connectActions() {
 void MainWindow::feedSession() {
   DrawView* canvas = ui_->drawView;
   session_->setCamera({ui_->focusSlider->floatValue(), ui_->dofSlider->intValue()});
-  connect(canvas, &DrawView::photoTaken, session_, [this, canvas] {
-    const int n = canvas->stripWidth();
-    const unsigned char* row = canvas->photoRow();
-    session_->setPhoto(row != nullptr && n > 0
-                           ? std::vector<unsigned char>(row, row + 3 * static_cast<std::size_t>(n))
-                           : std::vector<unsigned char>());
-  });
+  connect(canvas, &DrawView::photoTaken, session_,
+          [this, canvas] { session_->setPhoto(canvas->photoRow(), canvas->stripWidth()); });
   connect(canvas, &DrawView::rendered, session_, [this, canvas] {
-    const int n = canvas->stripWidth();
-    const unsigned char* rays = canvas->cleanRays();
-    if (rays == nullptr || n <= 0) {
-      session_->setLightField({});
-      return;
-    }
     const CGRect capture = canvas->captureRect();
     lightfield::RayGeometry geometry;
     geometry.lowerLine = canvas->lowerLine().getLocation();
     geometry.upperLine = canvas->upperLine().getLocation();
     geometry.left = capture.origin.x;
-    session_->setLightField(lightfield::LightField(
-        n, n, std::vector<unsigned char>(rays, rays + 3 * static_cast<std::size_t>(n) * n),
-        geometry, lightfield::Source::Canvas, canvas->strip(), canvas->stripHeight()));
+    const int n = canvas->stripWidth();
+    session_->publishLightField(n, n, canvas->cleanRays(), geometry, lightfield::Source::Canvas,
+                                canvas->strip().data(), canvas->stripHeight());
   });
 }
 

@@ -46,6 +46,12 @@ class LightField {
   LightField(int rows, int columns, std::vector<unsigned char> pixels, RayGeometry geometry,
              Source source, std::vector<unsigned char> strip = {}, int stripHeight = 0);
 
+  // Makes this the value those arguments would construct, copying the pixels
+  // and strip into its own storage when no other copy shares it, so a
+  // publisher of frequent images does not allocate for each.
+  void assign(int rows, int columns, const unsigned char* pixels, RayGeometry geometry,
+              Source source, const unsigned char* strip = nullptr, int stripHeight = 0);
+
   bool isEmpty() const { return rows_ <= 0 || columns_ <= 0; }
   int rows() const { return rows_; }
   int columns() const { return columns_; }
@@ -73,7 +79,7 @@ class LightField {
   RayGeometry geometry_;
   Source source_ = Source::None;
   int stripHeight_ = 0;
-  std::shared_ptr<const Data> data_;
+  std::shared_ptr<Data> data_;  // never changed while shared
 };
 
 // What the camera is set to: the focus angle and the half-length of the

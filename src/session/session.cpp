@@ -10,13 +10,25 @@ void Session::setLightField(lightfield::LightField field) {
   emit lightFieldChanged();
 }
 
+void Session::publishLightField(int rows, int columns, const unsigned char* pixels,
+                                const lightfield::RayGeometry& geometry, lightfield::Source source,
+                                const unsigned char* strip, int stripHeight) {
+  lightField_.assign(rows, columns, pixels, geometry, source, strip, stripHeight);
+  lightField_.revision = ++revisions_;
+  emit lightFieldChanged();
+}
+
 void Session::setCamera(const lightfield::CameraSettings& camera) {
   if (camera == camera_) return;
   camera_ = camera;
   emit cameraChanged();
 }
 
-void Session::setPhoto(std::vector<unsigned char> photo) {
-  photo_ = std::move(photo);
+void Session::setPhoto(const unsigned char* photo, int pixels) {
+  if (photo == nullptr || pixels <= 0) {
+    photo_.clear();
+  } else {
+    photo_.assign(photo, photo + 3 * static_cast<std::size_t>(pixels));
+  }
   emit photoChanged();
 }

@@ -23,9 +23,14 @@ class Session : public QObject {
 
   // Each new image gets the next revision.
   void setLightField(lightfield::LightField field);
+  // The same for an image the caller keeps: copied into the session's own
+  // storage, which is reused from one image to the next.
+  void publishLightField(int rows, int columns, const unsigned char* pixels,
+                         const lightfield::RayGeometry& geometry, lightfield::Source source,
+                         const unsigned char* strip = nullptr, int stripHeight = 0);
   // Signals only a real change.
   void setCamera(const lightfield::CameraSettings& camera);
-  void setPhoto(std::vector<unsigned char> photo);
+  void setPhoto(const unsigned char* photo, int pixels);
 
  signals:
   void lightFieldChanged();
