@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 #include <vector>
 
 // A focal stack: the photo at nine focus angles from 0 to 90 degrees, taken
@@ -17,6 +18,10 @@ struct FocalSlice {
 // Photos of the n x n ray-space image `cleanRays` with the given half-length,
 // exactly as the canvas takes them at those slider angles. Reads the image only.
 std::vector<FocalSlice> focalStack(const unsigned char* cleanRays, int n, int halfLength);
+
+// A slice's label on the sheet: its angle and the depth in focus, counted
+// from the lower line. `lower` and `upper` are the plane lines' heights.
+QString focalSliceLabel(const FocalSlice& slice, double lower, double upper);
 
 // One handout: the scene beside the nine photos, each labelled with its angle
 // and the depth in focus. `lower` and `upper` are the plane lines' heights.
