@@ -121,6 +121,8 @@ std::vector<BadFile> badFiles() {
       {"newer.ombrel", sceneJson({shapeJson()}, 2), "newer Ombrel (format version 2"},
       {"version.ombrel", R"({"format": "Ombrel scene", "version": "one", "shapes": []})",
        "version"},
+      {"halfversion.ombrel", R"({"format": "Ombrel scene", "version": 1.5, "shapes": []})",
+       "not a whole number"},
       {"noshapes.ombrel", R"({"format": "Ombrel scene", "version": 1})", "no “shapes”"},
       {"shapes.ombrel", R"({"format": "Ombrel scene", "version": 1, "shapes": {}})", "not a list"},
       {"hexagon.ombrel", sceneJson({shapeJson(), shapeJson("Hexagon")}), "unknown kind “Hexagon”"},
@@ -151,6 +153,7 @@ std::vector<BadFile> badFiles() {
        "not JSON"},
       {"huge.ombrel", rectWith("width", 1e308), "“width” is 1e+308"},
       {"negative.ombrel", rectWith("height", -5), "“height” is -5"},
+      {"narrow.ombrel", rectWith("width", -5), "“width” is -5"},
       {"colour.ombrel", withShape([](QJsonObject& s) {
          s["color"] = QJsonObject{{"red", 2}, {"green", 0}, {"blue", 0}, {"alpha", 1}};
        }),
