@@ -49,6 +49,14 @@ std::vector<FocalSlice> focalStack(const unsigned char* rays, int rows, int n, i
   return slices;
 }
 
+QString focalSliceLabel(const FocalSlice& slice, double lower, double upper) {
+  const double depth = lower + slice.sharpFraction * (upper - lower);
+  return QStringLiteral("%1°  sharp at %2% of the way up (y = %3)")
+      .arg(slice.degrees, 0, 'f', 1)
+      .arg(100.0 * slice.sharpFraction, 0, 'f', 0)
+      .arg(depth, 0, 'f', 0);
+}
+
 QImage focalStackSheet(const QImage& scene, const std::vector<FocalSlice>& slices, int halfLength,
                        double lower, double upper) {
   const int n = slices.empty() ? 0 : static_cast<int>(slices.front().photo.size() / 3);
@@ -80,13 +88,9 @@ QImage focalStackSheet(const QImage& scene, const std::vector<FocalSlice>& slice
   const int x = kMargin + scene.width() + kGap;
   int y = top;
   for (const FocalSlice& slice : slices) {
-    const double depth = lower + slice.sharpFraction * (upper - lower);
     painter.setPen(Qt::black);
     painter.drawText(QRect(x, y, columnWidth, kLabelHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("%1°  sharp at %2% of the way up (y = %3)")
-                         .arg(slice.degrees, 0, 'f', 1)
-                         .arg(100.0 * slice.sharpFraction, 0, 'f', 0)
-                         .arg(depth, 0, 'f', 0));
+                     focalSliceLabel(slice, lower, upper));
     y += kLabelHeight;
     const QImage row = toolkit::imageOverPackedRGB(slice.photo.data(), n, 1);
     painter.drawImage(QRect(x, y, n, kPhotoHeight), row);

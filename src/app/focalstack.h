@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 #include <vector>
 
 #include "lightfield/lightfieldvalue.h"
@@ -22,6 +23,10 @@ std::vector<FocalSlice> focalStack(const unsigned char* cleanRays, int n, int ha
 // The same of any light field's image, rows x n.
 std::vector<FocalSlice> focalStack(const lightfield::LightField& field, int halfLength);
 std::vector<FocalSlice> focalStack(const unsigned char* rays, int rows, int n, int halfLength);
+
+// A slice's label on the sheet: its angle and the depth in focus, counted
+// from the lower line. `lower` and `upper` are the plane lines' heights.
+QString focalSliceLabel(const FocalSlice& slice, double lower, double upper);
 
 // One handout: the scene beside the nine photos, each labelled with its angle
 // and the depth in focus. `lower` and `upper` are the plane lines' heights.

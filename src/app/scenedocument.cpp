@@ -45,6 +45,11 @@ SceneDocument::SceneDocument(const Parts& parts, QObject* parent) : QObject(pare
   parts_.window->installEventFilter(this);
 
   QUndoStack* stack = parts_.history->stack();
+  // The window takes the history down first; its stack still signals while it goes.
+  connect(parts_.history, &QObject::destroyed, this, [this, stack] {
+    disconnect(stack, nullptr, this, nullptr);
+    parts_.history = nullptr;
+  });
   connect(stack, &QUndoStack::indexChanged, this, &SceneDocument::afterIndexChange);
   connect(stack, &QUndoStack::cleanChanged, this, &SceneDocument::updateTitle);
   // The desktop session ending is a quit too: ask, and say no to the logout on Cancel.
@@ -63,7 +68,7 @@ QAction* SceneDocument::addAction(const QString& text, const char* name,
 }
 
 bool SceneDocument::isModified() const {
-  return !parts_.history->stack()->isClean();
+  return parts_.history != nullptr && !parts_.history->stack()->isClean();
 }
 
 scenefile::LessonSettings SceneDocument::settings() const {

@@ -314,7 +314,10 @@ bool TeachingAids::eventFilter(QObject* watched, QEvent* event) {
     stopSweep();
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (watched == parts_.photo && mouse->button() == Qt::LeftButton) {
-      focusOnPhotoPixel(photoPixelAt(mouse->position().x()));
+      // Through the view's own conversion: zoomed, widget pixels are not units.
+      const CGPoint p = parts_.photo->convertPointFromWindow(
+          toolkit::Event::windowPoint(*parts_.photo, mouse->position()));
+      focusOnPhotoPixel(photoPixelAt(p.x));
     }
   } else if (event->type() == QEvent::Leave && hovering_) {
     // Leaving a view for outside the window sends no move: drop the hover.

@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QUndoStack>
 #include <functional>
+#include <iterator>
+#include <set>
 
 #include "app/editactions.h"
 #include "app/mainwindow.h"
@@ -121,6 +123,11 @@ TEST_F(EditActionsTest, GesturesAndKeysBecomeNamedStepsThatUndoExactly) {
   });
   EXPECT_EQ(stack().count(), 3);  // consecutive nudges merged into one step
   EXPECT_EQ(action("actionUndo")->text(), QStringLiteral("Undo Nudge"));
+  // A nudge of another shape right after is a step of its own.
+  click(150, 155);
+  ASSERT_EQ(canvas().selectedShapeIndex(), 1);
+  checkUndoRedo("nudge of another shape", [&] { key(Qt::Key_Left); });
+  EXPECT_EQ(stack().count(), 4);
 
   QTemporaryDir dir;
   QImage tile(3, 2, QImage::Format_RGB32);
@@ -256,6 +263,7 @@ TEST_F(EditActionsTest, BuiltInScenesReplaceTheSceneAsOneStepWithACaption) {
   edits->setSeedSource([] { return 4242u; });
   const std::span<const BuiltInScene> scenes = builtInScenes();
   ASSERT_GE(scenes.size(), 6u);
+  const std::size_t kDepths[] = {3, 2, 2, 1, 5, 0};  // of the scenes without a seed
   EXPECT_EQ(shown.window.scenesMenu()->actions().size(), static_cast<qsizetype>(scenes.size()));
   for (std::size_t i = 0; i < scenes.size(); ++i) {
     SCOPED_TRACE(scenes[i].name.toStdString());
@@ -272,6 +280,13 @@ TEST_F(EditActionsTest, BuiltInScenesReplaceTheSceneAsOneStepWithACaption) {
     for (const auto& shape : canvas().shapes()) {
       const CGRect r = shape->rect();
       EXPECT_TRUE(r.origin.x >= 0 && NSMaxX(r) <= 300 && r.origin.y > 10 && NSMaxY(r) < 290);
+    }
+    // As many depths as the caption speaks of (three bars at three depths, two dots, ...).
+    std::set<double> heights;
+    for (const auto& shape : canvas().shapes())
+      heights.insert(shape->rect().origin.y + shape->rect().size.height / 2);
+    if (!scenes[i].random && i < std::size(kDepths)) {
+      EXPECT_EQ(heights.size(), kDepths[i]);
     }
     const SceneState chosen = sceneState(canvas());
     EXPECT_EQ(chosen.shapes.size(), scenes[i].make(4242).size());

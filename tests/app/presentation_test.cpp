@@ -101,6 +101,15 @@ TEST_F(PresentationTest, EveryZoomStepKeepsEveryResultByteForByteAndFitsTheWindo
   EXPECT_EQ(zoom->zoom(), 2.0) << "no step past the screen";
   action("actionZoomOut")->trigger();
   EXPECT_EQ(zoom->zoom(), 1.5);
+
+  // A window hanging off the screen's right and lower edges moves back to touch them exactly.
+  const QRect area(100, 50, frames[1].width() + 40, frames[1].height() + 40);
+  zoom->setScreenArea(area);
+  zoom->setStep(0);
+  window.move(area.right() - 10, area.bottom() - 10);
+  ASSERT_EQ(zoom->setStep(2), 2);
+  EXPECT_EQ(window.frameGeometry().right(), area.right());
+  EXPECT_EQ(window.frameGeometry().bottom(), area.bottom());
 }
 
 TEST_F(PresentationTest, AtTwiceTheSizeMouseDragsAndHoversMapBackExactly) {
@@ -164,7 +173,16 @@ TEST_F(PresentationTest, LiveUpdatesRenderDragsFrameByFrameAndNewShapesAtRelease
   EXPECT_TRUE(renderShowsScene()) << "the last position is rendered";
   QTest::qWait(20);
   EXPECT_EQ(canvas->renderCount(), renders + 2) << "nothing left to render, nothing renders";
-  QTest::mouseRelease(handle(), Qt::LeftButton, {}, screenOf(97, 104));
+  // A step still waiting for its frame is rendered by the release: the frame has nothing left.
+  live->setFrameInterval(60000);
+  QTest::mouseMove(handle(), screenOf(99, 104));
+  QTest::mouseMove(handle(), screenOf(100, 104));
+  renders = canvas->renderCount();
+  QTest::mouseRelease(handle(), Qt::LeftButton, {}, screenOf(100, 104));
+  EXPECT_EQ(canvas->renderCount(), renders + 1);
+  live->setFrameInterval(1);
+  QTest::qWait(20);
+  EXPECT_EQ(canvas->renderCount(), renders + 1) << "the release left a frame to render";
 
   // A new rectangle renders at its release.
   auto* rectangle = shown.find<QAbstractButton>("rectangleButton");

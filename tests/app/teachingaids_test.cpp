@@ -12,7 +12,10 @@
 #include <QStatusBar>
 #include <QTest>
 #include <cmath>
+#include <set>
+#include <utility>
 
+#include "app/windowzoom.h"
 #include "lightfield/optics.h"
 #include "support/window_fixture.h"
 
@@ -198,8 +201,17 @@ TEST_F(TeachingAidsTest, HoverDrawsALinkAndReadsOutEachView) {
   hover(&shown.photoView(), 120.5, 20);
   const auto& samples = aids->overlay().samples;
   ASSERT_EQ(samples.size(), 21u);
-  for (const auto& p : samples)
+  // Drawn in cyan where they are: buffer rows count from the top, as the view shows them.
+  const QImage sampled = grab(&shown.renderView());
+  std::set<std::pair<int, int>> sampledPixels;
+  for (const auto& p : samples) {
+    sampledPixels.insert({p.column, p.row});
     EXPECT_EQ(fixture::rgb(canvas().displayedRays() + 3 * (p.row * 300 + p.column)), 0u);
+    EXPECT_EQ(sampled.pixel(p.column, p.row) & 0xffffff, qRgb(0, 230, 255) & 0xffffff)
+        << p.column << ", " << p.row;
+  }
+  EXPECT_EQ(countColour(sampled, qRgb(0, 230, 255) & 0xffffff),
+            static_cast<int>(sampledPixels.size()));
   EXPECT_TRUE(aids->overlay().dualLine.empty());
   EXPECT_TRUE(readout().startsWith("Photo pixel 120:")) << readout().toStdString();
   EXPECT_TRUE(readout().contains("21 of its 21 samples")) << readout().toStdString();
@@ -209,6 +221,15 @@ TEST_F(TeachingAidsTest, HoverDrawsALinkAndReadsOutEachView) {
   ASSERT_TRUE(aids->overlay().meetingPoint.has_value());
   EXPECT_EQ(aids->overlay().meetingPoint->x, 90.5);
   EXPECT_EQ(aids->overlay().meetingPoint->y, 100.5);
+  // The ring is drawn on the canvas around that point.
+  const QImage ring = grab(&canvas()).copy(80, 299 - 110, 21, 21);
+  int ringPixels = 0;
+  for (int y = 0; y < ring.height(); ++y)
+    for (int x = 0; x < ring.width(); ++x) {
+      const QRgb c = ring.pixel(x, y);
+      ringPixels += qRed(c) > 200 && qBlue(c) > 200 && qGreen(c) < 120;
+    }
+  EXPECT_GT(ringPixels, 10);
   EXPECT_TRUE(readout().contains("#ffcc66")) << readout().toStdString();
   hover(&shown.renderView(), 120.5, 285.5);
   EXPECT_FALSE(aids->overlay().meetingPoint.has_value());
@@ -242,14 +263,22 @@ TEST_F(TeachingAidsTest, ClickOnThePhotoFocusesOnWhatItsCentralRaySees) {
     int pixel;
     double y;  // the height focused on; < 0: nothing changes
   } cases[] = {{150, 60.5}, {60, 200.5}, {0, -1}, {299, -1}};
-  for (const auto& c : cases) {
-    focus->setValue(450);
-    QTest::mouseClick(&shown.photoView(), Qt::LeftButton, {}, QPoint(c.pixel, 20));
-    if (c.y < 0) {
-      EXPECT_EQ(focus->value(), 450) << c.pixel;
-    } else {
-      const double want = optics::focusDegreesForFraction(optics::fractionOfHeight(c.y));
-      EXPECT_EQ(focus->value(), std::lround(want * 10)) << c.pixel;
+  // Zoomed, a click lands on the pixel shown under it, not on its widget column.
+  auto* zoom = shown.find<WindowZoom>("windowZoom");
+  zoom->setScreenArea(QRect(0, 0, 4000, 3000));
+  for (const int step : {0, 1, 2}) {
+    ASSERT_EQ(zoom->setStep(step), step);
+    const double z = zoom->zoom();
+    for (const auto& c : cases) {
+      focus->setValue(450);
+      const QPoint at(static_cast<int>((c.pixel + 0.5) * z), static_cast<int>(20 * z));
+      QTest::mouseClick(&shown.photoView(), Qt::LeftButton, {}, at);
+      if (c.y < 0) {
+        EXPECT_EQ(focus->value(), 450) << c.pixel << " at " << z;
+      } else {
+        const double want = optics::focusDegreesForFraction(optics::fractionOfHeight(c.y));
+        EXPECT_EQ(focus->value(), std::lround(want * 10)) << c.pixel << " at " << z;
+      }
     }
   }
 }
@@ -310,6 +339,12 @@ TEST_F(TeachingAidsTest, AMessageTakesTheReadoutsPlaceUntilAHoverAfterItHasBeenR
   hover(&shown.renderView(), 90.5, 90.5);
   EXPECT_EQ(window.statusBar()->currentMessage(), QStringLiteral("Look at the slopes"));
   QTest::qWait(2100);
+  // Read or not, only a hover of a view brings the readout back: not a move elsewhere, nor
+  // a refresh the slider or a render makes.
+  QTest::mouseMove(handle(), shown.find<QWidget>("renderButton")->mapTo(&window, QPoint(5, 5)));
+  focus->setValue(300);
+  canvas().doRender(nullptr);
+  EXPECT_EQ(window.statusBar()->currentMessage(), QStringLiteral("Look at the slopes"));
   hover(&shown.renderView(), 120.5, 285.5);
   EXPECT_TRUE(window.statusBar()->currentMessage().isEmpty());
   EXPECT_TRUE(label->isVisible());

@@ -56,6 +56,17 @@ TEST(Documents, TitleNamesTheFileAndMarksUnsavedChanges) {
   EXPECT_EQ(fixture::displayedTitle(w.window), QStringLiteral("bars.ombrel — Ombrel"));
   EXPECT_EQ(w.document().filePath(), first);
   EXPECT_TRUE(w.status().contains("Saved “bars.ombrel”")) << w.status().toStdString();
+  {
+    // Save As starts from the file the scene already has.
+    files::Answers answers([&](documentdialogs::Dialogs& d) {
+      d.saveScene = [&](QWidget*, const QString& suggested) {
+        EXPECT_EQ(suggested, first);
+        return std::optional<QString>();
+      };
+    });
+    w.find<QAction>("actionSaveAs")->trigger();
+  }
+  EXPECT_EQ(w.document().filePath(), first);
   edit(w);
   EXPECT_EQ(fixture::displayedTitle(w.window), QStringLiteral("bars.ombrel* — Ombrel"));
 

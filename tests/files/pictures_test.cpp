@@ -139,6 +139,19 @@ TEST(Pictures, ExportWritesThePngWholeOrNothing) {
   w.find<QAction>("actionCopy")->trigger();
   EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
             w.pictures().picture({PictureKind::RaySpace, 2}));
+  // The dialog's Copy copies the choice just made in it.
+  {
+    files::Answers answers([&](documentdialogs::Dialogs& d) {
+      d.pictureChoice = [](QWidget*, const PictureChoice&) {
+        return std::optional(documentdialogs::PictureRequest{{PictureKind::Photo, 1}, true});
+      };
+    });
+    QApplication::clipboard()->clear();
+    w.find<QAction>("actionExport")->trigger();
+  }
+  EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+            w.pictures().picture({PictureKind::Photo, 1}));
+  EXPECT_EQ(w.pictures().lastChoice(), (PictureChoice{PictureKind::Photo, 1}));
 
   const QImage sheet = w.pictures().picture({PictureKind::FocalStackSheet, 1});
   auto failsLeavingNothing = [&](const QString& target, const char* reason) {
@@ -190,6 +203,13 @@ TEST(Pictures, FocalStackComesFromTheCleanImageAndTouchesNothingShown) {
   EXPECT_DOUBLE_EQ(slices[0].sharpFraction, 0.0);
   EXPECT_NEAR(slices[4].sharpFraction, 0.5, 1e-12);
   EXPECT_DOUBLE_EQ(slices[8].sharpFraction, 1.0);
+  // Each label counts the depth up from the lower line.
+  EXPECT_EQ(focalSliceLabel(slices[0], 10, 290),
+            QStringLiteral("0.0°  sharp at 0% of the way up (y = 10)"));
+  EXPECT_EQ(focalSliceLabel(slices[4], 10, 290),
+            QStringLiteral("45.0°  sharp at 50% of the way up (y = 150)"));
+  EXPECT_EQ(focalSliceLabel(slices[8], 10, 290),
+            QStringLiteral("90.0°  sharp at 100% of the way up (y = 290)"));
 
   const QImage sheet = w.pictures().picture({PictureKind::FocalStackSheet, 1});
   EXPECT_GE(sheet.width(), 600);

@@ -134,6 +134,8 @@ std::vector<BadFile> badFiles() {
        "“showFocusDepth” is not true or false"},
       {"version.ombrel", R"({"format": "Ombrel scene", "version": "one", "shapes": []})",
        "version"},
+      {"halfversion.ombrel", R"({"format": "Ombrel scene", "version": 1.5, "shapes": []})",
+       "not a whole number"},
       {"noshapes.ombrel", R"({"format": "Ombrel scene", "version": 1})", "no “shapes”"},
       {"shapes.ombrel", R"({"format": "Ombrel scene", "version": 1, "shapes": {}})", "not a list"},
       {"hexagon.ombrel", sceneJson({shapeJson(), shapeJson("Hexagon")}), "unknown kind “Hexagon”"},
@@ -164,6 +166,7 @@ std::vector<BadFile> badFiles() {
        "not JSON"},
       {"huge.ombrel", rectWith("width", 1e308), "“width” is 1e+308"},
       {"negative.ombrel", rectWith("height", -5), "“height” is -5"},
+      {"narrow.ombrel", rectWith("width", -5), "“width” is -5"},
       {"colour.ombrel", withShape([](QJsonObject& s) {
          s["color"] = QJsonObject{{"red", 2}, {"green", 0}, {"blue", 0}, {"alpha", 1}};
        }),

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstring>
@@ -63,8 +64,20 @@ bool operator==(Rgb a, Rgb b) {
 // ---------------------------------------------------------------------------------------------
 // Ray-space image
 
-enum class Kind { White, Noise, Sparse, Rects, EdgeRows, NearWhite, Frame, Bands, Corners, Bounds };
-constexpr int kKinds = 10;
+enum class Kind {
+  White,
+  Noise,
+  Sparse,
+  Rects,
+  EdgeRows,
+  NearWhite,
+  Frame,
+  Bands,
+  Corners,
+  Bounds,
+  Steps
+};
+constexpr int kKinds = 11;
 
 Bytes makeStrip(Kind kind, int n, int h, std::uint64_t seed) {
   Rng rng(seed);
@@ -134,6 +147,22 @@ Bytes makeStrip(Kind kind, int n, int h, std::uint64_t seed) {
           strips::fillRect(strip, n, h, end - length + 1, k, length, 1, random());
         }
       break;
+    case Kind::Steps:
+      // Bands of identical rows whose runs are about as wide as a ray's widest step between
+      // adjacent rows, n / (h - 1): the narrowest that no ray can step over, and narrower.
+      if (h > 1) {
+        const int step = n / (h - 1);
+        for (int k = 0; k < h;) {
+          const int band = rng.range(1, h);
+          for (int x = rng.range(0, step + 3); x < n;) {
+            const int length = std::max(1, step + rng.range(-1, 3));
+            strips::fillRect(strip, n, h, x, k, length, band, random());
+            x += length + rng.range(1, 2 * step + 4);
+          }
+          k += band;
+        }
+      }
+      break;
   }
   return strip;
 }
@@ -142,10 +171,10 @@ TEST(ProcessImage, EqualsReferenceOnGeneratedStrips) {
   struct Size {
     int n, h;
   };
-  const Size sizes[] = {{1, 2},    {1, 300}, {2, 2},   {3, 3},    {4, 3},    {5, 0},
-                        {6, 1},    {7, 2},   {8, 9},   {9, 17},   {31, 64},  {63, 5},
-                        {64, 120}, {65, 2},  {100, 1}, {100, 40}, {127, 33}, {129, 60},
-                        {301, 7},  {511, 2}, {700, 3}, {128, 90}, {200, 280}};
+  const Size sizes[] = {{1, 2},    {1, 300},   {2, 2},    {3, 3},    {4, 3},   {5, 0},    {6, 1},
+                        {7, 2},    {8, 9},     {9, 17},   {31, 64},  {63, 5},  {64, 120}, {65, 2},
+                        {100, 1},  {100, 40},  {127, 33}, {129, 60}, {301, 7}, {511, 2},  {700, 3},
+                        {128, 90}, {200, 280}, {300, 12}, {300, 41}, {97, 8},  {250, 6}};
   std::uint64_t seed = 1;
   for (const Size s : sizes)
     for (int kind = 0; kind < kKinds; ++kind) {
@@ -342,6 +371,11 @@ TEST(TakePhoto, EqualsReferenceSampleBySample) {
   const Bytes white(3 * 4 * 30, 255);
   expectSamePhoto(white, 4, 30, 128, 0, 0);
   expectSamePhoto(white, 4, 30, 128, 1e-9f, 0);
+  // 258 white samples on one pixel (rows clip 259 to 258) no longer fit 16 bits.
+  expectSamePhoto(Bytes(3 * 258 * 30, 255), 258, 30, 129, 0, 1);
+  // Wider than the by-sample scratch holds.
+  for (const int cols : {4096, 4097, 4500})
+    expectSamePhoto(noise(3, cols, rng.next()), 3, cols, 10, 0.70710677f, 0.1f);
 }
 
 TEST(TakePhoto, HalfLengthZeroCopiesTheCentreRow) {
