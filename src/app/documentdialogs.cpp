@@ -1,5 +1,6 @@
 #include "app/documentdialogs.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -26,6 +27,14 @@ std::optional<QString> runSaveDialog(QWidget* parent, const QString& caption,
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setDefaultSuffix(suffix);
+  // A name typed without a suffix takes the chosen type's: "slide" under the
+  // SVG filter becomes slide.svg.
+  QObject::connect(
+      &dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& chosen) {
+        const qsizetype star = chosen.indexOf(QLatin1String("(*."));
+        if (star >= 0)
+          dialog.setDefaultSuffix(chosen.mid(star + 3).section(QLatin1Char(')'), 0, 0));
+      });
   dialog.selectFile(suggested);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().constFirst();
@@ -45,6 +54,13 @@ std::optional<PictureRequest> runPictureDialog(QWidget* parent, const PictureCho
   auto* scales = new QComboBox(&dialog);
   for (int scale : kPictureScales) scales->addItem(QStringLiteral("%1×").arg(scale), scale);
   scales->setCurrentIndex(scales->findData(last.scale));
+  auto* annotated =
+      new QCheckBox(QStringLiteral("Add a &title, the axes' names and the focus line"), &dialog);
+  annotated->setObjectName(QStringLiteral("annotatedCheck"));
+  annotated->setToolTip(QStringLiteral(
+      "Around the scene, the ray space or the photo: a title with the optics and the names of the "
+      "axes; on the scene also the focus line and sharp band when View ▸ Show Focus Depth is on"));
+  annotated->setChecked(last.annotated);
   auto* buttons = new QDialogButtonBox(&dialog);
   buttons->addButton(QStringLiteral("Save…"), QDialogButtonBox::AcceptRole);
   QPushButton* copy = buttons->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);
@@ -52,6 +68,7 @@ std::optional<PictureRequest> runPictureDialog(QWidget* parent, const PictureCho
   auto* form = new QFormLayout(&dialog);
   form->addRow(QStringLiteral("Picture:"), kinds);
   form->addRow(QStringLiteral("Size:"), scales);
+  form->addRow(annotated);
   form->addRow(buttons);
   constexpr int kCopied = 2;
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
@@ -62,6 +79,7 @@ std::optional<PictureRequest> runPictureDialog(QWidget* parent, const PictureCho
   PictureRequest request;
   request.choice.kind = static_cast<PictureKind>(kinds->currentData().toInt());
   request.choice.scale = scales->currentData().toInt();
+  request.choice.annotated = annotated->isChecked();
   request.copy = result == kCopied;
   return request;
 }
@@ -110,10 +128,12 @@ std::optional<PictureRequest> pictureChoice(QWidget* parent, const PictureChoice
   return runPictureDialog(parent, last);
 }
 
-std::optional<QString> savePicture(QWidget* parent, const QString& suggested) {
-  if (installed().savePicture) return installed().savePicture(parent, suggested);
+std::optional<QString> savePicture(QWidget* parent, const QString& suggested, bool drawing) {
+  if (installed().savePicture) return installed().savePicture(parent, suggested, drawing);
   return runSaveDialog(parent, QStringLiteral("Export Picture"), suggested,
-                       QStringLiteral("PNG images (*.png)"), QStringLiteral("png"));
+                       drawing ? QStringLiteral("PNG images (*.png);;SVG drawings (*.svg)")
+                               : QStringLiteral("PNG images (*.png)"),
+                       QStringLiteral("png"));
 }
 
 }  // namespace documentdialogs

@@ -26,7 +26,8 @@ struct Dialogs {
   std::function<UnsavedChoice(QWidget* parent, const QString& fileName)> unsavedChanges;
   std::function<std::optional<PictureRequest>(QWidget* parent, const PictureChoice& last)>
       pictureChoice;
-  std::function<std::optional<QString>(QWidget* parent, const QString& suggested)> savePicture;
+  std::function<std::optional<QString>(QWidget* parent, const QString& suggested, bool drawing)>
+      savePicture;
 };
 
 // Installs `dialogs`; Dialogs{} restores every real dialog.
@@ -37,6 +38,7 @@ std::optional<QString> saveScene(QWidget* parent, const QString& suggested);
 // Save / Discard / Cancel for the scene of `fileName` (empty: the untitled scene).
 UnsavedChoice unsavedChanges(QWidget* parent, const QString& fileName);
 std::optional<PictureRequest> pictureChoice(QWidget* parent, const PictureChoice& last);
-std::optional<QString> savePicture(QWidget* parent, const QString& suggested);
+// A PNG file, or also an SVG drawing when `drawing` is true.
+std::optional<QString> savePicture(QWidget* parent, const QString& suggested, bool drawing);
 
 }  // namespace documentdialogs

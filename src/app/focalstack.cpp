@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "lightfield/lightfield.h"
@@ -57,37 +58,52 @@ QString focalSliceLabel(const FocalSlice& slice, double lower, double upper) {
       .arg(depth, 0, 'f', 0);
 }
 
-QImage focalStackSheet(const QImage& scene, const std::vector<FocalSlice>& slices, int halfLength,
-                       double lower, double upper) {
-  const int n = slices.empty() ? 0 : static_cast<int>(slices.front().photo.size() / 3);
+QSize FocalStackSheet::size() const {
+  const int count = slices == nullptr ? 0 : static_cast<int>(slices->size());
+  const int n = count == 0 ? 0 : static_cast<int>(slices->front().photo.size() / 3);
   const int columnWidth = std::max(n, 300);
-  const int stackHeight =
-      static_cast<int>(slices.size()) * (kLabelHeight + kPhotoHeight + kSliceGap);
-  const int width = kMargin + scene.width() + kGap + columnWidth + kMargin;
-  const int height = kMargin + kTitleHeight + std::max(scene.height(), stackHeight) + kMargin;
-  QImage sheet(width, height, QImage::Format_RGB32);
-  sheet.fill(Qt::white);
-  QPainter painter(&sheet);
+  const int stackHeight = count * (kLabelHeight + kPhotoHeight + kSliceGap);
+  return {kMargin + scene.width() + kGap + columnWidth + kMargin,
+          kMargin + kTitleHeight + std::max(scene.height(), stackHeight) + kMargin};
+}
+
+void FocalStackSheet::paint(QPainter& painter) const {
+  const QSize whole = size();
+  const int n =
+      slices == nullptr || slices->empty() ? 0 : static_cast<int>(slices->front().photo.size() / 3);
+  const int columnWidth = std::max(n, 300);
+  painter.fillRect(QRect(QPoint(0, 0), whole), Qt::white);
   QFont font = painter.font();
   font.setPixelSize(13);
   font.setBold(true);
   painter.setFont(font);
   painter.setPen(Qt::black);
-  painter.drawText(QRect(kMargin, kMargin, width - 2 * kMargin, kTitleHeight),
+  painter.drawText(QRect(kMargin, kMargin, whole.width() - 2 * kMargin, kTitleHeight),
                    Qt::AlignLeft | Qt::AlignTop,
                    QStringLiteral("Focal stack: the photo at nine focus angles, depth of field %1")
                        .arg(halfLength));
   const int top = kMargin + kTitleHeight;
-  painter.drawImage(kMargin, top, scene);
-  painter.setPen(QColor(160, 160, 160));
-  painter.drawRect(kMargin - 1, top - 1, scene.width() + 1, scene.height() + 1);
+  painter.save();
+  painter.translate(kMargin, top);
+  painter.setClipRect(QRect(QPoint(0, 0), scene));
+  if (paintScene) paintScene(painter);
+  painter.restore();
+  // A frame one unit wide just outside the scene, filled rather than stroked
+  // so that at any scale it covers none of the scene's pixels.
+  const QColor frame(160, 160, 160);
+  const int w = scene.width(), h = scene.height();
+  painter.fillRect(QRect(kMargin - 1, top - 1, w + 2, 1), frame);
+  painter.fillRect(QRect(kMargin - 1, top + h, w + 2, 1), frame);
+  painter.fillRect(QRect(kMargin - 1, top, 1, h), frame);
+  painter.fillRect(QRect(kMargin + w, top, 1, h), frame);
 
   font.setBold(false);
   font.setPixelSize(12);
   painter.setFont(font);
   const int x = kMargin + scene.width() + kGap;
   int y = top;
-  for (const FocalSlice& slice : slices) {
+  if (slices == nullptr) return;
+  for (const FocalSlice& slice : *slices) {
     painter.setPen(Qt::black);
     painter.drawText(QRect(x, y, columnWidth, kLabelHeight), Qt::AlignLeft | Qt::AlignVCenter,
                      focalSliceLabel(slice, lower, upper));
@@ -96,5 +112,21 @@ QImage focalStackSheet(const QImage& scene, const std::vector<FocalSlice>& slice
     painter.drawImage(QRect(x, y, n, kPhotoHeight), row);
     y += kPhotoHeight + kSliceGap;
   }
-  return sheet;
+}
+
+QImage focalStackSheet(const QImage& scene, const std::vector<FocalSlice>& slices, int halfLength,
+                       double lower, double upper, int scale) {
+  scale = std::max(scale, 1);
+  FocalStackSheet sheet{scene.size(), [&scene](QPainter& p) { p.drawImage(0, 0, scene); },
+                        &slices,      halfLength,
+                        lower,        upper};
+  QImage image(sheet.size() * scale, QImage::Format_RGB32);
+  if (image.isNull()) return image;
+  QPainter painter(&image);
+  // Text and lines at the full resolution; pictures scaled without smoothing,
+  // so each of their pixels stays a block of one colour.
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.scale(scale, scale);
+  sheet.paint(painter);
+  return image;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "lightfield/lightfieldvalue.h"
@@ -28,7 +30,25 @@ std::vector<FocalSlice> focalStack(const unsigned char* rays, int rows, int n, i
 // from the lower line. `lower` and `upper` are the plane lines' heights.
 QString focalSliceLabel(const FocalSlice& slice, double lower, double upper);
 
+class QPainter;
+
 // One handout: the scene beside the nine photos, each labelled with its angle
 // and the depth in focus. `lower` and `upper` are the plane lines' heights.
+struct FocalStackSheet {
+  QSize scene;  // the scene's size in sheet units
+  // Paints the scene with its top left corner at the origin, in sheet units.
+  std::function<void(QPainter&)> paintScene;
+  const std::vector<FocalSlice>* slices = nullptr;
+  int halfLength = 0;
+  double lower = 0;
+  double upper = 0;
+
+  QSize size() const;
+  // In sheet units, on any device: an image, or a vector drawing.
+  void paint(QPainter& painter) const;
+};
+
+// The sheet as an image at `scale`: text drawn at that scale, every scene
+// and photo pixel a scale x scale block.
 QImage focalStackSheet(const QImage& scene, const std::vector<FocalSlice>& slices, int halfLength,
-                       double lower, double upper);
+                       double lower, double upper, int scale = 1);

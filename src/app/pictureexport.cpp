@@ -2,13 +2,17 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QFileInfo>
 #include <QMenu>
+#include <QPainter>
+#include <QSvgGenerator>
 
 #include "app/documentdialogs.h"
 #include "app/focalstack.h"
 #include "app/statusservice.h"
+#include "canvas/aidoverlay.h"
 #include "canvas/drawview.h"
 #include "session/session.h"
 #include "views/photoview.h"
@@ -17,7 +21,10 @@
 namespace {
 
 QString described(const PictureChoice& choice) {
-  return QStringLiteral("%1 (%2×)").arg(pictureTitle(choice.kind)).arg(choice.scale);
+  return QStringLiteral("%1 (%2×%3)")
+      .arg(pictureTitle(choice.kind))
+      .arg(choice.scale)
+      .arg(choice.annotated ? QStringLiteral(", with title and axes") : QString());
 }
 
 }  // namespace
@@ -46,21 +53,52 @@ PictureExport::PictureExport(const Parts& parts, QObject* parent) : QObject(pare
   connect(copyAction, &QAction::triggered, this, [this] { copy(last_); });
 }
 
-QImage PictureExport::focalStackSheet() const {
+QImage PictureExport::focalStackSheet(int scale) const {
   const lightfield::LightField& field = parts_.session->lightField();
   const int halfLength = parts_.session->camera().halfLength;
   const std::vector<FocalSlice> slices = focalStack(field, halfLength);
   if (slices.empty()) return {};
   return ::focalStackSheet(scenePicture(*parts_.canvas), slices, halfLength,
-                           field.geometry().lowerLine, field.geometry().upperLine);
+                           field.geometry().lowerLine, field.geometry().upperLine, scale);
+}
+
+Annotation PictureExport::annotation(PictureKind kind) const {
+  const lightfield::CameraSettings& camera = parts_.session->camera();
+  const QString optics = QStringLiteral("focus angle %1°, depth of field %2")
+                             .arg(camera.focusDegrees, 0, 'f', 1)
+                             .arg(camera.halfLength);
+  const lightfield::RayGeometry& geometry = parts_.session->lightField().geometry();
+  switch (kind) {
+    case PictureKind::Scene:
+      return {QStringLiteral("The scene (%1)").arg(optics),
+              QStringLiteral("x: position along the plane lines →"),
+              QStringLiteral("y: height (lower line at %1, upper line at %2) →")
+                  .arg(geometry.lowerLine, 0, 'f', 0)
+                  .arg(geometry.upperLine, 0, 'f', 0)};
+    case PictureKind::RaySpace:
+    case PictureKind::RaySpaceAsShown:
+      return {QStringLiteral("Ray space: one pixel per ray"),
+              QStringLiteral("u: where the ray crosses the upper line →"),
+              QStringLiteral("v: where the ray crosses the lower line →")};
+    case PictureKind::Photo:
+      return {QStringLiteral("The photo (%1)").arg(optics),
+              QStringLiteral("photo pixel: position on the upper line →"),
+              {}};
+    case PictureKind::Window:
+    case PictureKind::FocalStackSheet:
+      break;  // they carry their own titles and labels
+  }
+  return {};
 }
 
 QImage PictureExport::picture(const PictureChoice& choice) const {
   const DrawView& canvas = *parts_.canvas;
+  // The focus line and band go only on an annotated scene, and only when shown.
+  const AidOverlay* focus = choice.annotated ? &canvas.aidOverlay() : nullptr;
   QImage image;
   switch (choice.kind) {
     case PictureKind::Scene:
-      image = scenePicture(canvas);
+      image = scenePicture(canvas, focus);
       break;
     case PictureKind::RaySpace:
       image = raySpacePicture(parts_.session->lightField());
@@ -75,10 +113,60 @@ QImage PictureExport::picture(const PictureChoice& choice) const {
       image = windowPicture(*parts_.window);
       break;
     case PictureKind::FocalStackSheet:
-      image = focalStackSheet();
-      break;
+      // Drawn at its scale, so that its text is sharp.
+      return focalStackSheet(choice.scale);
   }
-  return crisp(image, choice.scale);
+  image = crisp(image, choice.scale);
+  if (!choice.annotated) return image;
+  const Annotation words = annotation(choice.kind);
+  if (words.title.isEmpty()) return image;
+  return annotate(image, words, choice.scale);
+}
+
+QByteArray PictureExport::drawing(const PictureChoice& choice) const {
+  const DrawView& canvas = *parts_.canvas;
+  const AidOverlay* focus = choice.annotated ? &canvas.aidOverlay() : nullptr;
+  const QSize sceneSize(static_cast<int>(canvas.bounds().size.width),
+                        static_cast<int>(canvas.bounds().size.height));
+  auto paintTheScene = [&canvas, focus](QPainter& painter) { paintScene(painter, canvas, focus); };
+  std::vector<FocalSlice> slices;
+  FocalStackSheet sheet;
+  QSize size = sceneSize;
+  QString title = annotation(PictureKind::Scene).title;
+  if (choice.kind == PictureKind::FocalStackSheet) {
+    const lightfield::LightField& field = parts_.session->lightField();
+    const int halfLength = parts_.session->camera().halfLength;
+    slices = focalStack(field, halfLength);
+    if (slices.empty()) return {};
+    sheet = {sceneSize,
+             paintTheScene,
+             &slices,
+             halfLength,
+             field.geometry().lowerLine,
+             field.geometry().upperLine};
+    size = sheet.size();
+    title = QStringLiteral("Focal stack");
+  } else if (choice.kind != PictureKind::Scene) {
+    return {};
+  }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&buffer);
+  svg.setSize(size);
+  svg.setViewBox(QRect(QPoint(0, 0), size));
+  // One unit a CSS pixel, so a browser shows the drawing at the picture's size.
+  svg.setResolution(96);
+  svg.setTitle(title);
+  svg.setDescription(QStringLiteral("Made with Ombrel"));
+  QPainter painter(&svg);
+  if (choice.kind == PictureKind::FocalStackSheet) {
+    sheet.paint(painter);
+  } else {
+    paintTheScene(painter);
+  }
+  painter.end();
+  return bytes;
 }
 
 bool PictureExport::exportPicture() {
@@ -90,19 +178,35 @@ bool PictureExport::exportPicture() {
     return true;
   }
   const QString suggested = QStringLiteral("%1.png").arg(pictureFileStem(last_.kind));
-  const std::optional<QString> path = documentdialogs::savePicture(parts_.window, suggested);
+  const std::optional<QString> path =
+      documentdialogs::savePicture(parts_.window, suggested, hasDrawing(last_.kind));
   return path && exportTo(last_, *path);
 }
 
 bool PictureExport::exportFocalStack() {
   const PictureChoice sheet{PictureKind::FocalStackSheet, 1};
   const std::optional<QString> path =
-      documentdialogs::savePicture(parts_.window, QStringLiteral("focal-stack.png"));
+      documentdialogs::savePicture(parts_.window, QStringLiteral("focal-stack.png"), true);
   return path && exportTo(sheet, *path);
 }
 
 bool PictureExport::exportTo(const PictureChoice& choice, const QString& path) {
-  if (const auto error = writePicture(picture(choice), path)) {
+  std::optional<QString> error;
+  if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+    // A drawing keeps the shapes and the text as vectors, for slides.
+    if (!hasDrawing(choice.kind)) {
+      error = QStringLiteral(
+                  "Could not export “%1”: only the scene and the focal stack sheet can be "
+                  "drawings; choose a PNG file for %2. Nothing was written.")
+                  .arg(QFileInfo(path).fileName(), pictureTitle(choice.kind));
+    } else {
+      const QByteArray svg = drawing(choice);
+      error = svg.isEmpty() ? writePicture(QImage(), path) : writeExport(svg, path);
+    }
+  } else {
+    error = writePicture(picture(choice), path);
+  }
+  if (error) {
     report(*error);
     return false;
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QObject>
 
@@ -15,7 +16,8 @@ class Session;
 class StatusService;
 
 // File ▸ Export…, File ▸ Export Focal Stack Sheet… and Edit ▸ Copy: the
-// pictures of the window as PNG files or on the clipboard. Remembers the last
+// pictures of the window as PNG files (the scene and the sheet also as SVG
+// drawings) or on the clipboard. Remembers the last
 // picture chosen in this run, which Copy puts on the clipboard.
 class PictureExport : public QObject {
   Q_OBJECT
@@ -37,15 +39,22 @@ class PictureExport : public QObject {
 
   // The picture at its scale; null before there is anything to show.
   QImage picture(const PictureChoice& choice) const;
+  // The scene or the focal stack sheet as an SVG drawing; empty for the
+  // other pictures and before there is anything to show.
+  QByteArray drawing(const PictureChoice& choice) const;
+  // What an annotated picture of `kind` says: empty for the pictures that
+  // carry their own words.
+  Annotation annotation(PictureKind kind) const;
   const PictureChoice& lastChoice() const { return last_; }
 
   bool exportPicture();
+  // A PNG, or an SVG drawing when `path` ends in .svg.
   bool exportTo(const PictureChoice& choice, const QString& path);
   bool exportFocalStack();
   void copy(const PictureChoice& choice);
 
  private:
-  QImage focalStackSheet() const;
+  QImage focalStackSheet(int scale) const;
   void report(const QString& message);
 
   Parts parts_;

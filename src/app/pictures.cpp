@@ -2,12 +2,16 @@
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QFont>
+#include <QFontMetrics>
 #include <QImageWriter>
 #include <QPainter>
 #include <QSaveFile>
 #include <QWidget>
+#include <algorithm>
 #include <cstring>
 
+#include "canvas/aidoverlay.h"
 #include "canvas/drawview.h"
 #include "toolkit/bitmap.h"
 #include "views/renderview.h"
@@ -48,20 +52,36 @@ QString pictureFileStem(PictureKind kind) {
   return {};
 }
 
-QImage scenePicture(const DrawView& canvas) {
+void paintScene(QPainter& painter, const DrawView& canvas, const AidOverlay* focusAids) {
   const CGRect bounds = canvas.bounds();
-  QImage image(static_cast<int>(bounds.size.width), static_cast<int>(bounds.size.height),
-               QImage::Format_RGB32);
-  if (image.isNull()) return image;
-  image.fill(Qt::white);
-  QPainter painter(&image);
-  painter.setTransform(QTransform(1, 0, 0, -1, 0, image.height()));
+  painter.save();
+  painter.fillRect(QRectF(0, 0, bounds.size.width, bounds.size.height), Qt::white);
+  painter.setTransform(QTransform(1, 0, 0, -1, 0, bounds.size.height), true);
   toolkit::GraphicsContext context(painter);
   // The canvas's own drawing order, minus the knobs and the ray overlay.
   for (const auto& shape : canvas.shapes()) shape->drawRect(context, bounds);
   canvas.lowerLine().drawRect(context, bounds);
   canvas.upperLine().drawRect(context, bounds);
   canvas.camera().drawRect(context, bounds);
+  if (focusAids != nullptr && focusAids->showFocusDepth) {
+    // Only the focus line and band: what a hover draws belongs to the moment.
+    AidOverlay focus;
+    focus.showFocusDepth = true;
+    focus.focusY = focusAids->focusY;
+    focus.bandLowY = focusAids->bandLowY;
+    focus.bandHighY = focusAids->bandHighY;
+    drawCanvasAids(context, focus, bounds.size.width);
+  }
+  painter.restore();
+}
+
+QImage scenePicture(const DrawView& canvas, const AidOverlay* focusAids) {
+  const CGRect bounds = canvas.bounds();
+  QImage image(static_cast<int>(bounds.size.width), static_cast<int>(bounds.size.height),
+               QImage::Format_RGB32);
+  if (image.isNull()) return image;
+  QPainter painter(&image);
+  paintScene(painter, canvas, focusAids);
   return image;
 }
 
@@ -96,13 +116,17 @@ QImage crisp(const QImage& image, int scale) {
                       Qt::FastTransformation);
 }
 
+namespace {
+
+QString exportFailure(const QString& path, const QString& reason) {
+  return QStringLiteral("Could not export “%1”: %2. Nothing was written.")
+      .arg(QFileInfo(path).fileName(), reason);
+}
+
+}  // namespace
+
 std::optional<QString> writePicture(const QImage& image, const QString& path) {
-  const auto failed = [&path](const QString& reason) {
-    return QStringLiteral("Could not export “%1”: %2. Nothing was written.")
-        .arg(QFileInfo(path).fileName(), reason);
-  };
-  if (image.isNull()) return failed(QStringLiteral("there is no picture yet"));
-  if (QFileInfo(path).isDir()) return failed(QStringLiteral("a folder of that name is in the way"));
+  if (image.isNull()) return exportFailure(path, QStringLiteral("there is no picture yet"));
   // Encoded in memory first: the PNG encoder cannot then meet a failing disk
   // half-way (where it leaks), and the file gets all of the bytes or none.
   QByteArray png;
@@ -110,16 +134,83 @@ std::optional<QString> writePicture(const QImage& image, const QString& path) {
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
-    if (!writer.write(image)) return failed(writer.errorString());
+    if (!writer.write(image)) return exportFailure(path, writer.errorString());
   }
+  return writeExport(png, path);
+}
+
+std::optional<QString> writeExport(const QByteArray& bytes, const QString& path) {
+  if (QFileInfo(path).isDir())
+    return exportFailure(path, QStringLiteral("a folder of that name is in the way"));
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return failed(file.errorString());
+  if (!file.open(QIODevice::WriteOnly)) return exportFailure(path, file.errorString());
   // Flushed here: QSaveFile::commit() would ignore a failing final flush.
-  if (file.write(png) != png.size() || !file.flush()) {
+  if (file.write(bytes) != bytes.size() || !file.flush()) {
     const QString reason = file.errorString();
     file.cancelWriting();
-    return failed(reason);
+    return exportFailure(path, reason);
   }
-  if (!file.commit()) return failed(file.errorString());
+  if (!file.commit()) return exportFailure(path, file.errorString());
   return std::nullopt;
+}
+
+bool hasDrawing(PictureKind kind) {
+  return kind == PictureKind::Scene || kind == PictureKind::FocalStackSheet;
+}
+
+namespace {
+
+constexpr int kAnnotationMargin = 8;
+constexpr int kTitleBand = 26;
+constexpr int kAxisBand = 20;
+constexpr int kTextPixels = 13;
+
+}  // namespace
+
+QPoint annotatedOrigin(const Annotation& annotation, int scale) {
+  const int left = kAnnotationMargin + (annotation.vertical.isEmpty() ? 0 : kAxisBand);
+  const int top = kAnnotationMargin + (annotation.title.isEmpty() ? 0 : kTitleBand);
+  return QPoint(left, top) * std::max(scale, 1);
+}
+
+QImage annotate(const QImage& picture, const Annotation& annotation, int scale) {
+  if (picture.isNull()) return picture;
+  scale = std::max(scale, 1);
+  const QPoint origin = annotatedOrigin(annotation, scale);
+  const int bottom =
+      (kAnnotationMargin + (annotation.horizontal.isEmpty() ? 0 : kAxisBand)) * scale;
+  const int right = kAnnotationMargin * scale;
+  // Wide enough for the title at its natural width.
+  QFont font;
+  font.setPixelSize(kTextPixels * scale);
+  const QFontMetrics metrics(font);
+  QFont bold = font;
+  bold.setBold(true);
+  const int titleWidth = QFontMetrics(bold).horizontalAdvance(annotation.title);
+  const int width = std::max(origin.x() + picture.width() + right,
+                             kAnnotationMargin * scale + titleWidth + right);
+  QImage image(width, origin.y() + picture.height() + bottom, QImage::Format_RGB32);
+  if (image.isNull()) return image;
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.drawImage(origin, picture);
+  painter.setPen(Qt::black);
+  painter.setFont(bold);
+  painter.drawText(QRect(kAnnotationMargin * scale, kAnnotationMargin * scale,
+                         width - 2 * kAnnotationMargin * scale, kTitleBand * scale),
+                   Qt::AlignLeft | Qt::AlignTop, annotation.title);
+  painter.setFont(font);
+  painter.drawText(
+      QRect(origin.x(), origin.y() + picture.height(), picture.width(), kAxisBand * scale),
+      Qt::AlignHCenter | Qt::AlignVCenter, annotation.horizontal);
+  if (!annotation.vertical.isEmpty()) {
+    // Read upwards, centred on the picture's height.
+    painter.save();
+    painter.translate(kAnnotationMargin * scale, origin.y() + picture.height());
+    painter.rotate(-90);
+    painter.drawText(QRect(0, 0, picture.height(), kAxisBand * scale),
+                     Qt::AlignHCenter | Qt::AlignVCenter, annotation.vertical);
+    painter.restore();
+  }
+  return image;
 }

@@ -10,7 +10,9 @@
 
 class DrawView;
 class RenderView;
+class QPainter;
 class QWidget;
+struct AidOverlay;
 
 // The pictures a user can take out of Ombrel for slides and handouts.
 enum class PictureKind { Scene, RaySpace, RaySpaceAsShown, Photo, Window, FocalStackSheet };
@@ -22,6 +24,9 @@ inline constexpr int kPictureScales[] = {1, 2, 4};
 struct PictureChoice {
   PictureKind kind = PictureKind::Scene;
   int scale = 1;
+  // A title and the axes' names around the picture and, on the scene, the
+  // focus line and band when they are shown.
+  bool annotated = false;
   friend bool operator==(const PictureChoice&, const PictureChoice&) = default;
 };
 
@@ -31,8 +36,11 @@ QString pictureTitle(PictureKind kind);
 QString pictureFileStem(PictureKind kind);
 
 // The scene as shown, with its plane lines and camera marker but without
-// selection knobs or hover overlays.
-QImage scenePicture(const DrawView& canvas);
+// selection knobs or hover overlays; with the focus line and band of
+// `focusAids` when given and shown. paintScene() draws the same on any
+// device, y down, in canvas units.
+QImage scenePicture(const DrawView& canvas, const AidOverlay* focusAids = nullptr);
+void paintScene(QPainter& painter, const DrawView& canvas, const AidOverlay* focusAids = nullptr);
 // The clean ray-space image, one pixel per ray; null while there is none.
 QImage raySpacePicture(const lightfield::LightField& field);
 // The ray-space view as shown: sampling marks, and the axes when they are on.
@@ -42,6 +50,24 @@ QImage photoPicture(const std::vector<unsigned char>& photo, QSize shown);
 QImage windowPicture(QWidget& window);
 // Every pixel becomes a scale x scale block of the same colour.
 QImage crisp(const QImage& image, int scale);
+
+// What an annotated picture says around it. Empty names are left out.
+struct Annotation {
+  QString title;
+  QString horizontal;  // the horizontal axis, under the picture
+  QString vertical;    // the vertical axis, left of the picture, read upwards
+};
+// `picture` (already at `scale`) with a white margin holding the annotation,
+// its text drawn at `scale`; the picture's pixels are unchanged inside it.
+QImage annotate(const QImage& picture, const Annotation& annotation, int scale);
+// Where annotate() puts the picture's top left corner.
+QPoint annotatedOrigin(const Annotation& annotation, int scale);
+
+// True for the pictures that can also be written as an SVG drawing.
+bool hasDrawing(PictureKind kind);
+// Writes `bytes` atomically. Empty on success; otherwise the same kind of
+// message as writePicture().
+std::optional<QString> writeExport(const QByteArray& bytes, const QString& path);
 
 // Writes a PNG atomically with QImageWriter. Empty on success; otherwise a
 // message naming the file and the reason, and nothing is left at `path`

@@ -63,7 +63,11 @@ QAction* SceneDocument::addAction(const QString& text, const char* name,
                                   QKeySequence::StandardKey key) {
   auto* action = new QAction(text, parts_.window);
   action->setObjectName(QLatin1String(name));
-  action->setShortcut(key);
+  QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+  // Outside a desktop that names it, Save As has no key at all: give it the usual one.
+  if (keys.isEmpty() && key == QKeySequence::SaveAs)
+    keys = {QKeySequence(QStringLiteral("Ctrl+Shift+S"))};
+  action->setShortcuts(keys);
   return action;
 }
 

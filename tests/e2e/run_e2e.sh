@@ -242,38 +242,92 @@ fi
 
 # --- 6: Save names the window; Export writes the scene as a PNG, nothing else is written ---
 
-# Both dialogs take a typed path; the home folder must stay empty throughout.
-save_dialog_answer() { # path
-  sleep 1
+# Dialogs are waited for by their titles, never for a fixed time. Prints the id of a visible
+# window named by the pattern that is neither the main window nor one of the ids given after it.
+wait_window() { # pattern [excluded id...]
+  local pattern=$1 deadline=$((SECONDS + 20)) id
+  shift
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    for id in $(xdotool search --onlyvisible --name "$pattern" 2>/dev/null); do
+      [ "$id" = "$win" ] && continue
+      [[ " $* " == *" $id "* ]] && continue
+      echo "$id"
+      return 0
+    done
+    sleep 0.1
+  done
+  return 1
+}
+# Waits for a window to close (xdotool fails on a window that no longer exists or is unmapped).
+wait_closed() { # id
+  local deadline=$((SECONDS + 20))
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    xdotool search --onlyvisible --name '.' 2>/dev/null | grep -qx "$1" || return 0
+    sleep 0.1
+  done
+  return 1
+}
+wait_file() { # path
+  local deadline=$((SECONDS + 20))
+  until [ -s "$1" ]; do
+    [ "$SECONDS" -ge "$deadline" ] && return 1
+    sleep 0.1
+  done
+}
+# Types a path into a file dialog, whose name field has the keyboard, and accepts it.
+answer_file_dialog() { # id path
+  xdotool windowfocus --sync "$1"
   xdotool key ctrl+a
-  xdotool type --delay 20 "$1"
+  xdotool type --delay 20 "$2"
   xdotool key Return
 }
+title_matches() { # pattern: the main window's title, within 20 s
+  local deadline=$((SECONDS + 20))
+  until xdotool getwindowname "$win" 2>/dev/null | grep -qE "$1"; do
+    [ "$SECONDS" -ge "$deadline" ] && return 1
+    sleep 0.1
+  done
+}
+# Any byte for the dash: the title's pattern is matched in the locale, which may not be UTF-8.
+
+# The home folder must stay empty throughout.
 xdotool windowfocus --sync "$win"
 xdotool key ctrl+s
-save_dialog_answer "$work/lesson"
-# Any byte for the dash: xdotool's pattern is matched in the locale, which may not be UTF-8.
-if timeout 15 xdotool search --sync --onlyvisible --name '^lesson\.ombrel .+ Ombrel$' >/dev/null &&
-  grep -q '"format": "Ombrel scene"' "$work/lesson.ombrel" 2>/dev/null; then
-  pass "save: lesson.ombrel written and named in the title"
+if dialog=$(wait_window '^Save Scene$'); then
+  answer_file_dialog "$dialog" "$work/lesson"
+  wait_closed "$dialog" || fail "save: the Save Scene dialog stayed open after Return"
+  if wait_file "$work/lesson.ombrel" && grep -q '"format": "Ombrel scene"' "$work/lesson.ombrel"; then
+    pass "save: lesson.ombrel written"
+  else
+    fail "save: no lesson.ombrel, or it is not a scene file"
+  fi
+  if title_matches '^lesson\.ombrel .+ Ombrel$'; then
+    pass "save: the title names lesson.ombrel and marks no change"
+  else
+    fail "save: the title is \"$(xdotool getwindowname "$win")\", not lesson.ombrel's"
+  fi
 else
-  fail "save: no lesson.ombrel, or the title does not name it"
+  fail "save: no Save Scene dialog after Ctrl+S"
 fi
 xdotool windowfocus --sync "$win"
 xdotool key ctrl+e
-sleep 1
-xdotool key Return # the picture dialog's Save…, for the scene at 1x
-save_dialog_answer "$work/scene"
-for _ in $(seq 50); do [ -s "$work/scene.png" ] && break; sleep 0.2; done
+if choice=$(wait_window '^Export Picture$'); then
+  xdotool windowfocus --sync "$choice"
+  xdotool key Return # the picture dialog's Save…, for the scene at 1x
+  if dialog=$(wait_window '^Export Picture$' "$choice"); then
+    answer_file_dialog "$dialog" "$work/scene"
+    wait_closed "$dialog" || fail "export: the file dialog stayed open after Return"
+    wait_file "$work/scene.png"
+  else
+    fail "export: no file dialog after the picture dialog's Save…"
+  fi
+else
+  fail "export: no Export Picture dialog after Ctrl+E"
+fi
 if [ "$(identify -format '%wx%h' "$work/scene.png" 2>/dev/null)" = 300x300 ]; then
   pass "export: scene.png is the 300 x 300 scene"
 else
   fail "export: scene.png missing or not 300 x 300"
-fi
-if [ -z "$(find "$work/home" -mindepth 1 2>/dev/null)" ]; then
-  pass "nothing was written to the home folder"
-else
-  fail "files appeared in the home folder: $(find "$work/home" -mindepth 1 | head -5)"
 fi
 # The dialogs have gone; give the keyboard back to the main window.
 xdotool windowfocus --sync "$win"
@@ -413,28 +467,91 @@ else
   fi
 fi
 
-# The scene was saved in step 6: take the 2x drag back so it is unchanged and Quit asks nothing.
-xdotool key ctrl+z
+# --- 9: unsaved work is never lost: quit asks, Cancel keeps the app, Save As, a second start ---
 
-# --- quit through the menu shortcut; the exit status carries sanitizer reports ---
-
-xdotool key ctrl+q
-for _ in $(seq 150); do
-  kill -0 "$app_pid" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$app_pid" 2>/dev/null; then
-  fail "quit: the app still runs 15 s after Ctrl+Q"
+# The 2x drag is the one change since lesson.ombrel was saved.
+if title_matches '^lesson\.ombrel\* .+ Ombrel$'; then
+  pass "unsaved: the title marks the change (\"$(xdotool getwindowname "$win")\")"
 else
+  fail "unsaved: the title is \"$(xdotool getwindowname "$win")\", with no mark of the change"
+fi
+xdotool windowfocus --sync "$win"
+xdotool key ctrl+q
+if question=$(wait_window '^Ombrel$'); then
+  pass "quit: Ctrl+Q with unsaved changes asks first"
+  xdotool windowfocus --sync "$question"
+  xdotool key Escape
+  if wait_closed "$question" && kill -0 "$app_pid" 2>/dev/null; then
+    pass "quit: Cancel keeps Ombrel running"
+  else
+    fail "quit: after Cancel the question stayed open or Ombrel ended"
+  fi
+else
+  fail "quit: Ctrl+Q with unsaved changes quit or did nothing without asking"
+fi
+xdotool windowfocus --sync "$win"
+xdotool key ctrl+shift+s
+if dialog=$(wait_window '^Save Scene$'); then
+  answer_file_dialog "$dialog" "$work/moved"
+  wait_closed "$dialog" || fail "save as: the Save Scene dialog stayed open after Return"
+  if wait_file "$work/moved.ombrel" && title_matches '^moved\.ombrel .+ Ombrel$'; then
+    pass "save as: moved.ombrel written and named in the title, no change marked"
+  else
+    fail "save as: no moved.ombrel, or the title is \"$(xdotool getwindowname "$win")\""
+  fi
+else
+  fail "save as: no Save Scene dialog after Ctrl+Shift+S"
+fi
+
+# Nothing is unsaved now: Ctrl+Q quits at once. The exit status carries sanitizer reports.
+quit_app() { # what
+  xdotool windowfocus --sync "$win"
+  xdotool key ctrl+q
+  for _ in $(seq 150); do
+    kill -0 "$app_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$app_pid" 2>/dev/null; then
+    fail "$1: the app still runs 15 s after Ctrl+Q"
+    return
+  fi
   wait "$app_pid"
-  status=$?
+  local status=$?
   app_pid=
   if [ "$status" -eq 0 ]; then
-    pass "quit: Ctrl+Q closed the app with status 0"
+    pass "$1: Ctrl+Q closed the app with status 0"
   else
-    fail "quit: the app exited with status $status; its log (tail):"
+    fail "$1: the app exited with status $status; its log (tail):"
     tail -n 40 "$out/e2e_app.log" | sed 's/^/  /'
   fi
+}
+quit_app quit
+
+# A second start with the file on the command line opens it: billboard 1 where the 2x drag left it,
+# (80, 90, 40, 10), filled from x = 80 on.
+HOME=$work/home QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 XDG_RUNTIME_DIR=$work/xdg \
+  "$app" "$work/moved.ombrel" >>"$out/e2e_app.log" 2>&1 &
+app_pid=$!
+if win=$(timeout 30 xdotool search --sync --onlyvisible --name '^moved\.ombrel .+ Ombrel$' |
+  head -n1) && [ -n "$win" ]; then
+  opened() {
+    started "$1" && [ "$(canvas_firstx "$1" 70 94 20 orange)" -eq 80 ] &&
+      [ "$(canvas_count "$1" 67 100 47 13 orange)" -eq 0 ]
+  }
+  if wait_for second_start opened 30; then
+    pass "second start: ombrel moved.ombrel opens the lesson with billboard 1 at (80, 90)"
+  else
+    fail "second start: billboard 1 not at (80, 90) (shot second_start.png)"
+  fi
+  quit_app "second start"
+else
+  fail "second start: no window titled moved.ombrel after ombrel moved.ombrel; app log:"
+  tail -n 20 "$out/e2e_app.log" | sed 's/^/  /'
+fi
+if [ -z "$(find "$work/home" -mindepth 1 2>/dev/null)" ]; then
+  pass "nothing was written to the home folder"
+else
+  fail "files appeared in the home folder: $(find "$work/home" -mindepth 1 | head -5)"
 fi
 
 if [ "$failures" -gt 0 ]; then

@@ -30,6 +30,8 @@ TEST(Documents, FileMenuHoldsNewOpenSaveExportBeforeQuit) {
   EXPECT_EQ(w.find<QAction>("actionNew")->shortcut(), QKeySequence(QKeySequence::New));
   EXPECT_EQ(w.find<QAction>("actionOpen")->shortcut(), QKeySequence(QKeySequence::Open));
   EXPECT_EQ(w.find<QAction>("actionSave")->shortcut(), QKeySequence(QKeySequence::Save));
+  // Save As has a key on every desktop, also where the platform names none.
+  EXPECT_FALSE(w.find<QAction>("actionSaveAs")->shortcut().isEmpty());
   EXPECT_EQ(w.find<QAction>("actionExport")->shortcut(), QKeySequence("Ctrl+E"));
   EXPECT_EQ(w.find<QAction>("actionCopy")->shortcut(), QKeySequence(QKeySequence::Copy));
   EXPECT_EQ(w.find<QAction>("actionQuickGuide")->shortcut(), QKeySequence(Qt::Key_F1));

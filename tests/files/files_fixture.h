@@ -34,8 +34,12 @@ struct Answers {
       ADD_FAILURE() << "unexpected Open dialog";
       return std::optional<QString>();
     };
-    dialogs.saveScene = dialogs.savePicture = [](QWidget*, const QString&) {
+    dialogs.saveScene = [](QWidget*, const QString&) {
       ADD_FAILURE() << "unexpected Save dialog";
+      return std::optional<QString>();
+    };
+    dialogs.savePicture = [](QWidget*, const QString&, bool) {
+      ADD_FAILURE() << "unexpected Export Picture dialog";
       return std::optional<QString>();
     };
     dialogs.unsavedChanges = [](QWidget*, const QString&) {

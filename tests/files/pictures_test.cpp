@@ -4,14 +4,22 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDialog>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QSvgRenderer>
 #include <QTextBrowser>
+#include <QTimer>
 #include <cmath>
 #include <cstring>
 
 #include "app/focalstack.h"
+#include "canvas/aidoverlay.h"
 #include "files_fixture.h"
 #include "lightfield/lightfield.h"
 
@@ -34,6 +42,21 @@ constexpr double kDegreesToRadians = 0.017453292500000002;
     }
   }
   return ::testing::AssertionSuccess();
+}
+
+// The scale x scale blocks that hold more than one colour: text drawn at the
+// picture's scale has many, an upscaled image none.
+int mixedBlocks(const QImage& image, int scale) {
+  int mixed = 0;
+  for (int y = 0; y + scale <= image.height(); y += scale) {
+    for (int x = 0; x + scale <= image.width(); x += scale) {
+      bool same = true;
+      for (int k = 0; k < scale * scale && same; ++k)
+        same = image.pixel(x + k % scale, y + k / scale) == image.pixel(x, y);
+      mixed += !same;
+    }
+  }
+  return mixed;
 }
 
 QImage rgb32(const unsigned char* packed, int w, int h) {
@@ -82,6 +105,20 @@ TEST(Pictures, EachPictureIsTheViewsPixelsInCrispBlocks) {
     const QImage one = pictures.picture({kind, 1});
     ASSERT_FALSE(one.isNull()) << pictureFileStem(kind).toStdString();
     for (int scale : {2, 4}) {
+      if (kind == PictureKind::FocalStackSheet) {
+        // Drawn at its scale: the scene and the photos in blocks, the text
+        // sharp, so no scale x scale block of the title is all one colour
+        // where the letters are.
+        const QImage big = pictures.picture({kind, scale});
+        ASSERT_EQ(big.size(), one.size() * scale);
+        for (const QRect r : {QRect(14, 44, 300, 300), QRect(332, 60, 300, 24)}) {
+          EXPECT_TRUE(
+              crispCopy(big.copy(QRect(r.topLeft() * scale, r.size() * scale)), one.copy(r), scale))
+              << "sheet at " << scale << "x, " << r.x() << "," << r.y();
+        }
+        EXPECT_GT(mixedBlocks(big.copy(0, 0, big.width(), 40 * scale), scale), 50);
+        continue;
+      }
       if (kind == PictureKind::Window) {
         // The window is grabbed afresh; its size and blocks are what count.
         const QImage big = pictures.picture({kind, scale});
@@ -110,6 +147,100 @@ TEST(Pictures, TheSceneLeavesOutKnobsAndHoverOverlays) {
   EXPECT_EQ(plain.pixel(150, 299 - 290) & 0xffffff, 0xff0000u) << "upper plane line";
 }
 
+// Handouts: an annotated export puts the picture unchanged inside a margin
+// with a title and the axes' names drawn at its scale, and on the scene the
+// focus line and band exactly where the canvas draws them; the scene and the
+// sheet are also SVG drawings that render as the pictures do.
+TEST(Pictures, AnnotatedExportsAndDrawingsShowWhatTheWindowShows) {
+  DocumentWindow w;
+  PictureExport& pictures = w.pictures();
+  w.find<QAction>("actionShowFocusDepth")->trigger();
+  ASSERT_TRUE(w.canvas().aidOverlay().showFocusDepth);
+  const AidOverlay& aids = w.canvas().aidOverlay();
+  QApplication::processEvents();
+  // The plain scene leaves the aid out; the annotated one draws it as the canvas does.
+  const QImage plain = pictures.picture({PictureKind::Scene, 1});
+  const QImage withFocus = scenePicture(w.canvas(), &aids);
+  EXPECT_NE(withFocus, plain);
+  EXPECT_EQ(withFocus, w.canvas().grab().toImage().convertToFormat(QImage::Format_RGB32));
+  for (PictureKind kind : {PictureKind::Scene, PictureKind::RaySpace, PictureKind::Photo}) {
+    for (int scale : {1, 4}) {
+      SCOPED_TRACE(pictureFileStem(kind).toStdString() + " at " + std::to_string(scale) + "x");
+      const Annotation words = pictures.annotation(kind);
+      ASSERT_FALSE(words.title.isEmpty());
+      const QImage inner =
+          kind == PictureKind::Scene ? crisp(withFocus, scale) : pictures.picture({kind, scale});
+      const QImage annotated = pictures.picture({kind, scale, true});
+      const QPoint origin = annotatedOrigin(words, scale);
+      EXPECT_EQ(annotated.copy(QRect(origin, inner.size())), inner);
+      EXPECT_GT(annotated.width(), inner.width());
+      EXPECT_GT(annotated.height(), inner.height());
+      if (scale == 4) {
+        EXPECT_GT(mixedBlocks(annotated.copy(0, 0, annotated.width(), origin.y()), 4), 50);
+      }
+    }
+  }
+  EXPECT_TRUE(pictures.annotation(PictureKind::Scene).title.contains(QStringLiteral("45.0°")));
+  EXPECT_TRUE(pictures.annotation(PictureKind::Photo).vertical.isEmpty());
+  EXPECT_TRUE(pictures.annotation(PictureKind::Window).title.isEmpty());
+
+  files::OpenDir dir;
+  ASSERT_TRUE(pictures.exportTo({PictureKind::Scene, 1}, dir.path("scene.svg")));
+  QSvgRenderer scene(dir.path("scene.svg"));
+  ASSERT_TRUE(scene.isValid());
+  EXPECT_EQ(scene.viewBox(), QRect(0, 0, 300, 300));
+  QImage drawn(300, 300, QImage::Format_RGB32);
+  drawn.fill(Qt::white);
+  {
+    QPainter painter(&drawn);
+    scene.render(&painter);
+  }
+  int differs = 0;
+  for (int y = 0; y < 300; ++y) {
+    for (int x = 0; x < 300; ++x) {
+      const QColor a = drawn.pixelColor(x, y), b = plain.pixelColor(x, y);
+      differs += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                     std::abs(a.blue() - b.blue()) >
+                 90;
+    }
+  }
+  EXPECT_LT(differs, 300 * 300 / 50) << "the drawing renders as the scene (edges aside)";
+
+  ASSERT_TRUE(pictures.exportTo({PictureKind::FocalStackSheet, 1}, dir.path("sheet.SVG")));
+  QFile sheet(dir.path("sheet.SVG"));
+  ASSERT_TRUE(sheet.open(QIODevice::ReadOnly));
+  const QByteArray svg = sheet.readAll();
+  EXPECT_TRUE(svg.contains("Focal stack: the photo at nine focus angles")) << "text stays text";
+  EXPECT_TRUE(svg.contains("sharp at 50% of the way up"));
+  EXPECT_TRUE(QSvgRenderer(svg).isValid());
+
+  const QStringList before = dir.entries();
+  EXPECT_FALSE(pictures.exportTo({PictureKind::Photo, 1}, dir.path("photo.svg")));
+  EXPECT_TRUE(w.status().contains(QStringLiteral("choose a PNG file for the photo")))
+      << w.status().toStdString();
+  EXPECT_EQ(dir.entries(), before);
+
+  // The real Export dialog: the option is off at first, and its choice is kept.
+  files::Answers answers([](documentdialogs::Dialogs& d) { d.pictureChoice = nullptr; });
+  bool sawDialog = false;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr || dialog->objectName() != QLatin1String("exportDialog")) return;
+    auto* check = dialog->findChild<QCheckBox*>(QStringLiteral("annotatedCheck"));
+    sawDialog = check != nullptr && !check->isChecked();
+    if (check != nullptr) check->setChecked(true);
+    for (auto* button : dialog->findChildren<QPushButton*>()) {
+      if (button->text() == QLatin1String("Copy")) button->click();
+    }
+  });
+  poll.start(10);
+  w.find<QAction>("actionExport")->trigger();
+  poll.stop();
+  EXPECT_TRUE(sawDialog);
+  EXPECT_TRUE(pictures.lastChoice().annotated);
+}
+
 TEST(Pictures, ExportWritesThePngWholeOrNothing) {
   DocumentWindow w;
   files::OpenDir dir;
@@ -120,8 +251,9 @@ TEST(Pictures, ExportWritesThePngWholeOrNothing) {
         EXPECT_EQ(last, (PictureChoice{PictureKind::Scene, 1}));
         return std::optional(documentdialogs::PictureRequest{{PictureKind::RaySpace, 2}});
       };
-      d.savePicture = [&](QWidget*, const QString& suggested) {
+      d.savePicture = [&](QWidget*, const QString& suggested, bool drawing) {
         EXPECT_EQ(suggested, QStringLiteral("ray-space.png"));
+        EXPECT_FALSE(drawing) << "the ray space is offered as a drawing";
         return std::optional(path);
       };
     });
@@ -226,10 +358,26 @@ TEST(Help, QuickGuideAndAboutOpenBesideTheWindow) {
   ASSERT_NE(guide, nullptr);
   EXPECT_TRUE(guide->isVisible());
   EXPECT_FALSE(guide->isModal());
-  const QString text = w.find<QTextBrowser>("quickGuideText")->toPlainText();
-  for (const char* topic :
-       {"three views", "ray-space pixel", "Focus angle", "Depth of field", "What is sharp"}) {
-    EXPECT_TRUE(text.contains(QLatin1String(topic), Qt::CaseInsensitive)) << topic;
+  const QString text =
+      w.find<QTextBrowser>("quickGuideText")->toPlainText().replace(QChar(0xa0), QLatin1Char(' '));
+  for (const char* topic : {"three views", "ray-space pixel", "Focus angle", "Depth of field",
+                            "What is sharp", "2 · d · sin θ", "nothing is sharp",
+                            "first lesson in ten steps", "Teacher notes", "Click on the photo"}) {
+    EXPECT_TRUE(text.contains(QString::fromUtf8(topic), Qt::CaseInsensitive)) << topic;
+  }
+  // Every command in the menus is explained, and every built-in scene has its
+  // teacher's note: a feature added without a word in the guide fails here.
+  for (QAction* menu : w.window.menuBar()->actions()) {
+    for (QAction* action : menu->menu()->actions()) {
+      QString name = action->text().remove(QLatin1Char('&')).remove(QStringLiteral("…"));
+      if (action->isSeparator() || name.isEmpty()) continue;
+      // The undo history's actions carry the step's name.
+      if (name.startsWith(QLatin1String("Undo")) || name.startsWith(QLatin1String("Redo"))) {
+        name = name.left(4);
+      }
+      EXPECT_TRUE(text.contains(name, Qt::CaseInsensitive))
+          << menu->text().toStdString() << " ▸ " << name.toStdString();
+    }
   }
   w.find<QAction>("actionQuickGuide")->trigger();
   EXPECT_EQ(w.window.findChildren<QDialog*>(QStringLiteral("quickGuide")).size(), 1);

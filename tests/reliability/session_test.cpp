@@ -679,7 +679,8 @@ TEST(Session, WritesNothingThatWasNotAskedFor) {
   int asked = 0;
   documentdialogs::Dialogs cancel;
   cancel.openScene = [&](QWidget*) { return ++asked, std::optional<QString>(); };
-  cancel.saveScene = cancel.savePicture = [&](QWidget*, const QString&) {
+  cancel.saveScene = [&](QWidget*, const QString&) { return ++asked, std::optional<QString>(); };
+  cancel.savePicture = [&](QWidget*, const QString&, bool) {
     return ++asked, std::optional<QString>();
   };
   cancel.pictureChoice = [&](QWidget*, const PictureChoice&) {
