@@ -72,7 +72,7 @@ Annotation PictureExport::annotation(PictureKind kind) const {
     case PictureKind::Scene:
       return {QStringLiteral("The scene (%1)").arg(optics),
               QStringLiteral("x: position along the plane lines →"),
-              QStringLiteral("y: height (lower line at %1, upper line at %2) →")
+              QStringLiteral("y: height (lines at %1 and %2) →")
                   .arg(geometry.lowerLine, 0, 'f', 0)
                   .arg(geometry.upperLine, 0, 'f', 0)};
     case PictureKind::RaySpace:
@@ -131,7 +131,8 @@ QByteArray PictureExport::drawing(const PictureChoice& choice) const {
   auto paintTheScene = [&canvas, focus](QPainter& painter) { paintScene(painter, canvas, focus); };
   std::vector<FocalSlice> slices;
   FocalStackSheet sheet;
-  QSize size = sceneSize;
+  const Annotation words = choice.annotated ? annotation(PictureKind::Scene) : Annotation{};
+  QSize size = choice.annotated ? annotatedSize(sceneSize, words) : sceneSize;
   QString title = annotation(PictureKind::Scene).title;
   if (choice.kind == PictureKind::FocalStackSheet) {
     const lightfield::LightField& field = parts_.session->lightField();
@@ -163,6 +164,10 @@ QByteArray PictureExport::drawing(const PictureChoice& choice) const {
   if (choice.kind == PictureKind::FocalStackSheet) {
     sheet.paint(painter);
   } else {
+    if (choice.annotated) {
+      paintAnnotation(painter, sceneSize, words);
+      painter.translate(annotatedOrigin(words, 1));
+    }
     paintTheScene(painter);
   }
   painter.end();

@@ -173,44 +173,64 @@ QPoint annotatedOrigin(const Annotation& annotation, int scale) {
   return QPoint(left, top) * std::max(scale, 1);
 }
 
+namespace {
+
+QFont annotationFont(bool bold) {
+  QFont font;
+  font.setPixelSize(kTextPixels);
+  font.setBold(bold);
+  return font;
+}
+
+}  // namespace
+
+QSize annotatedSize(QSize picture, const Annotation& annotation) {
+  const QPoint origin = annotatedOrigin(annotation, 1);
+  const int bottom = kAnnotationMargin + (annotation.horizontal.isEmpty() ? 0 : kAxisBand);
+  // Wide enough for the title at its natural width.
+  const int title = QFontMetrics(annotationFont(true)).horizontalAdvance(annotation.title);
+  return {std::max(origin.x() + picture.width(), title + kAnnotationMargin) + kAnnotationMargin,
+          origin.y() + picture.height() + bottom};
+}
+
+void paintAnnotation(QPainter& painter, QSize picture, const Annotation& annotation) {
+  const QSize whole = annotatedSize(picture, annotation);
+  const QPoint origin = annotatedOrigin(annotation, 1);
+  painter.save();
+  painter.fillRect(QRect(QPoint(0, 0), whole), Qt::white);
+  painter.setPen(Qt::black);
+  painter.setFont(annotationFont(true));
+  painter.drawText(QRect(kAnnotationMargin, kAnnotationMargin,
+                         whole.width() - 2 * kAnnotationMargin, kTitleBand),
+                   Qt::AlignLeft | Qt::AlignTop, annotation.title);
+  const QFont font = annotationFont(false);
+  const QFontMetrics metrics(font);
+  painter.setFont(font);
+  // An axis name longer than its side is shortened with an ellipsis, never cut.
+  painter.drawText(QRect(origin.x(), origin.y() + picture.height(), picture.width(), kAxisBand),
+                   Qt::AlignHCenter | Qt::AlignVCenter,
+                   metrics.elidedText(annotation.horizontal, Qt::ElideMiddle, picture.width()));
+  if (!annotation.vertical.isEmpty()) {
+    // Read upwards, centred on the picture's height.
+    painter.translate(kAnnotationMargin, origin.y() + picture.height());
+    painter.rotate(-90);
+    painter.drawText(QRect(0, 0, picture.height(), kAxisBand), Qt::AlignHCenter | Qt::AlignVCenter,
+                     metrics.elidedText(annotation.vertical, Qt::ElideMiddle, picture.height()));
+  }
+  painter.restore();
+}
+
 QImage annotate(const QImage& picture, const Annotation& annotation, int scale) {
   if (picture.isNull()) return picture;
   scale = std::max(scale, 1);
-  const QPoint origin = annotatedOrigin(annotation, scale);
-  const int bottom =
-      (kAnnotationMargin + (annotation.horizontal.isEmpty() ? 0 : kAxisBand)) * scale;
-  const int right = kAnnotationMargin * scale;
-  // Wide enough for the title at its natural width.
-  QFont font;
-  font.setPixelSize(kTextPixels * scale);
-  const QFontMetrics metrics(font);
-  QFont bold = font;
-  bold.setBold(true);
-  const int titleWidth = QFontMetrics(bold).horizontalAdvance(annotation.title);
-  const int width = std::max(origin.x() + picture.width() + right,
-                             kAnnotationMargin * scale + titleWidth + right);
-  QImage image(width, origin.y() + picture.height() + bottom, QImage::Format_RGB32);
+  const QSize units = picture.size() / scale;
+  QImage image(annotatedSize(units, annotation) * scale, QImage::Format_RGB32);
   if (image.isNull()) return image;
-  image.fill(Qt::white);
   QPainter painter(&image);
-  painter.drawImage(origin, picture);
-  painter.setPen(Qt::black);
-  painter.setFont(bold);
-  painter.drawText(QRect(kAnnotationMargin * scale, kAnnotationMargin * scale,
-                         width - 2 * kAnnotationMargin * scale, kTitleBand * scale),
-                   Qt::AlignLeft | Qt::AlignTop, annotation.title);
-  painter.setFont(font);
-  painter.drawText(
-      QRect(origin.x(), origin.y() + picture.height(), picture.width(), kAxisBand * scale),
-      Qt::AlignHCenter | Qt::AlignVCenter, annotation.horizontal);
-  if (!annotation.vertical.isEmpty()) {
-    // Read upwards, centred on the picture's height.
-    painter.save();
-    painter.translate(kAnnotationMargin * scale, origin.y() + picture.height());
-    painter.rotate(-90);
-    painter.drawText(QRect(0, 0, picture.height(), kAxisBand * scale),
-                     Qt::AlignHCenter | Qt::AlignVCenter, annotation.vertical);
-    painter.restore();
-  }
+  // The words at the full resolution, the picture's pixels as they are.
+  painter.scale(scale, scale);
+  paintAnnotation(painter, units, annotation);
+  painter.resetTransform();
+  painter.drawImage(annotatedOrigin(annotation, scale), picture);
   return image;
 }

@@ -62,6 +62,10 @@ struct Annotation {
 QImage annotate(const QImage& picture, const Annotation& annotation, int scale);
 // Where annotate() puts the picture's top left corner.
 QPoint annotatedOrigin(const Annotation& annotation, int scale);
+// The same on any device, in the picture's units: the size of the whole, and
+// the margin with its words (the picture goes at annotatedOrigin(a, 1)).
+QSize annotatedSize(QSize picture, const Annotation& annotation);
+void paintAnnotation(QPainter& painter, QSize picture, const Annotation& annotation);
 
 // True for the pictures that can also be written as an SVG drawing.
 bool hasDrawing(PictureKind kind);

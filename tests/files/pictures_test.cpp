@@ -206,6 +206,13 @@ TEST(Pictures, AnnotatedExportsAndDrawingsShowWhatTheWindowShows) {
   }
   EXPECT_LT(differs, 300 * 300 / 50) << "the drawing renders as the scene (edges aside)";
 
+  // Annotated, the drawing carries its words as text.
+  ASSERT_TRUE(pictures.exportTo({PictureKind::Scene, 1, true}, dir.path("annotated.svg")));
+  QFile annotatedSvg(dir.path("annotated.svg"));
+  ASSERT_TRUE(annotatedSvg.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(
+      annotatedSvg.readAll().contains(pictures.annotation(PictureKind::Scene).title.toUtf8()));
+
   ASSERT_TRUE(pictures.exportTo({PictureKind::FocalStackSheet, 1}, dir.path("sheet.SVG")));
   QFile sheet(dir.path("sheet.SVG"));
   ASSERT_TRUE(sheet.open(QIODevice::ReadOnly));
