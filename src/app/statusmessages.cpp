@@ -32,14 +32,15 @@ StatusMessages::StatusMessages(const Parts& parts, QObject* parent)
   connect(parts.canvas, &DrawView::imageRejected, this, &StatusMessages::showImageRejected);
   auto* render = qobject_cast<QPushButton*>(parts.render);
   connect(parts.canvas, &DrawView::staleChanged, this, [this, render](bool stale) {
-    status_->setNotice(stale ? staleNotice() : QString());
+    status_->setNotice(stale ? staleNotice() : QString(),
+                       QStringLiteral("The ray space and the photo show the scene as it was at "
+                                      "the last render"));
     if (render != nullptr) render->setDefault(stale);
   });
 }
 
 QString StatusMessages::staleNotice() {
-  return QStringLiteral(
-      "The scene has changed: press Render to update the ray space and the photo");
+  return QStringLiteral("Scene changed: press Render");
 }
 
 void StatusMessages::showImageRejected(const QString& path, const QString& reason) {

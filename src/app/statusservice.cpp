@@ -43,7 +43,8 @@ void StatusService::setReading(const QString& text) {
   if (messageShown_.isValid() && messageShown_.elapsed() >= kReadMs) bar_->clearMessage();
 }
 
-void StatusService::setNotice(const QString& text) {
+void StatusService::setNotice(const QString& text, const QString& detail) {
   notice_->setText(text);
+  notice_->setToolTip(text.isEmpty() ? QString() : detail);
   notice_->setVisible(!text.isEmpty());
 }

@@ -33,8 +33,8 @@ class StatusService : public QObject {
   // The reading of what is under the mouse; empty when nothing is.
   void setReading(const QString& text);
   QLabel* readout() const { return readout_; }
-  // Shows `text` as the notice; an empty text withdraws it.
-  void setNotice(const QString& text);
+  // Shows `text` as the notice, `detail` as its tooltip; an empty text withdraws it.
+  void setNotice(const QString& text, const QString& detail = {});
   QLabel* notice() const { return notice_; }
 
   static int durationMs(Kind kind);
