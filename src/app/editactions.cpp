@@ -1,14 +1,19 @@
 #include "app/editactions.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QColorDialog>
+#include <QGuiApplication>
 #include <QMenu>
+#include <QMimeData>
 #include <QRandomGenerator>
 
 #include "app/statusservice.h"
 #include "canvas/drawview.h"
 #include "document/builtinscenes.h"
+#include "document/scenefile.h"
 #include "document/shapecommands.h"
+#include "scene/insight.h"
 
 namespace {
 
@@ -38,6 +43,11 @@ bool isFilled(const Shape& shape) {
   return !shape.image().isNull() || shape.color().isPattern();
 }
 
+// Where a copy of a shape goes: 10 right and 10 down, in sight.
+CGRect copyPlace(CGRect original, CGRect canvas) {
+  return insight::keptPlace(NSOffsetRect(original, 10, -10), canvas);
+}
+
 }  // namespace
 
 EditActions::EditActions(Parts parts, QObject* parent)
@@ -49,6 +59,8 @@ EditActions::EditActions(Parts parts, QObject* parent)
   edit->addAction(history_->undoAction());
   edit->addAction(history_->redoAction());
   edit->addSeparator();
+  copy_ = addAction("actionCopy", tr("&Copy"), {QKeySequence::Copy}, &EditActions::copyShape);
+  paste_ = addAction("actionPaste", tr("&Paste"), {QKeySequence::Paste}, &EditActions::paste);
   delete_ = addAction("actionDelete", tr("&Delete"), {Qt::Key_Delete, Qt::Key_Backspace},
                       &EditActions::deleteShape);
   duplicate_ = addAction("actionDuplicate", tr("D&uplicate"), {Qt::CTRL | Qt::Key_D},
@@ -68,6 +80,7 @@ EditActions::EditActions(Parts parts, QObject* parent)
   connect(canvas_, &DrawView::edited, this, &EditActions::record);
   connect(canvas_, &DrawView::selectionChanged, this, &EditActions::refresh);
   connect(history_, &UndoHistory::changed, this, &EditActions::refresh);
+  connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &EditActions::refresh);
   refresh();
 }
 
@@ -120,6 +133,45 @@ void EditActions::push(QUndoCommand* command) {
   history_->push(command);
 }
 
+void EditActions::copyShape() {
+  const Shape* shape = selected(*canvas_);
+  if (busy() || shape == nullptr) return;
+  ShapeList shapes;
+  shapes.push_back(shape->clone());
+  const QByteArray json = scenefile::writeScene(shapes);
+  auto* data = new QMimeData;
+  data->setData(QString::fromLatin1(kShapesMimeType), json);
+  data->setText(QString::fromUtf8(json));
+  QGuiApplication::clipboard()->setMimeData(data);
+  parts_.status->post(tr("Copied the %1").arg(shape->kind().toLower()),
+                      StatusService::Kind::Confirmation);
+}
+
+ShapeList EditActions::clipboardShapes() const {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  const QString type = QString::fromLatin1(kShapesMimeType);
+  if (data == nullptr || !data->hasFormat(type)) return {};
+  const QByteArray bytes = data->data(type);
+  if (bytes.size() > scenefile::kMaxFileBytes) return {};
+  return scenefile::readScene(bytes, tr("the clipboard")).shapes;
+}
+
+void EditActions::paste() {
+  if (busy()) return;
+  ShapeList shapes = clipboardShapes();
+  if (shapes.empty()) {
+    parts_.status->post(tr("The clipboard holds no shapes Ombrel can read"),
+                        StatusService::Kind::Report);
+    return;
+  }
+  // Ombrel copies one shape at a time; of more, the first.
+  ShapeState copy = ShapeState::of(*shapes.front());
+  copy.rect = copyPlace(copy.rect, canvas_->bounds());
+  const int n = static_cast<int>(canvas_->shapes().size());
+  push(new AddShapeCommand(canvas_, tr("Paste"), n, std::move(copy), canvas_->selectedShapeIndex(),
+                           n, false));
+}
+
 void EditActions::deleteShape() {
   const Shape* shape = selected(*canvas_);
   if (busy() || shape == nullptr) return;
@@ -131,7 +183,7 @@ void EditActions::duplicate() {
   const Shape* shape = selected(*canvas_);
   if (busy() || shape == nullptr) return;
   ShapeState copy = ShapeState::of(*shape);
-  copy.rect = NSOffsetRect(copy.rect, 10, -10);
+  copy.rect = copyPlace(copy.rect, canvas_->bounds());
   const int n = static_cast<int>(canvas_->shapes().size());
   push(new AddShapeCommand(canvas_, tr("Duplicate"), n, std::move(copy),
                            canvas_->selectedShapeIndex(), n, false));
@@ -203,7 +255,9 @@ void EditActions::refresh() {
   const Shape* shape = selected(*canvas_);
   const int i = canvas_->selectedShapeIndex();
   const int n = static_cast<int>(canvas_->shapes().size());
-  for (QAction* a : {delete_, duplicate_, colour_}) a->setEnabled(shape != nullptr);
+  for (QAction* a : {copy_, delete_, duplicate_, colour_}) a->setEnabled(shape != nullptr);
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  paste_->setEnabled(data != nullptr && data->hasFormat(QString::fromLatin1(kShapesMimeType)));
   front_->setEnabled(shape != nullptr && i < n - 1);
   back_->setEnabled(shape != nullptr && i > 0);
   removeFill_->setEnabled(shape != nullptr && isFilled(*shape));

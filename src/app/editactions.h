@@ -50,6 +50,9 @@ class EditActions : public QObject {
   // Replaces the scene with built-in scene `index` (menu order) as one step.
   void chooseScene(int index);
 
+  // The clipboard's type for shapes: a scene file's JSON holding them.
+  static constexpr const char* kShapesMimeType = "application/x-ombrel-shapes";
+
   static constexpr int kUndoLimit = UndoHistory::kUndoLimit;
   static constexpr qint64 kHistoryBudget = UndoHistory::kBudget;
 
@@ -59,6 +62,10 @@ class EditActions : public QObject {
   void installScenes();
   void record(const CanvasEdit& edit);
   void push(QUndoCommand* command);
+  void copyShape();
+  void paste();
+  // The shapes the clipboard holds, none when it holds none Ombrel can read.
+  ShapeList clipboardShapes() const;
   void deleteShape();
   void duplicate();
   void bringToFront();
@@ -73,6 +80,8 @@ class EditActions : public QObject {
   // Guarded: the window destroys the canvas before the undo stack, which still signals.
   QPointer<DrawView> canvas_;
   UndoHistory* history_;
+  QAction* copy_ = nullptr;
+  QAction* paste_ = nullptr;
   QAction* delete_ = nullptr;
   QAction* duplicate_ = nullptr;
   QAction* front_ = nullptr;

@@ -30,6 +30,8 @@ LiveUpdates::LiveUpdates(DrawView* canvas, QObject* parent) : QObject(parent), c
 
 void LiveUpdates::setOn(bool on) {
   on_ = on;
+  // Views that fell behind catch up at once: while on, nothing waits for Render.
+  if (on && canvas_ && canvas_->isStale()) canvas_->doRender(nullptr);
   if (!on) {
     frameTimer_.stop();
     pending_ = false;

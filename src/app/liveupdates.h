@@ -8,8 +8,9 @@ class DrawView;
 
 // Live updates, off until switched on: while on, a Pointer drag renders as it
 // goes, at most once per displayed frame and always at its last position, and
-// a newly drawn shape renders at its release. While off the canvas renders as
-// it always does, at the release of a drag and not after drawing.
+// a newly drawn shape renders at its release, and switching on renders a
+// scene the views have fallen behind. While off the canvas renders as it
+// always does, at the release of a drag and not after drawing.
 class LiveUpdates : public QObject {
   Q_OBJECT
 

@@ -37,9 +37,10 @@ PictureExport::PictureExport(const Parts& parts, QObject* parent) : QObject(pare
   exportAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
   auto* sheetAction = new QAction(QStringLiteral("Export Focal Stack &Sheet…"), window);
   sheetAction->setObjectName(QStringLiteral("actionExportFocalStack"));
-  auto* copyAction = new QAction(QStringLiteral("&Copy"), window);
-  copyAction->setObjectName(QStringLiteral("actionCopy"));
-  copyAction->setShortcut(QKeySequence::Copy);
+  auto* copyAction = new QAction(QStringLiteral("Copy &Picture"), window);
+  copyAction->setObjectName(QStringLiteral("actionCopyPicture"));
+  // Ctrl+C copies shapes, and Ctrl+Shift+C is Colour….
+  copyAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Alt+C")));
   copyAction->setToolTip(
       QStringLiteral("Copy the picture last chosen in Export (at first, the scene)"));
 

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QFileInfo>
+#include <QPushButton>
 
 #include "app/statusservice.h"
 #include "canvas/drawview.h"
@@ -29,6 +30,17 @@ StatusMessages::StatusMessages(const Parts& parts, QObject* parent)
                   StatusService::Kind::Confirmation);
   });
   connect(parts.canvas, &DrawView::imageRejected, this, &StatusMessages::showImageRejected);
+  auto* render = qobject_cast<QPushButton*>(parts.render);
+  connect(parts.canvas, &DrawView::staleChanged, this, [this, render](bool stale) {
+    status_->setNotice(stale ? staleNotice() : QString(),
+                       QStringLiteral("The ray space and the photo show the scene as it was at "
+                                      "the last render"));
+    if (render != nullptr) render->setDefault(stale);
+  });
+}
+
+QString StatusMessages::staleNotice() {
+  return QStringLiteral("Scene changed: press Render");
 }
 
 void StatusMessages::showImageRejected(const QString& path, const QString& reason) {

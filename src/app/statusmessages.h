@@ -8,7 +8,9 @@ class QAbstractButton;
 class StatusService;
 
 // What the canvas's passes tell the status bar: how long the Render and Take
-// Photo buttons took, and which chosen image file could not be used and why.
+// Photo buttons took, which chosen image file could not be used and why, and,
+// while the scene has changed since the last render, a notice that says so
+// with the Render button marked as the one to press.
 // Found by tests as the window's child "statusMessages".
 class StatusMessages : public QObject {
  public:
@@ -20,6 +22,9 @@ class StatusMessages : public QObject {
   };
 
   StatusMessages(const Parts& parts, QObject* parent);
+
+  // The notice while the views are behind the scene.
+  static QString staleNotice();
 
  private:
   void showImageRejected(const QString& path, const QString& reason);

@@ -11,6 +11,10 @@ StatusService::StatusService(QStatusBar* bar, QObject* parent) : QObject(parent)
   readout_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   // A normal widget, so a message takes its place for a while.
   bar->addWidget(readout_, 1);
+  notice_ = new QLabel(bar);
+  notice_->setObjectName(QStringLiteral("statusNotice"));
+  bar->addPermanentWidget(notice_);
+  notice_->hide();
   // Messages posted straight on the bar (by Qt's own status tips) follow the same reading rule.
   connect(bar, &QStatusBar::messageChanged, this, [this](const QString& message) {
     if (!message.isEmpty()) messageShown_.start();
@@ -37,4 +41,10 @@ void StatusService::setReading(const QString& text) {
   if (readout_->text() != text) readout_->setText(text);
   if (bar_ == nullptr || text.isEmpty() || bar_->currentMessage().isEmpty()) return;
   if (messageShown_.isValid() && messageShown_.elapsed() >= kReadMs) bar_->clearMessage();
+}
+
+void StatusService::setNotice(const QString& text, const QString& detail) {
+  notice_->setText(text);
+  notice_->setToolTip(text.isEmpty() ? QString() : detail);
+  notice_->setVisible(!text.isEmpty());
 }

@@ -13,7 +13,9 @@ class QStatusBar;
 // report (a file read or written, a file refused, a problem) stays long
 // enough to read twice, and a caption stays until the next message. The
 // live readout of what is under the mouse sits beneath the messages; once a
-// message has been up long enough to read, a new reading brings it back.
+// message has been up long enough to read, a new reading brings it back. A
+// notice of a state that lasts sits apart at the right end, untouched by
+// messages and readings, until it is withdrawn.
 class StatusService : public QObject {
   Q_OBJECT
 
@@ -31,11 +33,15 @@ class StatusService : public QObject {
   // The reading of what is under the mouse; empty when nothing is.
   void setReading(const QString& text);
   QLabel* readout() const { return readout_; }
+  // Shows `text` as the notice, `detail` as its tooltip; an empty text withdraws it.
+  void setNotice(const QString& text, const QString& detail = {});
+  QLabel* notice() const { return notice_; }
 
   static int durationMs(Kind kind);
 
  private:
   QPointer<QStatusBar> bar_;
   QLabel* readout_ = nullptr;
+  QLabel* notice_ = nullptr;
   QElapsedTimer messageShown_;
 };

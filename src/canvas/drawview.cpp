@@ -1,8 +1,13 @@
 #include "canvas/drawview.h"
 
 #include <QObject>
+#include <QPainter>
+#include <QPolygonF>
+#include <algorithm>
+#include <cmath>
 
 #include "lightfield/optics.h"
+#include "scene/insight.h"
 #include "toolkit/controls.h"
 #include "views/photoview.h"
 #include "views/renderview.h"
@@ -93,6 +98,7 @@ void DrawView::drawRect(GraphicsContext& context, CGRect dirty) {
     }
   }
   drawAids(context);
+  drawMarkers(context);
 
   // The first render runs once, at the end of the first pass with overlays
   // on; clearing the flag first keeps the render's own redraws from nesting.
@@ -114,6 +120,66 @@ void DrawView::drawKnobsInRect(GraphicsContext& context, CGRect rect) const {
 
 CGRect DrawView::boundsForShape(const Shape& shape) const {
   return NSInsetRect(shape.rect(), -3.0, -3.0);
+}
+
+void DrawView::requestRedraw(const Shape& shape) {
+  setNeedsDisplayInRect(boundsForShape(shape));
+  requestMarkerRedraw(shape);
+}
+
+void DrawView::requestMarkerRedraw(const Shape& shape) {
+  if (const std::optional<CGRect> marker = markerRect(shape)) {
+    setNeedsDisplayInRect(NSInsetRect(*marker, -2, -2));  // and the outline's width
+  }
+}
+
+namespace {
+
+constexpr double kMarkerSide = 12.0;
+
+}  // namespace
+
+std::optional<CGRect> DrawView::markerRect(const Shape& shape) const {
+  const CGRect canvas = bounds();
+  if (insight::isInSight(shape.rect(), canvas)) return std::nullopt;
+  const CGPoint edge = insight::nearestInside(shape.rect(), canvas);
+  const double half = kMarkerSide / 2;
+  const double x = std::clamp(edge.x, NSMinX(canvas) + half, NSMaxX(canvas) - half);
+  const double y = std::clamp(edge.y, NSMinY(canvas) + half, NSMaxY(canvas) - half);
+  return CGRectMake(x - half, y - half, kMarkerSide, kMarkerSide);
+}
+
+// A small triangle pointing from the edge towards each shape out of sight;
+// an overlay like the knobs, so a capture never sees it.
+void DrawView::drawMarkers(GraphicsContext& context) const {
+  QPainter& painter = context.painter();
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  const CGRect canvas = bounds();
+  const CGPoint middle{NSMinX(canvas) + canvas.size.width / 2,
+                       NSMinY(canvas) + canvas.size.height / 2};
+  for (int i = 0; i < static_cast<int>(_shapes.size()); ++i) {
+    const std::optional<CGRect> marker = markerRect(*_shapes[i]);
+    if (!marker) continue;
+    const CGRect r = _shapes[i]->rect();
+    const CGPoint c{marker->origin.x + kMarkerSide / 2, marker->origin.y + kMarkerSide / 2};
+    const CGPoint edge = insight::nearestInside(r, canvas);
+    // Towards the shape on every axis it lies off, from the canvas's middle.
+    double ux = edge.x == r.origin.x + r.size.width / 2 ? 0.0 : (edge.x > middle.x ? 1.0 : -1.0);
+    double uy = edge.y == r.origin.y + r.size.height / 2 ? 0.0 : (edge.y > middle.y ? 1.0 : -1.0);
+    if (ux == 0 && uy == 0) uy = c.y > middle.y ? 1.0 : -1.0;  // off by less than its size
+    const double length = std::hypot(ux, uy);
+    ux /= length;
+    uy /= length;
+    const QPolygonF triangle{QPointF(c.x + 5 * ux, c.y + 5 * uy),
+                             QPointF(c.x - 4 * ux - 4 * uy, c.y - 4 * uy + 4 * ux),
+                             QPointF(c.x - 4 * ux + 4 * uy, c.y - 4 * uy - 4 * ux)};
+    const bool chosen = i == _selectedShapeIndex;
+    painter.setPen(QPen(Qt::black, chosen ? 2.0 : 1.0));
+    painter.setBrush(chosen ? QColor(Qt::black) : QColor(240, 130, 0));
+    painter.drawPolygon(triangle);
+  }
+  painter.restore();
 }
 
 void DrawView::showAxes() {

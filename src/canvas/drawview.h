@@ -68,6 +68,11 @@ class DrawView : public toolkit::View, public RayCanvas, public SceneEditor {
   void mouseUp(const toolkit::Event& event) override;
   void keyDown(const toolkit::Event& event) override;
   void dirtyCheck();
+  // Where the marker of a shape out of sight sits (a square at the canvas
+  // edge nearest the shape; a press in it selects the shape); empty for a
+  // shape in sight.
+  std::optional<CGRect> markerRect(const Shape& shape) const;
+  void drawMarkers(toolkit::GraphicsContext& context) const;
 
   // Capture and render pipeline (drawview_render.cpp).
   void doRender(QObject* sender);
@@ -129,6 +134,9 @@ class DrawView : public toolkit::View, public RayCanvas, public SceneEditor {
   CGPoint rayEnd() const { return _rayEnd; }
   const toolkit::BezierPath* rayPath() const { return _path.get(); }
   int renderCount() const { return renderCount_; }
+  // The scene has changed since the last render (a shape was drawn): the
+  // views show the scene as it was.
+  bool isStale() const { return stale_; }
 
  signals:
   // The selection changed to `index` (−1: nothing selected).
@@ -145,6 +153,8 @@ class DrawView : public toolkit::View, public RayCanvas, public SceneEditor {
   void selectionDragged();
   // A release has ended a gesture that drew a new shape.
   void shapeDrawn();
+  // isStale() changed.
+  void staleChanged(bool stale);
 
  private:
   void initBillboards();
@@ -154,7 +164,9 @@ class DrawView : public toolkit::View, public RayCanvas, public SceneEditor {
   bool loadImageInto(Shape& shape);
   void createBillboard(CGRect rect, const toolkit::Color& color);
   void initAxes();
-  void requestRedraw(const Shape& shape) { setNeedsDisplayInRect(boundsForShape(shape)); }
+  // The shape's area with its knobs, and its marker when it has one.
+  void requestRedraw(const Shape& shape);
+  void requestMarkerRedraw(const Shape& shape);
   float focusDegrees() const;
   int depthOfField() const;
   // What the press of the current gesture found, to report the gesture at release.
@@ -165,7 +177,11 @@ class DrawView : public toolkit::View, public RayCanvas, public SceneEditor {
     ShapeState before;
   };
   void beginGesture(int selectionBefore, bool added);
+  // Takes out the shape the gesture's press added when no drag gave it a
+  // size: a click with a drawing tool draws nothing.
+  bool dropEmptyShape();
   void endGesture();
+  void setStale(bool stale);
 
   std::vector<std::unique_ptr<Shape>> _shapes;
   CGPoint _newShapeStartPoint;
@@ -207,4 +223,5 @@ class DrawView : public toolkit::View, public RayCanvas, public SceneEditor {
   std::optional<Gesture> gesture_;
   AidOverlay aids_;
   bool drawingShape_ = false;  // the current gesture's press added a shape
+  bool stale_ = false;
 };

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "canvas/drawview.h"
+#include "scene/insight.h"
 
 using toolkit::Event;
 
@@ -16,7 +17,10 @@ CGRect rubberBand(CGPoint a, CGPoint b) {
 }  // namespace
 
 void DrawView::mouseDown(const Event& event) {
-  if (gesture_) endGesture();  // a press whose release never came
+  if (gesture_) {  // a press whose release never came
+    dropEmptyShape();
+    endGesture();
+  }
   const CGPoint p = convertPointFromWindow(event.locationInWindow());
   const int before = _selectedShapeIndex;
   const std::size_t shapesBefore = _shapes.size();
@@ -82,6 +86,19 @@ void DrawView::pickShapeAt(CGPoint p) {
   }
   if (_anchored) return;
 
+  // A marker lies over the shapes; it picks the shape out of sight it stands for.
+  if (_selectedTool == QLatin1String("Pointer")) {
+    for (int i = n - 1; i >= 0; --i) {
+      const std::optional<CGRect> marker = markerRect(*_shapes[i]);
+      if (marker && NSPointInRect(p, *marker)) {
+        if (_selectedShapeIndex != -1) requestRedraw(*_shapes[_selectedShapeIndex]);
+        _selectedShapeIndex = i;
+        requestRedraw(*_shapes[i]);
+        return;
+      }
+    }
+  }
+
   for (int i = n - 1; i >= 0; --i) {
     if (_shapes[i]->containsPoint(p)) {
       if (_selectedShapeIndex != -1) requestRedraw(*_shapes[_selectedShapeIndex]);
@@ -105,10 +122,12 @@ void DrawView::mouseDragged(const Event& event) {
     Shape& shape = *_shapes[_selectedShapeIndex];
     _dirty = true;
     requestRedraw(shape);
+    // Neither a resize nor a move takes the shape out of sight.
     if (_anchored) {
-      shape.setRect(rubberBand(_anchorPoint, p));
+      shape.setRect(rubberBand(_anchorPoint, insight::keptCorner(_anchorPoint, p, bounds())));
     } else {
-      shape.translateOrigin(CGSizeMake(p.x - s.x, p.y - s.y));
+      const CGRect from = shape.rect();
+      shape.setRect(insight::keptMove(from, NSOffsetRect(from, p.x - s.x, p.y - s.y), bounds()));
       _newShapeStartPoint = p;
     }
     requestRedraw(shape);
@@ -125,11 +144,45 @@ void DrawView::mouseDragged(const Event& event) {
 
 void DrawView::mouseUp(const Event&) {
   dirtyCheck();
+  const bool drew = drawingShape_ && !dropEmptyShape();
   if (gesture_) endGesture();
-  if (drawingShape_) {
-    drawingShape_ = false;
+  drawingShape_ = false;
+  if (drew) {
+    const int renders = renderCount_;
     emit shapeDrawn();
+    // Drawing renders nothing (unless live updates answer): the views fall behind.
+    if (renderCount_ == renders) setStale(true);
   }
+}
+
+bool DrawView::dropEmptyShape() {
+  if (!gesture_ || gesture_->added < 0 || gesture_->added >= static_cast<int>(_shapes.size())) {
+    return false;
+  }
+  const int added = gesture_->added;
+  const CGRect r = _shapes[added]->rect();
+  if (r.size.width != 0 || r.size.height != 0) return false;
+  requestRedraw(*_shapes[added]);
+  gesture_->added = -1;
+  if (gesture_->selected == added) gesture_->selected = -1;
+  const bool wasSelected = _selectedShapeIndex == added;
+  if (wasSelected) _selectedShapeIndex = -1;
+  _shapes.erase(_shapes.begin() + added);
+  // The press selected the shape it added: the selection goes back to the one before.
+  if (wasSelected) {
+    if (gesture_->selectionBefore == -1) {
+      emit selectionChanged(-1);
+    } else {
+      selectShape(gesture_->selectionBefore);
+    }
+  }
+  return true;
+}
+
+void DrawView::setStale(bool stale) {
+  if (stale_ == stale) return;
+  stale_ = stale;
+  emit staleChanged(stale);
 }
 
 void DrawView::dirtyCheck() {
@@ -142,6 +195,7 @@ void DrawView::keyDown(const Event& event) {
   const int index = _selectedShapeIndex;
   Shape& shape = *_shapes[index];
   const CGRect before = boundsForShape(shape);
+  requestMarkerRedraw(shape);
   const QString& characters = event.characters();
   // Within a gesture the release reports the change.
   const std::optional<ShapeState> was =
@@ -154,22 +208,24 @@ void DrawView::keyDown(const Event& event) {
     _dirty = true;
   } else if (!characters.isEmpty()) {  // a dead key brings no characters and does nothing
     const double step = (event.modifierFlags() & toolkit::kShiftKeyMask) ? 10 : 1;
+    // A nudge stops where the shape would leave sight.
+    const auto nudge = [this, &shape](double dx, double dy) {
+      const CGRect from = shape.rect();
+      shape.setRect(insight::keptMove(from, NSOffsetRect(from, dx, dy), bounds()));
+      _dirty = true;
+    };
     switch (characters.at(0).unicode()) {
       case toolkit::kUpArrowKey:
-        shape.translateOrigin(CGSizeMake(0, step));
-        _dirty = true;
+        nudge(0, step);
         break;
       case toolkit::kDownArrowKey:
-        shape.translateOrigin(CGSizeMake(0, -step));
-        _dirty = true;
+        nudge(0, -step);
         break;
       case toolkit::kLeftArrowKey:
-        shape.translateOrigin(CGSizeMake(-step, 0));
-        _dirty = true;
+        nudge(-step, 0);
         break;
       case toolkit::kRightArrowKey:
-        shape.translateOrigin(CGSizeMake(step, 0));
-        _dirty = true;
+        nudge(step, 0);
         break;
       default:
         break;
@@ -177,6 +233,7 @@ void DrawView::keyDown(const Event& event) {
   }
   dirtyCheck();
   setNeedsDisplayInRect(NSUnionRect(before, boundsForShape(shape)));
+  requestMarkerRedraw(shape);
   if (was && !(ShapeState::of(shape) == *was)) {
     CanvasEdit edit;
     edit.kind = kind;

@@ -55,6 +55,7 @@ void DrawView::doRender(QObject*) {
   lightfield::processImage(strip_.data(), height, width, buffer.get());
   if (rayBytes(width) > 0) std::memcpy(buffer2.get(), buffer.get(), rayBytes(width));
   takePhoto(nullptr);
+  setStale(false);
   emit rendered(static_cast<double>(timer.nsecsElapsed()) / 1e6);
 }
 

@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,6 +22,8 @@
 #include "app/undohistory.h"
 #include "document/builtinscenes.h"
 #include "document/replacescenecommand.h"
+#include "document/scenefile.h"
+#include "scene/insight.h"
 #include "support/scene_state.h"
 #include "support/window_fixture.h"
 #include "toolkit/openpanel.h"
@@ -153,19 +158,29 @@ TEST_F(EditActionsTest, GesturesAndKeysBecomeNamedStepsThatUndoExactly) {
   });
   EXPECT_EQ(action("actionUndo")->text(), QStringLiteral("Undo Draw Circle"));
   EXPECT_EQ(canvas().shapes().back()->kind(), QStringLiteral("Circle"));
+
+  // A click with a drawing tool draws nothing and leaves no step.
+  const SceneState drawn = sceneState(canvas());
+  const int drawSteps = stack().count();
+  click(200, 40);
+  EXPECT_EQ(sceneState(canvas()), drawn);
+  EXPECT_EQ(stack().count(), drawSteps);
+  EXPECT_EQ(action("actionUndo")->text(), QStringLiteral("Undo Draw Circle"));
 }
 
 TEST_F(EditActionsTest, EditMenuActionsOnTheSelectionUndoExactly) {
-  const char* onSelection[] = {"actionDelete",     "actionDuplicate", "actionBringToFront",
-                               "actionSendToBack", "actionColour",    "actionRemoveImageFill"};
+  const char* onSelection[] = {"actionCopy",           "actionDelete",     "actionDuplicate",
+                               "actionBringToFront",   "actionSendToBack", "actionColour",
+                               "actionRemoveImageFill"};
   for (const char* name : onSelection) EXPECT_FALSE(action(name)->isEnabled()) << name;
   QStringList menu;
   for (QAction* a : shown.window.editMenu()->actions()) {
     if (!a->isSeparator()) menu << a->objectName();
   }
-  EXPECT_EQ(menu, (QStringList{"actionUndo", "actionRedo", "actionDelete", "actionDuplicate",
-                               "actionBringToFront", "actionSendToBack", "actionColour",
-                               "actionRemoveImageFill", "actionCopy"}));
+  EXPECT_EQ(menu,
+            (QStringList{"actionUndo", "actionRedo", "actionCopy", "actionPaste", "actionDelete",
+                         "actionDuplicate", "actionBringToFront", "actionSendToBack",
+                         "actionColour", "actionRemoveImageFill", "actionCopyPicture"}));
 
   click(150, 155);  // billboard 2, the middle one
   ASSERT_EQ(canvas().selectedShapeIndex(), 1);
@@ -218,6 +233,92 @@ TEST_F(EditActionsTest, EditMenuActionsOnTheSelectionUndoExactly) {
   EXPECT_EQ(canvas().selectedShapeIndex(), -1);
   EXPECT_EQ(canvas().shapes().size(), 3u);
   for (const char* name : onSelection) EXPECT_FALSE(action(name)->isEnabled()) << name;
+}
+
+// Copies of shapes, by Duplicate or through the clipboard, go 10 right and
+// 10 down as one step each, and stop where they would leave sight.
+TEST_F(EditActionsTest, CopyPasteAndDuplicateAddCopiesInSight) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  clipboard->clear();
+  EXPECT_FALSE(action("actionPaste")->isEnabled());
+  EXPECT_FALSE(action("actionCopy")->isEnabled());
+  key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(stack().count(), 0);
+
+  // A filled billboard 2 goes on the clipboard as a scene file holding it.
+  QTemporaryDir dir;
+  QImage tile(3, 5, QImage::Format_RGB32);
+  tile.fill(qRgb(20, 140, 60));
+  tile.setPixel(1, 2, qRgb(250, 0, 0));
+  fileAnswer = dir.filePath("tile.png");
+  ASSERT_TRUE(tile.save(*fileAnswer));
+  click(150, 155);
+  key(Qt::Key_Space);
+  const int steps = stack().count();
+  key(Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(stack().count(), steps) << "copying changes nothing";
+  const QMimeData* data = clipboard->mimeData();
+  ASSERT_NE(data, nullptr);
+  const QByteArray json = data->data(QString::fromLatin1(EditActions::kShapesMimeType));
+  ShapeList selection;
+  selection.push_back(canvas().shapes()[1]->clone());
+  EXPECT_EQ(json, scenefile::writeScene(selection));
+  EXPECT_EQ(data->text().toUtf8(), json);
+  const scenefile::ReadResult copied = scenefile::readScene(json, QStringLiteral("clipboard"));
+  ASSERT_TRUE(copied.ok()) << copied.error.toStdString();
+  ASSERT_EQ(copied.shapes.size(), 1u);
+  EXPECT_EQ(copied.shapes[0]->rect(), CGRectMake(130, 150, 40, 10));
+  EXPECT_TRUE(action("actionPaste")->isEnabled());
+  EXPECT_EQ(shown.window.statusBar()->currentMessage(), QStringLiteral("Copied the rectangle"));
+
+  // Paste adds it 10 right and 10 down, selected, as one step.
+  click(20, 280);  // nothing selected
+  checkUndoRedo("paste", [&] { key(Qt::Key_V, Qt::ControlModifier); });
+  EXPECT_EQ(action("actionUndo")->text(), QStringLiteral("Undo Paste"));
+  ASSERT_EQ(canvas().shapes().size(), 4u);
+  const Shape& pasted = *canvas().shapes()[3];
+  const Shape& original = *canvas().shapes()[1];
+  EXPECT_EQ(canvas().selectedShapeIndex(), 3);
+  EXPECT_EQ(pasted.rect(), CGRectMake(140, 140, 40, 10));
+  EXPECT_EQ(pasted.kind(), original.kind());
+  EXPECT_EQ(pasted.image(), original.image());
+  EXPECT_EQ(pasted.color().rgba(), original.color().rgba());
+  EXPECT_TRUE(pasted.color().isPattern());
+  // The render saw the pasted fill: the tile's red pixel repeats in it.
+  EXPECT_EQ(canvas().strip(), fixture::shapesAlone(canvas(), canvas().captureRect()));
+
+  // Copies walk towards the lower right corner and stop in sight there.
+  for (int i = 0; i < 40; ++i) {
+    const CGRect from = canvas().shapes()[canvas().selectedShapeIndex()]->rect();
+    key(Qt::Key_D, Qt::ControlModifier);
+    const CGRect copy = canvas().shapes().back()->rect();
+    ASSERT_EQ(canvas().selectedShapeIndex(), static_cast<int>(canvas().shapes().size()) - 1);
+    ASSERT_TRUE(insight::isInSight(copy, canvas().bounds())) << i;
+    const CGRect asked = NSOffsetRect(from, 10, -10);
+    if (insight::isInSight(asked, canvas().bounds())) {
+      ASSERT_EQ(copy, asked) << i;
+    }
+  }
+  EXPECT_EQ(canvas().shapes().back()->rect(), CGRectMake(296, -6, 40, 10));
+  // A paste of the copy in the corner stops there too.
+  key(Qt::Key_C, Qt::ControlModifier);
+  key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(canvas().shapes().back()->rect(), CGRectMake(296, -6, 40, 10));
+  EXPECT_EQ(canvas().shapes().size(), 45u);
+
+  // What is no shape does not paste: plain text, or a damaged copy.
+  clipboard->setText(QStringLiteral("a rectangle"));
+  EXPECT_FALSE(action("actionPaste")->isEnabled());
+  auto* damaged = new QMimeData;
+  damaged->setData(QString::fromLatin1(EditActions::kShapesMimeType), "{\"format\": 1");
+  clipboard->setMimeData(damaged);
+  ASSERT_TRUE(action("actionPaste")->isEnabled());
+  const SceneState before = sceneState(canvas());
+  const int count = stack().count();
+  key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(sceneState(canvas()), before);
+  EXPECT_EQ(stack().count(), count);
+  EXPECT_TRUE(shown.window.statusBar()->currentMessage().contains(QLatin1String("no shapes")));
 }
 
 TEST_F(EditActionsTest, ShortcutKeysReachTheirActionsAndOtherKeysTheCanvas) {

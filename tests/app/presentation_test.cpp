@@ -4,10 +4,13 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <vector>
 
 #include "app/liveupdates.h"
+#include "app/statusmessages.h"
+#include "app/statusservice.h"
 #include "app/windowzoom.h"
 #include "support/window_fixture.h"
 
@@ -45,6 +48,14 @@ class PresentationTest : public ::testing::Test {
     const double z = zoom->zoom();
     return canvas->mapTo(&window, QPoint(static_cast<int>(x * z),
                                          static_cast<int>(canvas->QWidget::height() - y * z)));
+  }
+  // The status bar's notice says the views are behind the scene, and says nothing else then.
+  bool stale() const {
+    const QLabel* notice = window.status()->notice();
+    const bool shown = notice->isVisibleTo(&window) && !notice->text().isEmpty();
+    EXPECT_EQ(shown, canvas->isStale());
+    EXPECT_EQ(shown, notice->text() == StatusMessages::staleNotice());
+    return shown;
   }
   // The strip shows the scene as it is now.
   bool renderShowsScene() const {
@@ -195,6 +206,7 @@ TEST_F(PresentationTest, LiveUpdatesRenderDragsFrameByFrameAndNewShapesAtRelease
   QTest::mouseRelease(handle(), Qt::LeftButton, {}, screenOf(50, 170));
   EXPECT_EQ(canvas->renderCount(), renders + 1);
   EXPECT_TRUE(renderShowsScene());
+  EXPECT_FALSE(stale());
 
   liveAction->trigger();
   EXPECT_FALSE(live->isOn());
@@ -203,6 +215,56 @@ TEST_F(PresentationTest, LiveUpdatesRenderDragsFrameByFrameAndNewShapesAtRelease
   QTest::mouseMove(handle(), screenOf(80, 170));
   QTest::mouseRelease(handle(), Qt::LeftButton, {}, screenOf(80, 170));
   EXPECT_EQ(canvas->renderCount(), renders) << "off again: a new shape waits";
+  // The views show the scene as it was, and the window says so.
+  EXPECT_FALSE(renderShowsScene());
+  EXPECT_TRUE(stale());
+  // Switching on catches up at once.
+  liveAction->trigger();
+  EXPECT_EQ(canvas->renderCount(), renders + 1);
+  EXPECT_TRUE(renderShowsScene());
+  EXPECT_FALSE(stale());
+}
+
+// While the scene has changed since the last render (drawing renders
+// nothing) the status bar says so and Render is the marked button; the views
+// are left as they are, and the next render, however it comes, clears both.
+TEST_F(PresentationTest, StaleViewsAreAnnouncedUntilTheNextRender) {
+  auto* render = shown.find<QPushButton>("renderButton");
+  EXPECT_FALSE(stale()) << "nothing is marked at start";
+  EXPECT_FALSE(render->isDefault());
+  auto* rectangle = shown.find<QAbstractButton>("rectangleButton");
+  QTest::mouseClick(handle(), Qt::LeftButton, {},
+                    rectangle->mapTo(&window, rectangle->rect().center()));
+  const Results before = resultsOf(*canvas);
+  const auto draw = [&](double x, double y) {
+    QTest::mousePress(handle(), Qt::LeftButton, {}, screenOf(x, y));
+    QTest::mouseMove(handle(), screenOf(x + 20, y + 20));
+    QTest::mouseRelease(handle(), Qt::LeftButton, {}, screenOf(x + 20, y + 20));
+  };
+  draw(20, 150);
+  EXPECT_TRUE(stale());
+  EXPECT_TRUE(render->isDefault());
+  EXPECT_EQ(resultsOf(*canvas), before) << "the views are untouched";
+  // Other messages come and go; the notice stays.
+  action("actionZoomIn")->trigger();
+  action("actionActualSize")->trigger();
+  QTest::mouseMove(handle(), screenOf(150, 150));
+  EXPECT_TRUE(stale());
+
+  QTest::mouseClick(render, Qt::LeftButton);
+  EXPECT_TRUE(renderShowsScene());
+  EXPECT_FALSE(stale());
+  EXPECT_FALSE(render->isDefault());
+
+  // A click with the tool draws nothing and changes nothing; an undo renders.
+  QTest::mouseClick(handle(), Qt::LeftButton, {}, screenOf(200, 60));
+  EXPECT_FALSE(stale());
+  draw(60, 200);
+  ASSERT_TRUE(stale());
+  QTest::keyClick(handle(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_FALSE(stale());
+  EXPECT_FALSE(render->isDefault());
+  EXPECT_TRUE(renderShowsScene());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPaintEvent>
 #include <QRegion>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -289,10 +290,37 @@ TEST_F(EditingTest, DrawingToolsAppendGrayShapeThatTheDragStretches) {
   canvas->doRender(nullptr);
   EXPECT_EQ(stripAt(265, 45), qRgb(128, 128, 128));
 
-  // A click without a drag leaves a zero-size shape.
-  click(150, 40);
-  expectRect(canvas->shapes().back()->rect(), 150, 40, 0, 0);
-  EXPECT_EQ(canvas->shapes().size(), 7u);
+  // A click without a drag draws nothing, reports nothing and gives the
+  // selection back; a drag of any size, one unit or along a line, draws.
+  int edits = 0, drawn = 0;
+  QObject::connect(canvas, &DrawView::edited, canvas, [&] { ++edits; });
+  QObject::connect(canvas, &DrawView::shapeDrawn, canvas, [&] { ++drawn; });
+  QSignalSpy selections(canvas, &DrawView::selectionChanged);
+  for (const int selected : {-1, 1}) {
+    canvas->selectShape(selected);
+    selections.clear();
+    click(150, 40);
+    EXPECT_EQ(canvas->shapes().size(), 6u);
+    EXPECT_EQ(canvas->selectedShapeIndex(), selected);
+    ASSERT_FALSE(selections.isEmpty());
+    EXPECT_EQ(selections.last().at(0).toInt(), selected) << "told of the selection given back";
+  }
+  press(150, 40);
+  drag(170, 60);
+  drag(150, 40);  // back where it began
+  release(150, 40);
+  EXPECT_EQ(canvas->shapes().size(), 6u);
+  EXPECT_EQ(edits + drawn, 0);
+  const struct { double w, h; } drags[] = {{1, 0}, {0, 1}, {30, 0}};
+  for (const auto& d : drags) {
+    press(150, 40);
+    drag(150 + d.w, 40 + d.h);
+    release(150 + d.w, 40 + d.h);
+    expectRect(canvas->shapes().back()->rect(), 150, 40, d.w, d.h);
+  }
+  EXPECT_EQ(canvas->shapes().size(), 9u);
+  EXPECT_EQ(edits, 3);
+  EXPECT_EQ(drawn, 3);
 }
 
 TEST_F(EditingTest, DrawingPressOnKnobKeepsSelectionAndStretchesTheNewShape) {
@@ -306,6 +334,71 @@ TEST_F(EditingTest, DrawingPressOnKnobKeepsSelectionAndStretchesTheNewShape) {
   expectRect(rectOf(0), 70, 100, 40, 10);
   release(130, 130);
   EXPECT_EQ(canvas->renderCount(), 1);
+}
+
+// Shapes out of sight (an older file put them there) stand as markers at the
+// edge: drawn over the canvas, never captured; a press on one selects its
+// shape, which nudges or drags back into sight and loses its marker.
+TEST_F(EditingTest, MarkersAtTheEdgeStandForShapesOutOfSight) {
+  std::vector<std::unique_ptr<Shape>> shapes;
+  shapes.push_back(makeShape<Rectangle>(CGRectMake(-200, 150, 40, 10)));  // far left
+  shapes.push_back(makeShape<Triangle>(CGRectMake(100, 313, 40, 20)));    // above the canvas
+  shapes.push_back(makeShape<Rectangle>(CGRectMake(120, -112, 40, 10)));  // below it
+  shapes.push_back(makeShape<Circle>(CGRectMake(100, 100, 30, 30)));      // in sight
+  for (auto& shape : shapes) shape->setColor(toolkit::Color::blackColor());
+  canvas->replaceShapes(std::move(shapes));
+  canvas->doRender(nullptr);
+  settle();
+  const CGRect expected[] = {CGRectMake(0, 149, 12, 12), CGRectMake(114, 288, 12, 12),
+                             CGRectMake(134, 0, 12, 12)};
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(canvas->markerRect(*canvas->shapes()[i]), expected[i]);
+  EXPECT_FALSE(canvas->markerRect(*canvas->shapes()[3]));
+
+  // On the screen the left marker is there; the capture has white where it is.
+  const QImage screen = canvas->grab().toImage();
+  const auto onScreen = [&](int x, int y) { return screen.pixel(x, 299 - y) & 0xffffff; };
+  EXPECT_NE(onScreen(5, 155), 0xffffffu);
+  EXPECT_EQ(stripAt(5, 155), qRgb(255, 255, 255));
+  EXPECT_EQ(canvas->strip(), fixture::shapesAlone(*canvas, canvas->captureRect()));
+
+  // A drawing tool draws over a marker; the Pointer picks its shape.
+  chooseTool("rectangleButton");
+  click(6, 155);
+  EXPECT_EQ(canvas->shapes().size(), 4u);
+  EXPECT_EQ(canvas->selectedShapeIndex(), -1);
+  chooseTool("pointerButton");
+  for (int i : {2, 1, 0}) {
+    click(expected[i].origin.x + 6, expected[i].origin.y + 6);
+    EXPECT_EQ(canvas->selectedShapeIndex(), i);
+  }
+  // Each nudge towards the canvas goes all the way; away from it, nowhere.
+  QTest::keyClick(handle(), Qt::Key_Left);
+  expectRect(rectOf(0), -200, 150, 40, 10);
+  for (int i = 0; i < 16; ++i) QTest::keyClick(handle(), Qt::Key_Right, Qt::ShiftModifier);
+  expectRect(rectOf(0), -40, 150, 40, 10);
+  EXPECT_TRUE(canvas->markerRect(*canvas->shapes()[0]));
+  QTest::keyClick(handle(), Qt::Key_Right, Qt::ShiftModifier);
+  expectRect(rectOf(0), -30, 150, 40, 10);  // in sight: exactly as asked
+  EXPECT_FALSE(canvas->markerRect(*canvas->shapes()[0]));
+
+  // A drag from the marker above brings the triangle down; up, it stays.
+  settle();
+  EXPECT_NE(canvas->grab().toImage().pixel(120, 299 - 294) & 0xffffff, 0xffffffu);
+  press(120, 294);
+  EXPECT_EQ(canvas->selectedShapeIndex(), 1);
+  drag(120, 299);
+  expectRect(rectOf(1), 100, 313, 40, 20);
+  settle();
+  paints.rects.clear();
+  drag(120, 250);
+  expectRect(rectOf(1), 100, 264, 40, 20);
+  settle();
+  EXPECT_TRUE(repainted(QRect(114, 0, 12, 12))) << "the marker's place is repainted";
+  release(120, 250);
+  EXPECT_FALSE(canvas->markerRect(*canvas->shapes()[1]));
+  settle();
+  EXPECT_EQ(canvas->grab().toImage().pixel(120, 299 - 294) & 0xffffff, 0xffffffu)
+      << "the marker is gone from the screen too";
 }
 
 TEST_F(EditingTest, ArrowKeysNudgeTheSelectionAndRenderAtOnce) {

@@ -34,6 +34,8 @@ TEST(Documents, FileMenuHoldsNewOpenSaveExportBeforeQuit) {
   EXPECT_FALSE(w.find<QAction>("actionSaveAs")->shortcut().isEmpty());
   EXPECT_EQ(w.find<QAction>("actionExport")->shortcut(), QKeySequence("Ctrl+E"));
   EXPECT_EQ(w.find<QAction>("actionCopy")->shortcut(), QKeySequence(QKeySequence::Copy));
+  EXPECT_EQ(w.find<QAction>("actionPaste")->shortcut(), QKeySequence(QKeySequence::Paste));
+  EXPECT_EQ(w.find<QAction>("actionCopyPicture")->shortcut(), QKeySequence("Ctrl+Alt+C"));
   EXPECT_EQ(w.find<QAction>("actionQuickGuide")->shortcut(), QKeySequence(Qt::Key_F1));
 }
 

@@ -273,9 +273,9 @@ TEST(Pictures, ExportWritesThePngWholeOrNothing) {
   EXPECT_TRUE(w.status().contains("rays.png")) << w.status().toStdString();
   EXPECT_EQ(w.pictures().lastChoice(), (PictureChoice{PictureKind::RaySpace, 2}));
 
-  // Edit ▸ Copy puts the last choice on the clipboard.
+  // Edit ▸ Copy Picture puts the last choice on the clipboard.
   QApplication::clipboard()->clear();
-  w.find<QAction>("actionCopy")->trigger();
+  w.find<QAction>("actionCopyPicture")->trigger();
   EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
             w.pictures().picture({PictureKind::RaySpace, 2}));
   // The dialog's Copy copies the choice just made in it.

@@ -338,6 +338,8 @@ class Session {
         {Qt::Key_BracketRight, Qt::ControlModifier | Qt::ShiftModifier, "bring to front"},
         {Qt::Key_BracketLeft, Qt::ControlModifier | Qt::ShiftModifier, "send to back"},
         {Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier, "colour"},
+        {Qt::Key_C, Qt::ControlModifier, "copy"},
+        {Qt::Key_V, Qt::ControlModifier, "paste"},
         {Qt::Key_unknown, {}, "remove image fill"},
         {Qt::Key_1, Qt::ControlModifier, "scene"},
     };
@@ -695,8 +697,8 @@ TEST(Session, WritesNothingThatWasNotAskedFor) {
   {
     auto window = reliability::openWindow();
     Session session(*window, rng(), images.filePath("tile.png"), images.filePath("none.png"));
-    const char* actions[] = {"actionOpen",       "actionSave", "actionSaveAs",
-                             "actionExport",     "actionCopy", "actionExportFocalStack",
+    const char* actions[] = {"actionOpen",       "actionSave",        "actionSaveAs",
+                             "actionExport",     "actionCopyPicture", "actionExportFocalStack",
                              "actionQuickGuide", "actionAbout"};
     std::string what;
     for (int i = 0; i < 400 && !::testing::Test::HasFailure(); ++i) {
