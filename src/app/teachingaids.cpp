@@ -8,12 +8,14 @@
 #include <QMouseEvent>
 #include <QPropertyAnimation>
 #include <QTimer>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
 #include "app/statusservice.h"
 #include "canvas/drawview.h"
 #include "lightfield/optics.h"
+#include "scene/camera.h"
 #include "session/session.h"
 #include "toolkit/controls.h"
 #include "views/photoview.h"
@@ -57,8 +59,12 @@ TeachingAids::TeachingAids(const Parts& parts, QObject* parent) : QObject(parent
   pairWithBox(showFocusDepth_, parts_.focusDepthBox);
   pairWithBox(linkViews_, parts_.linkViewsBox);
   pairWithBox(sweepFocus_, parts_.sweepButton);
-  connect(showFocusDepth_, &QAction::toggled, this, &TeachingAids::refresh);
-  connect(linkViews_, &QAction::toggled, this, &TeachingAids::refresh);
+  for (QAction* aid : {showFocusDepth_, linkViews_}) {
+    connect(aid, &QAction::toggled, this, [this](bool on) {
+      if (on) QToolTip::hideText();  // one shown before would cover the aid
+      refresh();
+    });
+  }
 
   focusOnSelection_->setEnabled(false);
   if (parts_.focusOnSelectionButton != nullptr) {
@@ -86,6 +92,53 @@ TeachingAids::TeachingAids(const Parts& parts, QObject* parent) : QObject(parent
         static_cast<QWidget*>(parts_.photo)})
     view->installEventFilter(this);
   connect(parts_.raySpace, &RenderView::mouseMoveRouted, this, &TeachingAids::mouseMoved);
+}
+
+TeachingAids::Sharpness TeachingAids::sharpness(const lightfield::CameraSettings& camera, int n,
+                                                std::vector<optics::Pixel>& samples) {
+  const float degrees = camera.focusDegrees;
+  const int d = camera.halfLength;
+  if (n <= 0) {
+    const bool edgeOn = optics::focusSteps(degrees).rowStep == 0.0f;
+    return {optics::sharpBand(degrees, d), d > 0 && edgeOn ? 2.0 * d : 0.0};
+  }
+  // The engine's own samples of a middle pixel, as the photo really blurs.
+  const optics::FocusSteps steps = camera.steps();
+  optics::photoSamples(n, n / 2, d, steps.colStep, steps.rowStep, samples);
+  return {optics::sampledBand(samples, n), optics::sharpestBlur(samples, n)};
+}
+
+QString TeachingAids::focusReadout(const lightfield::CameraSettings& camera, int n) {
+  std::vector<optics::Pixel> samples;
+  const Sharpness sharp = sharpness(camera, n, samples);
+  const QString angle = QString::number(camera.focusDegrees, 'f', 1);
+  if (sharp.nothingSharp()) {
+    // Rounded down, so "at least" stays true.
+    const double least = std::floor(sharp.sharpestBlur * 10.0) / 10.0;
+    const QString blur = least > 1.0 ? tr("at least %1 photo pixels").arg(least, 0, 'g', 4)
+                                     : tr("more than one photo pixel");
+    return tr("%1°: nothing is sharp — every height blurs over %2").arg(angle, blur);
+  }
+  if (camera.halfLength <= 0) return tr("%1°, a pinhole: every height is sharp").arg(angle);
+  // Truncated samples can move the sharp heights off the exact depth: then the band's middle.
+  double lambda = camera.focusFraction();
+  if (lambda < sharp.band.low || lambda > sharp.band.high)
+    lambda = 0.5 * (sharp.band.low + sharp.band.high);
+  return tr("%1°, sharp at %2% of the way up").arg(angle).arg(100.0 * lambda, 0, 'f', 0);
+}
+
+QString TeachingAids::depthReadout(const lightfield::CameraSettings& camera) {
+  const int dof = camera.halfLength;
+  const QString samples = dof == 0   ? tr("0 samples (pinhole)")
+                          : dof == 1 ? tr("1 sample each side")
+                                     : tr("%1 samples each side").arg(dof);
+  // The marker's own numbers: half the aperture, kept at least 1 so a point still shows.
+  const double aperture = optics::apertureWidth(camera.focusDegrees, dof);
+  const double drawn = 2.0 * Camera::drawnHalfWidth(static_cast<float>(aperture / 2));
+  const QString wide = QString::number(aperture, 'f', 1);
+  if (QString::number(drawn, 'f', 1) == wide)
+    return tr("%1 · aperture %2 units wide").arg(samples, wide);
+  return tr("%1 · aperture %2 wide, marked %3").arg(samples, wide).arg(drawn, 0, 'f', 1);
 }
 
 QLabel* TeachingAids::readout() const {
@@ -139,16 +192,9 @@ void TeachingAids::refresh() {
     const int d = camera.halfLength;
     const int n = stripSize();
     // The band only changes with the optics: hovers reuse it.
-    if (degrees != band_.degrees || d != band_.halfLength || n != band_.n) {
-      band_ = {degrees, d, n, optics::sharpBand(degrees, d)};
-      if (n > 0) {
-        // The engine's own samples of a middle pixel, as the photo really blurs.
-        const optics::FocusSteps steps = camera.steps();
-        optics::photoSamples(n, n / 2, d, steps.colStep, steps.rowStep, bandSamples_);
-        band_.band = optics::sampledBand(bandSamples_, n);
-      }
-    }
-    const optics::Band band = band_.band;
+    if (degrees != band_.degrees || d != band_.halfLength || n != band_.n)
+      band_ = {degrees, d, n, sharpness(camera, n, bandSamples_)};
+    const optics::Band band = band_.sharpness.band;
     next.showFocusDepth = true;
     next.focusY = optics::heightOfFraction(optics::focusFraction(degrees));
     next.bandLowY = optics::heightOfFraction(band.low);
@@ -275,6 +321,10 @@ bool TeachingAids::showsFocusDepth() const {
   return showFocusDepth_->isChecked();
 }
 
+bool TeachingAids::anyShown() const {
+  return showFocusDepth_->isChecked() || linkViews_->isChecked();
+}
+
 bool TeachingAids::linksViews() const {
   return linkViews_->isChecked();
 }
@@ -310,6 +360,23 @@ bool TeachingAids::isSweeping() const {
 }
 
 bool TeachingAids::eventFilter(QObject* watched, QEvent* event) {
+  const bool isView =
+      watched == parts_.canvas || watched == parts_.raySpace || watched == parts_.photo;
+  if (isView && event->type() == QEvent::ToolTip && anyShown()) {
+    // A tooltip would stand over what the aid draws in the next view.
+    QToolTip::hideText();
+    return true;
+  }
+  if (isView && event->type() == QEvent::MouseMove) {
+    // The window routes only moves without a button; a drag is the pressed view's own, so the
+    // readout and the link follow it from here.
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->buttons() != Qt::NoButton) {
+      mouseMoved(toolkit::Event::mouse(
+          toolkit::Event::windowPoint(*static_cast<QWidget*>(watched), mouse->position())));
+    }
+    return false;
+  }
   if (event->type() == QEvent::MouseButtonPress) {
     stopSweep();
     auto* mouse = static_cast<QMouseEvent*>(event);

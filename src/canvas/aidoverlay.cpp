@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPen>
+#include <algorithm>
 
 #include "toolkit/graphicscontext.h"
 
@@ -19,9 +20,11 @@ void drawCanvasAids(toolkit::GraphicsContext& context, const AidOverlay& overlay
     painter.setRenderHint(QPainter::Antialiasing, false);
     QColor band = kFocusColor;
     band.setAlphaF(0.14);
-    if (overlay.bandHighY > overlay.bandLowY) {
-      painter.fillRect(QRectF(0, overlay.bandLowY, width, overlay.bandHighY - overlay.bandLowY),
-                       band);
+    if (overlay.bandHighY >= overlay.bandLowY) {
+      // A band of one sharp height still shows, a unit tall.
+      const double tall = std::max(1.0, overlay.bandHighY - overlay.bandLowY);
+      const double mid = 0.5 * (overlay.bandLowY + overlay.bandHighY);
+      painter.fillRect(QRectF(0, mid - 0.5 * tall, width, tall), band);
     }
     QPen pen(kFocusColor, 1.5, Qt::CustomDashLine, Qt::FlatCap);
     pen.setDashPattern({4, 3});
