@@ -113,8 +113,8 @@ QString TeachingAids::focusReadout(const lightfield::CameraSettings& camera, int
   const Sharpness sharp = sharpness(camera, n, samples);
   const QString angle = QString::number(camera.focusDegrees, 'f', 1);
   if (sharp.nothingSharp()) {
-    // Rounded down, so "at least" stays true.
-    const double least = std::floor(sharp.sharpestBlur * 10.0) / 10.0;
+    // Rounded down, so "at least" stays true; the search's last digits are noise.
+    const double least = std::floor(sharp.sharpestBlur * 10.0 + 1e-6) / 10.0;
     const QString blur = least > 1.0 ? tr("at least %1 photo pixels").arg(least, 0, 'g', 4)
                                      : tr("more than one photo pixel");
     return tr("%1°: nothing is sharp — every height blurs over %2").arg(angle, blur);
@@ -138,7 +138,9 @@ QString TeachingAids::depthReadout(const lightfield::CameraSettings& camera) {
   const QString wide = QString::number(aperture, 'f', 1);
   if (QString::number(drawn, 'f', 1) == wide)
     return tr("%1 · aperture %2 units wide").arg(samples, wide);
-  return tr("%1 · aperture %2 wide, marked %3").arg(samples, wide).arg(drawn, 0, 'f', 1);
+  return tr("%1 · aperture %2 units wide (drawn %3 to show)")
+      .arg(samples, wide)
+      .arg(drawn, 0, 'f', 1);
 }
 
 QLabel* TeachingAids::readout() const {

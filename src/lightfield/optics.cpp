@@ -171,6 +171,8 @@ Band sampledBand(const std::vector<Pixel>& samples, int n, double pixels) {
       }
     }
   }
+  // The lower line itself images nothing: every ray of the pixel meets there.
+  if (band.high <= 0.0) return {1.0, 0.0};
   return band;
 }
 

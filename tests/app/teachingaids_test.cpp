@@ -443,8 +443,9 @@ TEST_F(TeachingAidsTest, TheApertureReadoutGivesTheMarkersWidth) {
 TEST_F(TeachingAidsTest, DuringADragTheReadoutAndTheLinkFollowTheMouse) {
   action("actionLinkViews")->setChecked(true);
   // Billboard 2 spans 130..170 x 150..160; press on it and drag it up and across.
+  QWidget* view = &canvas();
   const auto at = [&](double x, double y) {
-    return canvas().mapTo(&window, QPoint(int(x), canvas().height() - int(y)));
+    return view->mapTo(&window, QPoint(int(x), view->height() - int(y)));
   };
   QTest::mousePress(handle(), Qt::LeftButton, {}, at(140, 155));
   std::vector<optics::ColumnRun> runs;

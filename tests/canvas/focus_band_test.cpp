@@ -54,13 +54,14 @@ TEST(FocusBand, MeasuredEdgesFollowTheSamplesAndStaySharpInsideTheBand) {
        {40, 80, 110, 130, 138, 142, 144, 146, 148, 150, 152, 154, 156, 160, 170, 200, 260}},
       {60.0, 5, {100, 150, 165, 172, 176, 180, 184, 188, 192, 196, 200, 206, 215, 240, 280}},
       {20.0, 3, {30, 50, 60, 70, 80, 90, 100, 110, 130, 180, 280}},
-      // The readout's landmarks: edge-on, low, middle and straight up, wide and narrow.
-      {0.0, 10, {12, 30, 60, 100, 150, 200, 250, 288}},
-      {5.0, 10, {12, 20, 30, 40, 60, 100, 150, 200, 288}},
-      {20.0, 10, {20, 50, 70, 80, 90, 100, 110, 130, 180, 280}},
-      {90.0, 10, {20, 100, 200, 250, 265, 270, 275, 278, 282, 286, 288}},
-      {0.0, 25, {12, 60, 150, 288}},
-      {5.0, 3, {12, 30, 60, 150, 288}},
+      // The readout's landmarks: edge-on, low, middle and straight up, wide and narrow. Not
+      // right over the lower line, where the photo sees too little of the strip to show the edge.
+      {0.0, 10, {30, 60, 100, 150, 200, 250, 288}},
+      {5.0, 10, {30, 40, 60, 100, 150, 200, 288}},
+      {20.0, 10, {50, 70, 80, 90, 100, 110, 130, 180, 280}},
+      {90.0, 10, {100, 200, 250, 265, 270, 275, 278, 282, 286, 288}},
+      {0.0, 25, {40, 60, 150, 288}},
+      {5.0, 3, {30, 60, 150, 288}},
       {45.0, 3, {60, 120, 134, 138, 142, 146, 150, 154, 158, 162, 166, 170, 200}},
       {90.0, 3, {60, 200, 240, 246, 250, 256, 262, 270, 280, 288}},
   };
@@ -114,12 +115,15 @@ TEST(FocusBand, MeasuredEdgesFollowTheSamplesAndStaySharpInsideTheBand) {
       const auto at = readout.indexOf(QStringLiteral("at least "));
       ASSERT_GE(at, 0) << qPrintable(readout);
       const double least = readout.mid(at + 9).section(' ', 0, 0).toDouble();
-      EXPECT_LE(least, sharpness.sharpestBlur) << qPrintable(readout);
+      EXPECT_LE(least, sharpness.sharpestBlur + 1e-6) << qPrintable(readout);
       EXPECT_GT(least, sharpness.sharpestBlur - 0.1) << qPrintable(readout);
       EXPECT_GE(narrowest + 1.0, least) << s.degrees << " deg, d " << s.dof;
     } else {
       EXPECT_FALSE(readout.contains(QStringLiteral("nothing"))) << qPrintable(readout);
-      EXPECT_GT(insideCount, 0) << s.degrees << " deg, d " << s.dof;
+      // A band that is a single height (blurred exactly one pixel) holds no bar's edge.
+      if (high - low >= 1.0) {
+        EXPECT_GT(insideCount, 0) << s.degrees << " deg, d " << s.dof;
+      }
     }
   }
   // Edge-on with any aperture nothing is sharp; a pinhole keeps everything sharp.
