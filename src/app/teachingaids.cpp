@@ -109,38 +109,36 @@ TeachingAids::Sharpness TeachingAids::sharpness(const lightfield::CameraSettings
 }
 
 QString TeachingAids::focusReadout(const lightfield::CameraSettings& camera, int n) {
+  // Short enough for the readout's place: a clipped line would lose the why.
   std::vector<optics::Pixel> samples;
   const Sharpness sharp = sharpness(camera, n, samples);
   const QString angle = QString::number(camera.focusDegrees, 'f', 1);
-  if (sharp.nothingSharp()) {
-    // Rounded down, so "at least" stays true; the search's last digits are noise.
-    const double least = std::floor(sharp.sharpestBlur * 10.0 + 1e-6) / 10.0;
-    const QString blur = least > 1.0 ? tr("at least %1 photo pixels").arg(least, 0, 'g', 4)
-                                     : tr("more than one photo pixel");
-    return tr("%1°: nothing is sharp — every height blurs over %2").arg(angle, blur);
-  }
+  if (sharp.nothingSharp()) return tr("%1°: nothing is sharp (%2)").arg(angle, sharp.leastBlur());
   if (camera.halfLength <= 0) return tr("%1°, a pinhole: every height is sharp").arg(angle);
-  // Truncated samples can move the sharp heights off the exact depth: then the band's middle.
-  double lambda = camera.focusFraction();
-  if (lambda < sharp.band.low || lambda > sharp.band.high)
-    lambda = 0.5 * (sharp.band.low + sharp.band.high);
+  // Truncated samples can move the sharp heights off the exact depth.
+  const double lambda = sharp.sharpFraction(camera.focusFraction());
   return tr("%1°, sharp at %2% of the way up").arg(angle).arg(100.0 * lambda, 0, 'f', 0);
+}
+
+QString TeachingAids::Sharpness::leastBlur() const {
+  // Rounded down, so "at least" stays true; the search's last digits are noise.
+  const double least = std::floor(sharpestBlur * 10.0 + 1e-6) / 10.0;
+  return least > 1.0 ? tr("blur ≥ %1 px").arg(least, 0, 'g', 4) : tr("blur > 1 px");
 }
 
 QString TeachingAids::depthReadout(const lightfield::CameraSettings& camera) {
   const int dof = camera.halfLength;
-  const QString samples = dof == 0   ? tr("0 samples (pinhole)")
-                          : dof == 1 ? tr("1 sample each side")
-                                     : tr("%1 samples each side").arg(dof);
   // The marker's own numbers: half the aperture, kept at least 1 so a point still shows.
   const double aperture = optics::apertureWidth(camera.focusDegrees, dof);
   const double drawn = 2.0 * Camera::drawnHalfWidth(static_cast<float>(aperture / 2));
   const QString wide = QString::number(aperture, 'f', 1);
-  if (QString::number(drawn, 'f', 1) == wide)
-    return tr("%1 · aperture %2 units wide").arg(samples, wide);
-  return tr("%1 · aperture %2 units wide (drawn %3 to show)")
-      .arg(samples, wide)
-      .arg(drawn, 0, 'f', 1);
+  if (QString::number(drawn, 'f', 1) == wide) {
+    return tr("%1 · aperture %2")
+        .arg(dof == 1 ? tr("1 sample each side") : tr("%1 samples each side").arg(dof), wide);
+  }
+  // Narrower than the marker can be drawn: say both, in the words that fit.
+  const QString samples = dof == 0 ? tr("pinhole") : tr("%1 each side").arg(dof);
+  return tr("%1 · aperture %2, drawn %3").arg(samples, wide).arg(drawn, 0, 'g', 3);
 }
 
 QLabel* TeachingAids::readout() const {
@@ -236,10 +234,28 @@ QString TeachingAids::hoverCanvas(CGPoint p, bool link, AidOverlay& next) const 
   if (p.y < optics::kLowerLine || p.y > optics::kUpperLine)
     return tr("%1: outside the strip between the plane lines").arg(at);
   const double lambda = optics::fractionOfHeight(p.y);
-  if (link && stripSize() > 0) optics::dualLine(p.x, lambda, stripSize(), next.dualLine);
+  const int n = stripSize();
+  if (link && n > 0) optics::dualLine(p.x, lambda, n, next.dualLine);
+  // The slider's angle for this height, and whether the real samples then make it sharp.
+  const double scale = parts_.focus->valueScale();
+  const auto degrees =
+      static_cast<float>(std::round(optics::focusDegreesForFraction(lambda) * scale) / scale);
+  const QString angle = QString::number(degrees, 'f', 1);
+  const int d = parts_.session->camera().halfLength;
+  if (n > 0 && d > 0) {
+    std::vector<optics::Pixel> samples;
+    const optics::FocusSteps steps = optics::focusSteps(degrees);
+    optics::photoSamples(n, n / 2, d, steps.colStep, steps.rowStep, samples);
+    const double blur = optics::sampledBlur(samples, n, lambda);
+    if (blur > 1.0) {
+      return tr("%1: %2 of the way up; a focus angle of %3° focuses on it, yet it blurs over "
+                "%4 photo pixels")
+          .arg(at, percent(lambda), angle)
+          .arg(blur, 0, 'f', 1);
+    }
+  }
   return tr("%1: %2 of the way up; a focus angle of %3° makes it sharp")
-      .arg(at, percent(lambda))
-      .arg(optics::focusDegreesForFraction(lambda), 0, 'f', 1);
+      .arg(at, percent(lambda), angle);
 }
 
 QString TeachingAids::hoverRaySpace(CGPoint p, bool link, AidOverlay& next) const {
@@ -282,12 +298,18 @@ QString TeachingAids::hoverPhoto(CGPoint p, bool link, AidOverlay& next) const {
   optics::photoSamples(n, i, d, steps.colStep, steps.rowStep, next.samples);
   const std::size_t count = next.samples.size();
   if (!link) next.samples.clear();
-  const double lambda = optics::focusFraction(degrees);
-  return tr("Photo pixel %1: %2, the mean of %3 of its %4 samples; sharp at y = %5 (%6 up)")
-      .arg(i)
-      .arg(hexColor(photo.data() + 3 * i))
-      .arg(count)
-      .arg(d >= 0 ? 2 * d + 1 : 0)
+  const QString mean = tr("Photo pixel %1: %2, the mean of %3 of its %4 samples")
+                           .arg(i)
+                           .arg(hexColor(photo.data() + 3 * i))
+                           .arg(count)
+                           .arg(d >= 0 ? 2 * d + 1 : 0);
+  std::vector<optics::Pixel> middle;
+  const Sharpness sharp = sharpness(camera, n, middle);
+  if (sharp.nothingSharp()) return tr("%1; nothing is sharp (%2)").arg(mean, sharp.leastBlur());
+  if (d <= 0) return tr("%1; a pinhole: every height is sharp").arg(mean);
+  const double lambda = sharp.sharpFraction(optics::focusFraction(degrees));
+  return tr("%1; sharp at y = %2 (%3 up)")
+      .arg(mean)
       .arg(optics::heightOfFraction(lambda), 0, 'f', 0)
       .arg(percent(lambda));
 }

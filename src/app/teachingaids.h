@@ -54,6 +54,13 @@ class TeachingAids : public QObject {
     lightfield::optics::Band band;
     double sharpestBlur = 0.0;
     bool nothingSharp() const { return band.low > band.high; }
+    // The exact focus fraction when the band holds it, else the band's middle.
+    double sharpFraction(double focusFraction) const {
+      return focusFraction >= band.low && focusFraction <= band.high ? focusFraction
+                                                                     : 0.5 * (band.low + band.high);
+    }
+    // "blur ≥ N px" with N rounded down, for a readout that says nothing is sharp.
+    QString leastBlur() const;
   };
   static Sharpness sharpness(const lightfield::CameraSettings& camera, int n,
                              std::vector<lightfield::optics::Pixel>& samples);
