@@ -248,10 +248,11 @@ QString TeachingAids::hoverCanvas(CGPoint p, bool link, AidOverlay& next) const 
     optics::photoSamples(n, n / 2, d, steps.colStep, steps.rowStep, samples);
     const double blur = optics::sampledBlur(samples, n, lambda);
     if (blur > 1.0) {
-      return tr("%1: %2 of the way up; a focus angle of %3° focuses on it, yet it blurs over "
-                "%4 photo pixels")
-          .arg(at, percent(lambda), angle)
-          .arg(blur, 0, 'f', 1);
+      // Just over one pixel would round to "1.0": say it without the number.
+      const QString over = blur < 1.05 ? tr("more than one photo pixel")
+                                       : tr("%1 photo pixels").arg(blur, 0, 'f', 1);
+      return tr("%1: %2 of the way up; a focus angle of %3° focuses on it, yet it blurs over %4")
+          .arg(at, percent(lambda), angle, over);
     }
   }
   return tr("%1: %2 of the way up; a focus angle of %3° makes it sharp")
