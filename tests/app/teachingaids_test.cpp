@@ -385,6 +385,8 @@ TEST_F(TeachingAidsTest, TheBandAndTheReadoutsSayOnlyWhatTheSamplesMake) {
       {800, 10, true, "80.0°, sharp at 84% of the way up"},
       {600, 50, false, "60.0°: nothing is sharp (blur > 1 px)"},
       {0, 0, true, "0.0°, a pinhole: every height is sharp"},
+      // One height blurred exactly one pixel: a band still drawn, a unit tall.
+      {200, 3, true, "20.0°, sharp at 33% of the way up"},
   };
   for (const auto& c : cases) {
     dof->setValue(c.dof);
