@@ -227,13 +227,8 @@ void MainWindow::installFeatures() {
 }
 
 void MainWindow::updateReadouts() {
-  const float degrees = ui_->focusSlider->floatValue();
-  const double depth = 100.0 * lightfield::optics::focusFraction(degrees);
-  ui_->focusReadout->setText(QStringLiteral("%1°, sharp at %2% of the way up")
-                                 .arg(degrees, 0, 'f', 1)
-                                 .arg(depth, 0, 'f', 0));
-  const int dof = ui_->dofSlider->intValue();
-  ui_->dofReadout->setText(dof == 0   ? QStringLiteral("0 samples (pinhole)")
-                           : dof == 1 ? QStringLiteral("1 sample each side")
-                                      : QStringLiteral("%1 samples each side").arg(dof));
+  const lightfield::CameraSettings camera{ui_->focusSlider->floatValue(),
+                                          ui_->dofSlider->intValue()};
+  ui_->focusReadout->setText(TeachingAids::focusReadout(camera, ui_->drawView->stripWidth()));
+  ui_->dofReadout->setText(TeachingAids::depthReadout(camera));
 }

@@ -8,12 +8,14 @@
 #include <QMouseEvent>
 #include <QPropertyAnimation>
 #include <QTimer>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
 #include "app/statusservice.h"
 #include "canvas/drawview.h"
 #include "lightfield/optics.h"
+#include "scene/camera.h"
 #include "session/session.h"
 #include "toolkit/controls.h"
 #include "views/photoview.h"
@@ -57,8 +59,12 @@ TeachingAids::TeachingAids(const Parts& parts, QObject* parent) : QObject(parent
   pairWithBox(showFocusDepth_, parts_.focusDepthBox);
   pairWithBox(linkViews_, parts_.linkViewsBox);
   pairWithBox(sweepFocus_, parts_.sweepButton);
-  connect(showFocusDepth_, &QAction::toggled, this, &TeachingAids::refresh);
-  connect(linkViews_, &QAction::toggled, this, &TeachingAids::refresh);
+  for (QAction* aid : {showFocusDepth_, linkViews_}) {
+    connect(aid, &QAction::toggled, this, [this](bool on) {
+      if (on) QToolTip::hideText();  // one shown before would cover the aid
+      refresh();
+    });
+  }
 
   focusOnSelection_->setEnabled(false);
   if (parts_.focusOnSelectionButton != nullptr) {
@@ -86,6 +92,53 @@ TeachingAids::TeachingAids(const Parts& parts, QObject* parent) : QObject(parent
         static_cast<QWidget*>(parts_.photo)})
     view->installEventFilter(this);
   connect(parts_.raySpace, &RenderView::mouseMoveRouted, this, &TeachingAids::mouseMoved);
+}
+
+TeachingAids::Sharpness TeachingAids::sharpness(const lightfield::CameraSettings& camera, int n,
+                                                std::vector<optics::Pixel>& samples) {
+  const float degrees = camera.focusDegrees;
+  const int d = camera.halfLength;
+  if (n <= 0) {
+    const bool edgeOn = optics::focusSteps(degrees).rowStep == 0.0f;
+    return {optics::sharpBand(degrees, d), d > 0 && edgeOn ? 2.0 * d : 0.0};
+  }
+  // The engine's own samples of a middle pixel, as the photo really blurs.
+  const optics::FocusSteps steps = camera.steps();
+  optics::photoSamples(n, n / 2, d, steps.colStep, steps.rowStep, samples);
+  return {optics::sampledBand(samples, n), optics::sharpestBlur(samples, n)};
+}
+
+QString TeachingAids::focusReadout(const lightfield::CameraSettings& camera, int n) {
+  // Short enough for the readout's place: a clipped line would lose the why.
+  std::vector<optics::Pixel> samples;
+  const Sharpness sharp = sharpness(camera, n, samples);
+  const QString angle = QString::number(camera.focusDegrees, 'f', 1);
+  if (sharp.nothingSharp()) return tr("%1°: nothing is sharp (%2)").arg(angle, sharp.leastBlur());
+  if (camera.halfLength <= 0) return tr("%1°, a pinhole: every height is sharp").arg(angle);
+  // Truncated samples can move the sharp heights off the exact depth.
+  const double lambda = sharp.sharpFraction(camera.focusFraction());
+  return tr("%1°, sharp at %2% of the way up").arg(angle).arg(100.0 * lambda, 0, 'f', 0);
+}
+
+QString TeachingAids::Sharpness::leastBlur() const {
+  // Rounded down, so "at least" stays true; the search's last digits are noise.
+  const double least = std::floor(sharpestBlur * 10.0 + 1e-6) / 10.0;
+  return least > 1.0 ? tr("blur ≥ %1 px").arg(least, 0, 'g', 4) : tr("blur > 1 px");
+}
+
+QString TeachingAids::depthReadout(const lightfield::CameraSettings& camera) {
+  const int dof = camera.halfLength;
+  // The marker's own numbers: half the aperture, kept at least 1 so a point still shows.
+  const double aperture = optics::apertureWidth(camera.focusDegrees, dof);
+  const double drawn = 2.0 * Camera::drawnHalfWidth(static_cast<float>(aperture / 2));
+  const QString wide = QString::number(aperture, 'f', 1);
+  if (QString::number(drawn, 'f', 1) == wide) {
+    return tr("%1 · aperture %2")
+        .arg(dof == 1 ? tr("1 sample each side") : tr("%1 samples each side").arg(dof), wide);
+  }
+  // Narrower than the marker can be drawn: say both, in the words that fit.
+  const QString samples = dof == 0 ? tr("pinhole") : tr("%1 each side").arg(dof);
+  return tr("%1 · aperture %2, drawn %3").arg(samples, wide).arg(drawn, 0, 'g', 3);
 }
 
 QLabel* TeachingAids::readout() const {
@@ -139,16 +192,9 @@ void TeachingAids::refresh() {
     const int d = camera.halfLength;
     const int n = stripSize();
     // The band only changes with the optics: hovers reuse it.
-    if (degrees != band_.degrees || d != band_.halfLength || n != band_.n) {
-      band_ = {degrees, d, n, optics::sharpBand(degrees, d)};
-      if (n > 0) {
-        // The engine's own samples of a middle pixel, as the photo really blurs.
-        const optics::FocusSteps steps = camera.steps();
-        optics::photoSamples(n, n / 2, d, steps.colStep, steps.rowStep, bandSamples_);
-        band_.band = optics::sampledBand(bandSamples_, n);
-      }
-    }
-    const optics::Band band = band_.band;
+    if (degrees != band_.degrees || d != band_.halfLength || n != band_.n)
+      band_ = {degrees, d, n, sharpness(camera, n, bandSamples_)};
+    const optics::Band band = band_.sharpness.band;
     next.showFocusDepth = true;
     next.focusY = optics::heightOfFraction(optics::focusFraction(degrees));
     next.bandLowY = optics::heightOfFraction(band.low);
@@ -188,10 +234,29 @@ QString TeachingAids::hoverCanvas(CGPoint p, bool link, AidOverlay& next) const 
   if (p.y < optics::kLowerLine || p.y > optics::kUpperLine)
     return tr("%1: outside the strip between the plane lines").arg(at);
   const double lambda = optics::fractionOfHeight(p.y);
-  if (link && stripSize() > 0) optics::dualLine(p.x, lambda, stripSize(), next.dualLine);
+  const int n = stripSize();
+  if (link && n > 0) optics::dualLine(p.x, lambda, n, next.dualLine);
+  // The slider's angle for this height, and whether the real samples then make it sharp.
+  const double scale = parts_.focus->valueScale();
+  const auto degrees =
+      static_cast<float>(std::round(optics::focusDegreesForFraction(lambda) * scale) / scale);
+  const QString angle = QString::number(degrees, 'f', 1);
+  const int d = parts_.session->camera().halfLength;
+  if (n > 0 && d > 0) {
+    std::vector<optics::Pixel> samples;
+    const optics::FocusSteps steps = optics::focusSteps(degrees);
+    optics::photoSamples(n, n / 2, d, steps.colStep, steps.rowStep, samples);
+    const double blur = optics::sampledBlur(samples, n, lambda);
+    if (blur > 1.0) {
+      // Just over one pixel would round to "1.0": say it without the number.
+      const QString over = blur < 1.05 ? tr("more than one photo pixel")
+                                       : tr("%1 photo pixels").arg(blur, 0, 'f', 1);
+      return tr("%1: %2 of the way up; a focus angle of %3° focuses on it, yet it blurs over %4")
+          .arg(at, percent(lambda), angle, over);
+    }
+  }
   return tr("%1: %2 of the way up; a focus angle of %3° makes it sharp")
-      .arg(at, percent(lambda))
-      .arg(optics::focusDegreesForFraction(lambda), 0, 'f', 1);
+      .arg(at, percent(lambda), angle);
 }
 
 QString TeachingAids::hoverRaySpace(CGPoint p, bool link, AidOverlay& next) const {
@@ -234,12 +299,18 @@ QString TeachingAids::hoverPhoto(CGPoint p, bool link, AidOverlay& next) const {
   optics::photoSamples(n, i, d, steps.colStep, steps.rowStep, next.samples);
   const std::size_t count = next.samples.size();
   if (!link) next.samples.clear();
-  const double lambda = optics::focusFraction(degrees);
-  return tr("Photo pixel %1: %2, the mean of %3 of its %4 samples; sharp at y = %5 (%6 up)")
-      .arg(i)
-      .arg(hexColor(photo.data() + 3 * i))
-      .arg(count)
-      .arg(d >= 0 ? 2 * d + 1 : 0)
+  const QString mean = tr("Photo pixel %1: %2, the mean of %3 of its %4 samples")
+                           .arg(i)
+                           .arg(hexColor(photo.data() + 3 * i))
+                           .arg(count)
+                           .arg(d >= 0 ? 2 * d + 1 : 0);
+  std::vector<optics::Pixel> middle;
+  const Sharpness sharp = sharpness(camera, n, middle);
+  if (sharp.nothingSharp()) return tr("%1; nothing is sharp (%2)").arg(mean, sharp.leastBlur());
+  if (d <= 0) return tr("%1; a pinhole: every height is sharp").arg(mean);
+  const double lambda = sharp.sharpFraction(optics::focusFraction(degrees));
+  return tr("%1; sharp at y = %2 (%3 up)")
+      .arg(mean)
       .arg(optics::heightOfFraction(lambda), 0, 'f', 0)
       .arg(percent(lambda));
 }
@@ -273,6 +344,10 @@ bool TeachingAids::focusOnPhotoPixel(int i) {
 
 bool TeachingAids::showsFocusDepth() const {
   return showFocusDepth_->isChecked();
+}
+
+bool TeachingAids::anyShown() const {
+  return showFocusDepth_->isChecked() || linkViews_->isChecked();
 }
 
 bool TeachingAids::linksViews() const {
@@ -310,6 +385,23 @@ bool TeachingAids::isSweeping() const {
 }
 
 bool TeachingAids::eventFilter(QObject* watched, QEvent* event) {
+  const bool isView =
+      watched == parts_.canvas || watched == parts_.raySpace || watched == parts_.photo;
+  if (isView && event->type() == QEvent::ToolTip && anyShown()) {
+    // A tooltip would stand over what the aid draws in the next view.
+    QToolTip::hideText();
+    return true;
+  }
+  if (isView && event->type() == QEvent::MouseMove) {
+    // The window routes only moves without a button; a drag is the pressed view's own, so the
+    // readout and the link follow it from here.
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->buttons() != Qt::NoButton) {
+      mouseMoved(toolkit::Event::mouse(
+          toolkit::Event::windowPoint(*static_cast<QWidget*>(watched), mouse->position())));
+    }
+    return false;
+  }
   if (event->type() == QEvent::MouseButtonPress) {
     stopSweep();
     auto* mouse = static_cast<QMouseEvent*>(event);

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "canvas/aidoverlay.h"
+#include "lightfield/lightfieldvalue.h"
 #include "toolkit/event.h"
 
 class DrawView;
@@ -46,6 +47,27 @@ class TeachingAids : public QObject {
     Session* session = nullptr;
   };
 
+  // What a camera keeps sharp in an n-wide strip, from the real samples of a
+  // middle photo pixel: the band (empty, low > high, when no height blurs
+  // over at most one photo pixel) and the least blur any height has.
+  struct Sharpness {
+    lightfield::optics::Band band;
+    double sharpestBlur = 0.0;
+    bool nothingSharp() const { return band.low > band.high; }
+    // The exact focus fraction when the band holds it, else the band's middle.
+    double sharpFraction(double focusFraction) const {
+      return focusFraction >= band.low && focusFraction <= band.high ? focusFraction
+                                                                     : 0.5 * (band.low + band.high);
+    }
+    // "blur ≥ N px" with N rounded down, for a readout that says nothing is sharp.
+    QString leastBlur() const;
+  };
+  static Sharpness sharpness(const lightfield::CameraSettings& camera, int n,
+                             std::vector<lightfield::optics::Pixel>& samples);
+  // The readouts under the focus and depth-of-field sliders.
+  static QString focusReadout(const lightfield::CameraSettings& camera, int n);
+  static QString depthReadout(const lightfield::CameraSettings& camera);
+
   // The sweep's pace, in degrees per second.
   static constexpr double kSweepDegreesPerSecond = 30.0;
 
@@ -67,6 +89,8 @@ class TeachingAids : public QObject {
 
   bool showsFocusDepth() const;
   bool linksViews() const;
+  // While any aid draws, the views show no tooltip.
+  bool anyShown() const;
   void setShown(bool focusDepth, bool linkViews);
 
   void startSweep();
@@ -106,7 +130,7 @@ class TeachingAids : public QObject {
     float degrees = -1.0f;
     int halfLength = 0;
     int n = 0;
-    lightfield::optics::Band band;
+    Sharpness sharpness;
   } band_;
   bool hovering_ = false;
   Area area_ = Area::Nothing;  // under the mouse at the last refresh

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPen>
+#include <cmath>
 
 #include "toolkit/graphicscontext.h"
 
@@ -19,9 +20,15 @@ void drawCanvasAids(toolkit::GraphicsContext& context, const AidOverlay& overlay
     painter.setRenderHint(QPainter::Antialiasing, false);
     QColor band = kFocusColor;
     band.setAlphaF(0.14);
-    if (overlay.bandHighY > overlay.bandLowY) {
-      painter.fillRect(QRectF(0, overlay.bandLowY, width, overlay.bandHighY - overlay.bandLowY),
-                       band);
+    if (overlay.bandHighY >= overlay.bandLowY) {
+      // A band of one sharp height still shows: the whole unit row that holds it, since an
+      // aliased fill of a unit off the pixel grid can cover no pixel at all.
+      const double tall = overlay.bandHighY - overlay.bandLowY;
+      const QRectF rect =
+          tall >= 1.0
+              ? QRectF(0, overlay.bandLowY, width, tall)
+              : QRectF(0, std::floor(0.5 * (overlay.bandLowY + overlay.bandHighY)), width, 1.0);
+      painter.fillRect(rect, band);
     }
     QPen pen(kFocusColor, 1.5, Qt::CustomDashLine, Qt::FlatCap);
     pen.setDashPattern({4, 3});

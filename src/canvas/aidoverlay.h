@@ -11,7 +11,7 @@
 // overlays, so it never reaches a capture. Empty: nothing.
 struct AidOverlay : RaySpaceAids {
   // Canvas: the height in focus (dashed line) and the sharp band, y up (no
-  // band when bandHighY <= bandLowY).
+  // band when bandHighY < bandLowY: no height is sharp).
   bool showFocusDepth = false;
   double focusY = 0.0;
   double bandLowY = 0.0;

@@ -85,9 +85,9 @@ void DrawView::pushRenderView() {
 }
 
 void DrawView::changeOptics(QObject* sender) {
-  const double s =
-      std::sin(static_cast<double>(focusDegrees()) * lightfield::optics::kDegreesToRadians);
-  _camera.setWidth(static_cast<float>(static_cast<double>(depthOfField()) * s));
+  const double aperture =
+      lightfield::optics::apertureWidth(static_cast<double>(focusDegrees()), depthOfField());
+  _camera.setWidth(static_cast<float>(aperture / 2));
   setNeedsDisplayInRect(bounds());
   takePhoto(sender);
 }

@@ -55,11 +55,18 @@ Band sharpBand(double degrees, int halfLength, double pixels) {
   if (halfLength <= 0) return {0.0, 1.0};
   const double theta = degrees * kRadiansPerDegree;
   const double s = std::sin(theta), c = std::cos(theta);
+  // Edge-on the blur is the same everywhere.
+  if (s == 0.0) return 2.0 * halfLength * c <= pixels ? Band{0.0, 1.0} : Band{1.0, 0.0};
   // edgeBlur <= pixels  <=>  |s / l - (s + c)| <= e  with e = pixels / (2 d).
   const double e = pixels / (2.0 * halfLength);
   const double low = s / (s + c + e);
   const double high = s + c - e > s ? s / (s + c - e) : 1.0;
   return {std::clamp(low, 0.0, 1.0), std::clamp(high, 0.0, 1.0)};
+}
+
+double apertureWidth(double degrees, int halfLength) {
+  // In the canvas's own precision, so the marker and the readouts agree.
+  return 2.0 * halfLength * std::sin(degrees * kDegreesToRadians);
 }
 
 bool rayPassesNear(double x, double lambda, int u, int v) {
@@ -129,7 +136,7 @@ double sampledBlur(const std::vector<Pixel>& samples, int n, double lambda) {
   return (hi - lo) / lambda;
 }
 
-Band sampledBand(const std::vector<Pixel>& samples, int n, double pixels) {
+double sharpestBlur(const std::vector<Pixel>& samples, int n) {
   // In mu = 1 / lambda the blur is the largest of the lines A mu + B, one per
   // pair of samples: convex, so a golden-section search finds its least value.
   auto blurAt = [&](double mu) { return sampledBlur(samples, n, 1.0 / mu); };
@@ -143,15 +150,18 @@ Band sampledBand(const std::vector<Pixel>& samples, int n, double pixels) {
       lo = a;
     }
   }
-  const double limit = blurAt(0.5 * (lo + hi)) + pixels;
-  // Blur <= limit holds for every pair of samples: each pair bounds lambda
+  return blurAt(0.5 * (lo + hi));
+}
+
+Band sampledBand(const std::vector<Pixel>& samples, int n, double pixels) {
+  // Blur <= pixels holds for every pair of samples: each pair bounds lambda
   // from one side, so the band is an interval.
   Band band{0.0, 1.0};
   for (const Pixel& pj : samples) {
     const Crossing j = crossingOf(pj, n);
     for (const Pixel& pk : samples) {
       const Crossing k = crossingOf(pk, n);
-      const double a = j.a - k.a, room = limit - (j.b - k.b);
+      const double a = j.a - k.a, room = pixels - (j.b - k.b);
       if (room > 0) {
         band.low = std::max(band.low, a / room);
       } else if (room < 0) {
@@ -161,6 +171,8 @@ Band sampledBand(const std::vector<Pixel>& samples, int n, double pixels) {
       }
     }
   }
+  // The lower line itself images nothing: every ray of the pixel meets there.
+  if (band.high <= 0.0) return {1.0, 0.0};
   return band;
 }
 

@@ -47,12 +47,17 @@ double edgeBlur(double degrees, int halfLength, double lambda);
 
 // The fractions whose edges blur over at most `pixels` photo pixels: an
 // interval around focusFraction(), clipped to [0, 1]. The whole strip for a
-// half-length of 0 or less.
+// half-length of 0 or less; empty (low > high) at 0 degrees, where every
+// height spreads over 2 d cos pixels.
 struct Band {
   double low = 0.0;
   double high = 1.0;
 };
 Band sharpBand(double degrees, int halfLength, double pixels = 1.0);
+
+// The aperture's width on the lower line, 2 d sin: how far apart the rays of
+// one photo pixel leave it. The camera marker is drawn from it.
+double apertureWidth(double degrees, int halfLength);
 
 // True when ray (u on the upper line, v on the lower line) passes within half
 // a unit of the point x at fraction lambda: |v + lambda (u - v) - x| <= 0.5.
@@ -81,13 +86,16 @@ void photoSamples(int n, int i, int halfLength, float colStep, float rowStep,
                   std::vector<Pixel>& samples);
 
 // The band for the samples the engine really takes (photoSamples() of a
-// middle pixel). An edge at lambda spreads over the samples' crossing points
-// divided by lambda photo pixels (sampledBlur()). Truncating the positions
-// jitters the crossings, so at most angles no height is perfectly sharp and
-// the sharpest can sit off the exact formula's depth; the band holds the
-// fractions blurred at most `pixels` more than the sharpest. low > high when
-// empty. In exact arithmetic both bands agree.
+// middle pixel): the fractions whose edges blur over at most `pixels` photo
+// pixels. An edge at lambda spreads over the samples' crossing points divided
+// by lambda photo pixels (sampledBlur()). Truncating the positions jitters the
+// crossings, so the band can sit off the exact formula's depth, and at low
+// angles no height qualifies: the band is empty (low > high) though the exact
+// formula would still find one sharp depth.
 Band sampledBand(const std::vector<Pixel>& samples, int n, double pixels = 1.0);
+// The least sampledBlur() over the strip (lambda from 0.001 to 1): every
+// height blurs at least this much.
+double sharpestBlur(const std::vector<Pixel>& samples, int n);
 // That spread in photo pixels for an edge at lambda > 0.
 double sampledBlur(const std::vector<Pixel>& samples, int n, double lambda);
 

@@ -7,9 +7,13 @@ void Camera::initAtPoint(CGPoint centre, float width) {
   setWidth(width);
 }
 
-void Camera::setWidth(float width) {
+double Camera::drawnHalfWidth(float width) {
   // Compared in single precision; NaN and everything below 1 count as 1.
-  const double h = width >= 1.0f ? width : 1.0f;
+  return width >= 1.0f ? width : 1.0f;
+}
+
+void Camera::setWidth(float width) {
+  const double h = drawnHalfWidth(width);
   const double cx = _location.x, cy = _location.y;
   _path = toolkit::BezierPath();
   _path.moveToPoint({cx - h, cy + 3});

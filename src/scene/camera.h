@@ -10,6 +10,9 @@ class Camera {
  public:
   void initAtPoint(CGPoint centre, float width);
   void setWidth(float width);
+  // The half-width the bar is drawn with for `width`: at least 1, so a
+  // pinhole's marker still shows.
+  static double drawnHalfWidth(float width);
 
   CGPoint location() const { return _location; }
   const toolkit::BezierPath& bezierPath() const { return _path; }

@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "app/appicon.h"
+#include "app/teachingaids.h"
 #include "session/session.h"
 #include "support/window_fixture.h"
 
@@ -221,8 +222,18 @@ TEST(MainWindow, SlidersResizeTheMarkerAndUpdateTheReadouts) {
     const QString text = focusReadout->text();
     EXPECT_TRUE(text.contains(QString::number(degrees, 'f', 1) + QChar(0x00b0)))
         << text.toStdString();
-    EXPECT_TRUE(text.contains(QString::number(percent, 'f', 0) + QLatin1Char('%')))
-        << text.toStdString();
+    // The depth is named only where the engine's samples make something sharp there.
+    std::vector<lightfield::optics::Pixel> samples;
+    const TeachingAids::Sharpness sharp =
+        TeachingAids::sharpness({degrees, c.dof}, shown.canvas().stripWidth(), samples);
+    if (sharp.nothingSharp()) {
+      EXPECT_TRUE(text.contains(QStringLiteral("nothing is sharp"))) << text.toStdString();
+    } else if (c.dof == 0) {
+      EXPECT_TRUE(text.contains(QStringLiteral("every height is sharp"))) << text.toStdString();
+    } else {
+      EXPECT_TRUE(text.contains(QString::number(percent, 'f', 0) + QLatin1Char('%')))
+          << text.toStdString();
+    }
     EXPECT_TRUE(dofReadout->text().contains(QString::number(c.dof)))
         << dofReadout->text().toStdString();
     expectSessionFollowsCanvas(shown);
@@ -230,8 +241,10 @@ TEST(MainWindow, SlidersResizeTheMarkerAndUpdateTheReadouts) {
   const struct {
     int dof;
     const char* text;
-  } wordings[] = {
-      {0, "0 samples (pinhole)"}, {1, "1 sample each side"}, {2, "2 samples each side"}};
+  } wordings[] = {{0, "pinhole · aperture 0.0, drawn 2"},
+                  {1, "1 each side · aperture 1.4, drawn 2"},
+                  {2, "2 samples each side · aperture 2.8"}};
+  focus->setValue(450);
   for (const auto& w : wordings) {
     dof->setValue(w.dof);
     EXPECT_EQ(dofReadout->text().toStdString(), w.text);

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QToolTip>
 #include <cmath>
 #include <set>
 #include <utility>
@@ -168,7 +169,11 @@ TEST_F(TeachingAidsTest, FocusDepthLineFollowsTheSlider) {
        {std::pair{300, 112.487}, {450, 150.0}, {600, 187.513}, {0, 10.0}}) {
     focus->setValue(value);
     EXPECT_NEAR(aids->overlay().focusY, y, 1e-3) << value;
-    EXPECT_LE(aids->overlay().bandLowY, y + 1e-9);
+    // The line stays where the angle puts the focus, even where no band is sharp around it.
+    if (aids->overlay().bandLowY <= aids->overlay().bandHighY) {
+      EXPECT_LE(aids->overlay().bandLowY, y + 1e-9);
+      EXPECT_GE(aids->overlay().bandHighY, y - 1e-9);
+    }
     const QImage shot = grab(&canvas());
     // The dashed line's row holds the focus colour; far rows do not.
     const int row = 299 - std::min(299, int(y));
@@ -349,4 +354,186 @@ TEST_F(TeachingAidsTest, AMessageTakesTheReadoutsPlaceUntilAHoverAfterItHasBeenR
   EXPECT_TRUE(window.statusBar()->currentMessage().isEmpty());
   EXPECT_TRUE(label->isVisible());
   EXPECT_TRUE(readout().contains("white: meets nothing")) << readout().toStdString();
+}
+
+TEST_F(TeachingAidsTest, TheBandAndTheReadoutsSayOnlyWhatTheSamplesMake) {
+  action("actionShowFocusDepth")->setChecked(true);
+  auto* dof = shown.find<toolkit::Slider>("dofSlider");
+  const QString focusText = [&] { return shown.find<QLabel>("focusReadout")->text(); }();
+  EXPECT_EQ(focusText, QStringLiteral("45.0°, sharp at 50% of the way up"));
+  // Pixels of the canvas tinted by the band (its colour over the white background).
+  const auto tinted = [&] {
+    const QImage shot = grab(&canvas());
+    int rows = 0;
+    for (int y = 0; y < shot.height(); ++y) {
+      const QRgb c = shot.pixel(296, y);
+      rows += qRed(c) > 230 && qGreen(c) < 235 && qBlue(c) > qGreen(c) + 15;
+    }
+    return rows;
+  };
+  const struct {
+    int focus, dof;
+    bool sharp;
+    const char* text;
+  } cases[] = {
+      {450, 10, true, "45.0°, sharp at 50% of the way up"},
+      {0, 10, false, "0.0°: nothing is sharp (blur ≥ 20 px)"},
+      {50, 10, false, "5.0°: nothing is sharp (blur ≥ 9 px)"},
+      {200, 10, false, "20.0°: nothing is sharp (blur ≥ 2.5 px)"},
+      {900, 10, true, "90.0°, sharp at 100% of the way up"},
+      // Truncated samples move the sharp heights off the exact depth: the readout follows them.
+      {800, 10, true, "80.0°, sharp at 84% of the way up"},
+      {600, 50, false, "60.0°: nothing is sharp (blur > 1 px)"},
+      {0, 0, true, "0.0°, a pinhole: every height is sharp"},
+      // One height blurred exactly one pixel: a band still drawn, a unit tall.
+      {200, 3, true, "20.0°, sharp at 33% of the way up"},
+  };
+  for (const auto& c : cases) {
+    dof->setValue(c.dof);
+    focus->setValue(c.focus);
+    QLabel* label = shown.find<QLabel>("focusReadout");
+    EXPECT_EQ(label->text(), QString::fromUtf8(c.text));
+    // Whole in its place: a clipped readout would hide the why.
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width())
+        << c.text;
+    const AidOverlay& overlay = aids->overlay();
+    EXPECT_EQ(overlay.bandLowY <= overlay.bandHighY, c.sharp) << c.focus << ", " << c.dof;
+    // No tint without a band; the dashed line stays where the angle focuses.
+    EXPECT_EQ(tinted() > 0, c.sharp) << c.focus << ", " << c.dof;
+    EXPECT_NEAR(overlay.focusY, optics::heightOfFraction(optics::focusFraction(c.focus / 10.0)),
+                1e-3);
+  }
+  // The hover readouts make the same claims: a photo pixel edge-on...
+  dof->setValue(10);
+  focus->setValue(0);
+  hover(&shown.photoView(), 120.5, 20);
+  EXPECT_TRUE(readout().endsWith(QStringLiteral("; nothing is sharp (blur ≥ 20 px)")))
+      << readout().toStdString();
+  // ...and a scene height whose angle focuses on it without making it sharp, or makes it sharp.
+  focus->setValue(450);
+  for (const auto& [y, sharp] : {std::pair{30, false}, {150, true}, {250, true}, {228, false}}) {
+    hover(&canvas(), 120, y);
+    const double lambda = optics::fractionOfHeight(y);
+    const auto degrees =
+        static_cast<float>(std::round(optics::focusDegreesForFraction(lambda) * 10) / 10);
+    std::vector<optics::Pixel> samples;
+    const optics::FocusSteps steps = optics::focusSteps(degrees);
+    optics::photoSamples(300, 150, 10, steps.colStep, steps.rowStep, samples);
+    const double blur = optics::sampledBlur(samples, 300, lambda);
+    EXPECT_EQ(blur <= 1.0, sharp) << y;
+    const QString angle = QString::number(degrees, 'f', 1) + QStringLiteral("° ");
+    // Just over a pixel is not rounded down to a "1.0" that reads as sharp.
+    const QString over = blur < 1.05 ? QStringLiteral("more than one photo pixel")
+                                     : QStringLiteral("%1 photo pixels").arg(blur, 0, 'f', 1);
+    EXPECT_TRUE(readout().contains(sharp ? angle + QStringLiteral("makes it sharp")
+                                         : angle +
+                                               QStringLiteral("focuses on it, yet it blurs "
+                                                              "over ") +
+                                               over))
+        << readout().toStdString();
+    if (y == 228) {
+      EXPECT_LT(blur, 1.05);
+    }
+  }
+}
+
+TEST_F(TeachingAidsTest, TheApertureReadoutGivesTheMarkersWidth) {
+  auto* dof = shown.find<toolkit::Slider>("dofSlider");
+  QLabel* readoutLabel = shown.find<QLabel>("dofReadout");
+  EXPECT_EQ(readoutLabel->text(), QStringLiteral("10 samples each side · aperture 14.1"));
+  const auto markerWidth = [&] {
+    const auto& path = canvas().camera().bezierPath().elements();
+    return path[1].point.x - path[0].point.x;
+  };
+  const auto number = [](const QString& text, const QString& after) {
+    const auto at = text.indexOf(after);
+    EXPECT_GE(at, 0) << text.toStdString();
+    QString digits;
+    for (const QChar ch : text.mid(at + after.size())) {
+      if (!ch.isDigit() && ch != QLatin1Char('.')) break;
+      digits += ch;
+    }
+    return digits.toDouble();
+  };
+  for (const int d : {10, 3, 1, 0, 50}) {
+    for (const int value : {0, 50, 184, 450, 900}) {
+      // Either slider moves the readout.
+      (value % 2 ? dof : focus)->setValue(value % 2 ? d : value);
+      (value % 2 ? focus : dof)->setValue(value % 2 ? value : d);
+      const QString text = readoutLabel->text();
+      EXPECT_LE(readoutLabel->fontMetrics().horizontalAdvance(text),
+                readoutLabel->contentsRect().width())
+          << text.toStdString();
+      const double aperture = 2.0 * d * std::sin(value / 10.0 * optics::kDegreesToRadians);
+      EXPECT_NEAR(number(text, QStringLiteral("aperture ")), aperture, 0.05) << text.toStdString();
+      // Where the marker cannot be drawn that narrow, the readout says how wide it is drawn.
+      const double drawn = markerWidth();
+      if (std::abs(drawn - aperture) < 0.05) {
+        EXPECT_FALSE(text.contains(QStringLiteral("drawn"))) << text.toStdString();
+      } else {
+        EXPECT_NEAR(number(text, QStringLiteral("drawn ")), drawn, 0.05) << text.toStdString();
+      }
+    }
+  }
+  // The landmarks seen on the canvas with d = 10.
+  dof->setValue(10);
+  for (const auto& [value, drawn] : {std::pair{0, 2.0}, {184, 6.3}, {450, 14.1}, {900, 20.0}}) {
+    focus->setValue(value);
+    EXPECT_NEAR(markerWidth(), drawn, 0.05) << value;
+  }
+}
+
+TEST_F(TeachingAidsTest, DuringADragTheReadoutAndTheLinkFollowTheMouse) {
+  action("actionLinkViews")->setChecked(true);
+  // Billboard 2 spans 130..170 x 150..160; press on it and drag it up and across.
+  QWidget* view = &canvas();
+  const auto at = [&](double x, double y) {
+    return view->mapTo(&window, QPoint(int(x), view->height() - int(y)));
+  };
+  QTest::mousePress(handle(), Qt::LeftButton, {}, at(140, 155));
+  std::vector<optics::ColumnRun> runs;
+  for (const auto& [x, y] : {std::pair{150, 170}, {180, 200}, {200, 240}}) {
+    QTest::mouseMove(handle(), at(x, y));
+    EXPECT_TRUE(readout().contains(QStringLiteral("x = %1, y = %2").arg(x).arg(y)))
+        << readout().toStdString();
+    optics::dualLine(x, optics::fractionOfHeight(y), 300, runs);
+    ASSERT_EQ(aids->overlay().dualLine.size(), runs.size()) << x << ", " << y;
+    EXPECT_EQ(aids->overlay().dualLine.front().u, runs.front().u);
+    EXPECT_EQ(aids->overlay().dualLine.front().vLow, runs.front().vLow);
+  }
+  // The drag really moved the shape: the canvas had it, not the aids.
+  EXPECT_EQ(canvas().shapes()[1]->rect().origin.y, 235);
+  QTest::mouseRelease(handle(), Qt::LeftButton, {}, at(200, 240));
+}
+
+TEST_F(TeachingAidsTest, WhileAnAidDrawsTheViewsShowNoTooltip) {
+  QWidget* views[] = {&canvas(), &shown.renderView(), &shown.photoView()};
+  const auto ask = [&](QWidget* view) {
+    const QPoint local(view->width() / 2, view->height() / 2);
+    QHelpEvent help(QEvent::ToolTip, local, view->mapToGlobal(local));
+    QCoreApplication::sendEvent(view, &help);
+  };
+  const auto hidden = [] { return fixture::waitFor([] { return !QToolTip::isVisible(); }); };
+  // With every aid off, the tooltips are as they were.
+  for (QWidget* view : views) {
+    ask(view);
+    EXPECT_TRUE(QToolTip::isVisible()) << view->objectName().toStdString();
+    EXPECT_EQ(QToolTip::text(), view->toolTip());
+  }
+  for (const char* aid : {"actionShowFocusDepth", "actionLinkViews"}) {
+    // One already up goes when an aid comes on, and no view brings one back.
+    ask(&canvas());
+    ASSERT_TRUE(QToolTip::isVisible());
+    action(aid)->setChecked(true);
+    EXPECT_TRUE(hidden()) << aid;
+    for (QWidget* view : views) {
+      ask(view);
+      EXPECT_TRUE(hidden()) << aid << " " << view->objectName().toStdString();
+    }
+    action(aid)->setChecked(false);
+  }
+  // Off again, the tooltips come back.
+  ask(&shown.renderView());
+  EXPECT_TRUE(QToolTip::isVisible());
+  EXPECT_EQ(QToolTip::text(), shown.renderView().toolTip());
 }

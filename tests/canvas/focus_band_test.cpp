@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/teachingaids.h"
 #include "lightfield/optics.h"
 #include "support/window_fixture.h"
 
@@ -53,49 +54,81 @@ TEST(FocusBand, MeasuredEdgesFollowTheSamplesAndStaySharpInsideTheBand) {
        {40, 80, 110, 130, 138, 142, 144, 146, 148, 150, 152, 154, 156, 160, 170, 200, 260}},
       {60.0, 5, {100, 150, 165, 172, 176, 180, 184, 188, 192, 196, 200, 206, 215, 240, 280}},
       {20.0, 3, {30, 50, 60, 70, 80, 90, 100, 110, 130, 180, 280}},
+      // The readout's landmarks: edge-on, low, middle and straight up, wide and narrow. Not
+      // right over the lower line, where the photo sees too little of the strip to show the edge.
+      {0.0, 10, {30, 60, 100, 150, 200, 250, 288}},
+      {5.0, 10, {30, 40, 60, 100, 150, 200, 288}},
+      {20.0, 10, {50, 70, 80, 90, 100, 110, 130, 180, 280}},
+      {90.0, 10, {100, 200, 250, 265, 270, 275, 278, 282, 286, 288}},
+      {0.0, 25, {40, 60, 150, 288}},
+      {5.0, 3, {30, 60, 150, 288}},
+      {45.0, 3, {60, 120, 134, 138, 142, 146, 150, 154, 158, 162, 166, 170, 200}},
+      {90.0, 3, {60, 200, 240, 246, 250, 256, 262, 270, 280, 288}},
   };
   for (const auto& s : settings) {
     CanvasRig rig;
     rig.setOptics(s.degrees, s.dof);
     // The band as the window draws it: from a middle pixel's real samples.
-    const auto angle = static_cast<float>(s.degrees * lightfield::optics::kDegreesToRadians);
+    const lightfield::CameraSettings camera{rig.focus.floatValue(), s.dof};
     std::vector<optics::Pixel> samples;
-    optics::photoSamples(300, 150, s.dof, std::cos(angle), std::sin(angle), samples);
-    const optics::Band band = optics::sampledBand(samples, 300);
+    const TeachingAids::Sharpness sharpness = TeachingAids::sharpness(camera, 300, samples);
+    const optics::Band band = sharpness.band;
     const double low = optics::heightOfFraction(band.low);
     const double high = optics::heightOfFraction(band.high);
+    const QString readout = TeachingAids::focusReadout(camera, 300);
     std::printf("focus %.0f deg, depth of field %d: line at y = %.1f, band y = %.1f .. %.1f\n",
                 s.degrees, s.dof, optics::heightOfFraction(optics::focusFraction(s.degrees)), low,
                 high);
+    std::printf("  readout: %s\n", qPrintable(readout));
     std::printf("  %6s %8s %8s %9s %8s\n", "y", "formula", "samples", "measured", "in band");
-    std::vector<int> widths;
-    for (int y : s.heights) widths.push_back(edgeWidthAt(rig, y));
-    const int sharpest = *std::min_element(widths.begin(), widths.end());
-    int insideCount = 0;
-    for (std::size_t k = 0; k < s.heights.size(); ++k) {
+    int insideCount = 0, narrowest = 1 << 20;
+    for (int height : s.heights) {
+      const int width = edgeWidthAt(rig, height);
+      narrowest = std::min(narrowest, width);
       // The edge is the bar's lowest pixel row, centred half a unit above y.
-      const double y = s.heights[k] + 0.5;
+      const double y = height + 0.5;
       const double lambda = optics::fractionOfHeight(y);
       const double formula = optics::edgeBlur(s.degrees, s.dof, lambda);
       const double predicted = optics::sampledBlur(samples, 300, lambda);
       const bool inside = y >= low && y <= high;
-      std::printf("  %6.1f %8.2f %8.2f %9d %8s\n", y, formula, predicted, widths[k],
+      std::printf("  %6.1f %8.2f %8.2f %9d %8s\n", y, formula, predicted, width,
                   inside ? "yes" : "");
       // The engine's samples predict the measured width to a pixel or so.
-      EXPECT_LE(std::abs(widths[k] - predicted), 1.0 + 0.05 * predicted)
+      EXPECT_LE(std::abs(width - predicted), 1.0 + 0.05 * predicted)
           << s.degrees << " deg, y " << y;
-      // Inside the band: about one pixel wider than the sharpest at most. A
-      // count of mixed pixels rounds a blur of 1.6 to 1 or 2 by the edge's
-      // phase, so one more is allowed.
+      // Inside the band the blur is at most one pixel. Counting mixed pixels,
+      // a spread of b pixels straddles the edge in floor(b) + 1 of them at
+      // most, depending on where the edge falls: two for b <= 1.
       if (inside) {
-        EXPECT_LE(widths[k], sharpest + 2) << s.degrees << " deg, y " << y;
+        EXPECT_LE(width, 2) << s.degrees << " deg, d " << s.dof << ", y " << y;
         ++insideCount;
       }
-      // Far outside the band the blur shows, so the band is not trivially wide.
-      if (predicted >= 4.0) {
-        EXPECT_GE(widths[k], sharpest + 2) << s.degrees << " deg, y " << y;
+      // Outside, a blur that is plain to see measures wider than anything inside.
+      if (!inside && predicted >= 3.0) {
+        EXPECT_GE(width, 3) << s.degrees << " deg, d " << s.dof << ", y " << y;
       }
     }
-    EXPECT_GT(insideCount, 0) << s.degrees << " deg";
+    if (sharpness.nothingSharp()) {
+      // No band, and the readout says so with a least blur every height shows.
+      EXPECT_TRUE(readout.contains(QStringLiteral("nothing is sharp"))) << qPrintable(readout);
+      EXPECT_GT(sharpness.sharpestBlur, 1.0);
+      const auto at = readout.indexOf(QStringLiteral("blur ≥ "));
+      ASSERT_GE(at, 0) << qPrintable(readout);
+      const double least = readout.mid(at + 7).section(' ', 0, 0).toDouble();
+      EXPECT_LE(least, sharpness.sharpestBlur + 1e-6) << qPrintable(readout);
+      EXPECT_GT(least, sharpness.sharpestBlur - 0.1) << qPrintable(readout);
+      EXPECT_GE(narrowest + 1.0, least) << s.degrees << " deg, d " << s.dof;
+    } else {
+      EXPECT_FALSE(readout.contains(QStringLiteral("nothing"))) << qPrintable(readout);
+      // A band that is a single height (blurred exactly one pixel) holds no bar's edge.
+      if (high - low >= 1.0) {
+        EXPECT_GT(insideCount, 0) << s.degrees << " deg, d " << s.dof;
+      }
+    }
   }
+  // Edge-on with any aperture nothing is sharp; a pinhole keeps everything sharp.
+  std::vector<optics::Pixel> samples;
+  for (int d : {1, 10, 50})
+    EXPECT_TRUE(TeachingAids::sharpness({0.0f, d}, 300, samples).nothingSharp()) << d;
+  EXPECT_FALSE(TeachingAids::sharpness({0.0f, 0}, 300, samples).nothingSharp());
 }

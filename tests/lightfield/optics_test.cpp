@@ -45,26 +45,39 @@ TEST(Optics, BandHoldsTheHeightsBlurredByAtMostOnePixel) {
         EXPECT_EQ(inside, edgeBlur(degrees, d, lambda) <= 1.0 + 1e-9)
             << degrees << " deg, d " << d << ", lambda " << lambda;
       }
-      // The band of the engine's truncated samples: at most a pixel blurrier
-      // than the sharpest height.
+    }
+  }
+  // The band of the engine's truncated samples: blurred at most one pixel, not
+  // one pixel more than the sharpest height, so low angles have none.
+  for (double degrees : {0.0, 1.0, 5.0, 20.0, 30.0, 45.0, 60.0, 80.0, 85.0, 90.0}) {
+    for (int d : {0, 1, 3, 10, 50}) {
       const auto angle = static_cast<float>(degrees * 0.017453292500000002);
       std::vector<Pixel> samples;
       photoSamples(300, 150, d, std::cos(angle), std::sin(angle), samples);
       const Band real = sampledBand(samples, 300);
+      const double least = sharpestBlur(samples, 300);
       double sharpest = 1e9;
-      for (int k = 1; k <= 20000; ++k)
-        sharpest = std::min(sharpest, sampledBlur(samples, 300, k / 20000.0));
+      for (int k = 20; k <= 20000; ++k) {
+        const double blur = sampledBlur(samples, 300, k / 20000.0);
+        sharpest = std::min(sharpest, blur);
+        ASSERT_GE(blur, least - 1e-9) << degrees << " deg, d " << d << ", k " << k;
+      }
+      // A blur the search met, and none of the grid's is less.
+      EXPECT_LE(least, sharpest + 1e-9) << degrees << " deg, d " << d;
+      // Empty exactly when no height qualifies.
+      EXPECT_EQ(real.low > real.high, least > 1.0 + 1e-9) << degrees << " deg, d " << d;
       for (int k = 1; k < 400; ++k) {
         const double lambda = k / 400.0, blur = sampledBlur(samples, 300, lambda);
         const bool inside = lambda >= real.low && lambda <= real.high;
-        const bool sharp = blur < sharpest + 0.95;
-        const bool blurred = blur > sharpest + 1.05;
-        if (sharp || blurred) {
-          EXPECT_EQ(inside, sharp) << degrees << " deg, d " << d << ", lambda " << lambda;
+        if (std::abs(blur - 1.0) > 1e-9) {
+          EXPECT_EQ(inside, blur < 1.0) << degrees << " deg, d " << d << ", lambda " << lambda;
         }
       }
     }
   }
+  // Edge-on, every height spreads over 2 d pixels: no band by either measure.
+  EXPECT_GT(sharpBand(0, 10).low, sharpBand(0, 10).high);
+  EXPECT_EQ(edgeBlur(0, 10, 0.5), 20.0);
   // A pinhole keeps the whole strip sharp; a wider aperture narrows the band.
   EXPECT_EQ(sharpBand(45, 0).low, 0.0);
   EXPECT_EQ(sharpBand(45, 0).high, 1.0);
