@@ -1,10 +1,12 @@
 #include "app/focalstack.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
+#include "app/teachingaids.h"
 #include "lightfield/lightfield.h"
 #include "lightfield/optics.h"
 #include "toolkit/bitmap.h"
@@ -40,6 +42,7 @@ std::vector<FocalSlice> focalStack(const unsigned char* rays, int rows, int n, i
     const int tenths = static_cast<int>(std::lround(900.0 * i / (kFocalStackSlices - 1)));
     slice.degrees = static_cast<float>(tenths / 10.0);
     slice.sharpFraction = lightfield::optics::focusFraction(slice.degrees);
+    slice.halfLength = halfLength;
     // The same single-precision steps as the canvas's photo pass.
     const lightfield::optics::FocusSteps steps = lightfield::optics::focusSteps(slice.degrees);
     slice.photo.assign(3 * static_cast<std::size_t>(n), 255);
@@ -52,16 +55,36 @@ std::vector<FocalSlice> focalStack(const unsigned char* rays, int rows, int n, i
 
 QString focalSliceLabel(const FocalSlice& slice, double lower, double upper) {
   const double depth = lower + slice.sharpFraction * (upper - lower);
-  return QStringLiteral("%1°  sharp at %2% of the way up (y = %3)")
-      .arg(slice.degrees, 0, 'f', 1)
-      .arg(100.0 * slice.sharpFraction, 0, 'f', 0)
+  const int n = static_cast<int>(slice.photo.size() / 3);
+  return QStringLiteral("%1 · focused at y = %2")
+      .arg(TeachingAids::focusReadout({slice.degrees, slice.halfLength}, n))
       .arg(depth, 0, 'f', 0);
 }
 
+namespace {
+
+QFont labelFont() {
+  QFont font;
+  font.setPixelSize(12);
+  return font;
+}
+
+// As wide as the photos, and as the longest label, so that none is cut.
+int columnWidth(const std::vector<FocalSlice>* slices, double lower, double upper) {
+  if (slices == nullptr || slices->empty()) return 300;
+  int width = std::max(static_cast<int>(slices->front().photo.size() / 3), 300);
+  const QFontMetrics metrics(labelFont());
+  for (const FocalSlice& slice : *slices) {
+    width = std::max(width, metrics.horizontalAdvance(focalSliceLabel(slice, lower, upper)) + 4);
+  }
+  return width;
+}
+
+}  // namespace
+
 QSize FocalStackSheet::size() const {
   const int count = slices == nullptr ? 0 : static_cast<int>(slices->size());
-  const int n = count == 0 ? 0 : static_cast<int>(slices->front().photo.size() / 3);
-  const int columnWidth = std::max(n, 300);
+  const int columnWidth = ::columnWidth(slices, lower, upper);
   const int stackHeight = count * (kLabelHeight + kPhotoHeight + kSliceGap);
   return {kMargin + scene.width() + kGap + columnWidth + kMargin,
           kMargin + kTitleHeight + std::max(scene.height(), stackHeight) + kMargin};
@@ -97,9 +120,7 @@ void FocalStackSheet::paint(QPainter& painter) const {
   painter.fillRect(QRect(kMargin - 1, top, 1, h), frame);
   painter.fillRect(QRect(kMargin + w, top, 1, h), frame);
 
-  font.setBold(false);
-  font.setPixelSize(12);
-  painter.setFont(font);
+  painter.setFont(labelFont());
   const int x = kMargin + scene.width() + kGap;
   int y = top;
   if (slices == nullptr) return;

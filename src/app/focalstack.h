@@ -14,8 +14,9 @@ inline constexpr int kFocalStackSlices = 9;
 
 struct FocalSlice {
   float degrees = 0;
-  // How far up from the lower plane line the sharp depth lies, 0 to 1.
+  // How far up from the lower plane line the depth in focus lies, 0 to 1.
   double sharpFraction = 0;
+  int halfLength = 0;
   std::vector<unsigned char> photo;  // packed RGB, n pixels
 };
 
@@ -26,8 +27,9 @@ std::vector<FocalSlice> focalStack(const unsigned char* cleanRays, int n, int ha
 std::vector<FocalSlice> focalStack(const lightfield::LightField& field, int halfLength);
 std::vector<FocalSlice> focalStack(const unsigned char* rays, int rows, int n, int halfLength);
 
-// A slice's label on the sheet: its angle and the depth in focus, counted
-// from the lower line. `lower` and `upper` are the plane lines' heights.
+// A slice's label on the sheet: its angle, what it keeps sharp (as the focus
+// readout says it, from the photo's real samples) and the depth in focus,
+// counted from the lower line. `lower` and `upper` are the plane lines' heights.
 QString focalSliceLabel(const FocalSlice& slice, double lower, double upper);
 
 class QPainter;

@@ -19,6 +19,7 @@
 #include <cstring>
 
 #include "app/focalstack.h"
+#include "app/teachingaids.h"
 #include "canvas/aidoverlay.h"
 #include "files_fixture.h"
 #include "lightfield/lightfield.h"
@@ -342,17 +343,29 @@ TEST(Pictures, FocalStackComesFromTheCleanImageAndTouchesNothingShown) {
   EXPECT_DOUBLE_EQ(slices[0].sharpFraction, 0.0);
   EXPECT_NEAR(slices[4].sharpFraction, 0.5, 1e-12);
   EXPECT_DOUBLE_EQ(slices[8].sharpFraction, 1.0);
-  // Each label counts the depth up from the lower line.
+  // Each label says what the photo keeps sharp, as the focus readout does,
+  // and counts the depth in focus up from the lower line: at 0 degrees with
+  // an aperture nothing is sharp, though the lower line is in focus.
   EXPECT_EQ(focalSliceLabel(slices[0], 10, 290),
-            QStringLiteral("0.0°  sharp at 0% of the way up (y = 10)"));
+            QStringLiteral("0.0°: nothing is sharp (blur ≥ 20 px) · focused at y = 10"));
   EXPECT_EQ(focalSliceLabel(slices[4], 10, 290),
-            QStringLiteral("45.0°  sharp at 50% of the way up (y = 150)"));
-  EXPECT_EQ(focalSliceLabel(slices[8], 10, 290),
-            QStringLiteral("90.0°  sharp at 100% of the way up (y = 290)"));
+            QStringLiteral("45.0°, sharp at 50% of the way up · focused at y = 150"));
+  for (const FocalSlice& slice : slices) {
+    EXPECT_TRUE(focalSliceLabel(slice, 10, 290)
+                    .startsWith(TeachingAids::focusReadout({slice.degrees, 10}, 300)));
+  }
 
   const QImage sheet = w.pictures().picture({PictureKind::FocalStackSheet, 1});
   EXPECT_GE(sheet.width(), 600);
   EXPECT_GE(sheet.height(), 300);
+  // No label runs into the margin: the longest one widens the sheet instead.
+  int inMargin = 0;
+  for (int y = 0; y < sheet.height(); ++y) {
+    for (int x = sheet.width() - 10; x < sheet.width(); ++x) {
+      inMargin += (sheet.pixel(x, y) & 0xffffff) != 0xffffffu;
+    }
+  }
+  EXPECT_EQ(inMargin, 0);
   EXPECT_EQ(0, std::memcmp(canvas.displayedRays(), shown.data(), bytes));
   EXPECT_EQ(0, std::memcmp(canvas.photoRow(), photo.data(), 900));
   EXPECT_EQ(canvas.renderCount(), renders);
