@@ -137,7 +137,7 @@ zcat "$root/usr/share/doc/ombrel/changelog.Debian.gz" >"$work/changelog"
 newest=$(dpkg-parsechangelog -l "$work/changelog" -S Version 2>&1)
 [ "$newest" = "$version" ] ||
   fail "the package is version $version but its changelog's newest entry is $newest"
-says=$("$root/usr/bin/ombrel" --version 2>&1)
+says=$("$root/usr/bin/ombrel" --version 2>"$work/version.log")
 [ "$says" = "Ombrel ${version%-*}" ] ||
   fail "the package is version $version but the program says “$says”"
 
