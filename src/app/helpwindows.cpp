@@ -61,6 +61,7 @@ QString aboutText() {
              "<h3>Ombrel %1</h3>"
              "<p>Light-field photography in two dimensions: arrange shapes between two plane "
              "lines, see every ray that crosses them, and take photos focused at any depth.</p>"
+             "<p>Licensed under the Apache License, Version 2.0.</p>"
              "<p>Built with Qt %2, running on Qt %3.</p>")
       .arg(QStringLiteral(OMBREL_VERSION), QStringLiteral(QT_VERSION_STR),
            QString::fromLatin1(qVersion()));

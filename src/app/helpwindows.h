@@ -25,5 +25,6 @@ class HelpWindows : public QObject {
   QPointer<QDialog> guide_;
 };
 
-// "Ombrel 0.1, built with Qt 6.4.2 (running on Qt 6.4.2)": the About text's facts.
+// The About text: version (the project's, from the build), what Ombrel is, its licence, and
+// the Qt it was built with and runs on.
 QString aboutText();

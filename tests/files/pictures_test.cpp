@@ -407,6 +407,10 @@ TEST(Help, QuickGuideAndAboutOpenBesideTheWindow) {
   ASSERT_NE(about, nullptr);
   EXPECT_TRUE(about->text().contains(QStringLiteral("Ombrel " OMBREL_VERSION)));
   EXPECT_TRUE(about->text().contains(QLatin1String(qVersion())));
+  EXPECT_TRUE(
+      about->text().contains(QLatin1String("Licensed under the Apache License, Version 2.0")));
+  EXPECT_TRUE(
+      about->text().contains(QLatin1String("light-field photography"), Qt::CaseInsensitive));
 }
 
 }  // namespace

@@ -266,6 +266,15 @@ TEST(SceneFile, SaveThenOpenGivesAByteIdenticalCapture) {
               richScene()[i]->image().convertToFormat(QImage::Format_ARGB32))
         << "shape " << i;
   }
+
+  // The stored lesson that the package check hands to the desktop's file type detection: it must
+  // stay what a save writes today, or that check proves nothing about real lessons.
+  const QString stored = QStringLiteral(OMBREL_STORED_LESSON);
+  ASSERT_TRUE(w.document().openFile(stored));
+  EXPECT_EQ(w.lesson(), files::readFile(stored)) << "a save now writes this instead:\n"
+                                                 << w.lesson().toStdString();
+  const scenefile::LessonSettings settings{30.0f, 6, true, false};
+  EXPECT_EQ(w.document().settings(), settings);
 }
 
 TEST(SceneFile, AFailedSaveLeavesTheFileOnDiskAsItWas) {
