@@ -2,6 +2,7 @@
 // and the first render when it is shown.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -14,6 +15,7 @@
 #include <QTest>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "app/appicon.h"
 #include "app/teachingaids.h"
@@ -118,7 +120,7 @@ TEST(MainWindow, MarkerStartsAtTenTimesTheSineOfFortyFiveDegrees) {
   EXPECT_NEAR(markerReach(*window.drawView()), 10 * std::sqrt(0.5), 1e-5);
 }
 
-TEST(MainWindow, EveryControlHasATooltip) {
+TEST(MainWindow, EveryControlHasATooltipAndAnAccessibleName) {
   MainWindow window;
   QList<QWidget*> controls;
   for (QWidget* w : window.findChildren<QAbstractButton*>()) {
@@ -131,9 +133,22 @@ TEST(MainWindow, EveryControlHasATooltip) {
            << window.findChild<QLabel*>(QStringLiteral("focusReadout"))
            << window.findChild<QLabel*>(QStringLiteral("dofReadout"));
   EXPECT_GE(controls.size(), 15);
-  for (const QWidget* w : controls) {
+  for (QWidget* w : controls) {
     ASSERT_NE(w, nullptr);
     EXPECT_FALSE(w->toolTip().trimmed().isEmpty()) << w->objectName().toStdString();
+    // A screen reader names each of them too: its own text, its label's, or a name of its own.
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(w);
+    ASSERT_NE(accessible, nullptr) << w->objectName().toStdString();
+    EXPECT_FALSE(accessible->text(QAccessible::Name).trimmed().isEmpty())
+        << w->objectName().toStdString();
+  }
+  // The sliders are named by the labels above them.
+  for (const auto& [slider, label] :
+       {std::pair{"focusSlider", "Focus angle"}, std::pair{"dofSlider", "Depth of field"}}) {
+    auto* w = window.findChild<QAbstractSlider*>(QLatin1String(slider));
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name),
+              QLatin1String(label));
   }
 }
 
