@@ -34,8 +34,9 @@ void DrawView::setSensorRay(double x) {
   const double theta = static_cast<double>(focusDegrees()) * lightfield::optics::kDegreesToRadians;
   const double s = std::sin(theta);
   const double c = std::cos(theta);
-  const double half = width / 2;
-  int d = depthOfField();
+  // The lower end sits on the aperture: the marker's centre.
+  const double half = width / 2 + viewpointShift();
+  int d = halfLength();
   if (d == 0) d = 1;
   const double ds = d * s;
   const double dc = c * d;
@@ -69,7 +70,7 @@ void DrawView::drawSensorRays(toolkit::GraphicsContext& context) const {
   if (_path == nullptr) return;
   overlayColor().set(context);
   // The slider's value now, not the one the outline was built with, decides.
-  if (depthOfField() == 0) {
+  if (halfLength() == 0) {
     _path->stroke(context);
   } else {
     _path->fill(context);

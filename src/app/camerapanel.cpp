@@ -1,0 +1,204 @@
+#include "app/camerapanel.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDockWidget>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QSlider>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "app/pointspreadplot.h"
+#include "canvas/drawview.h"
+#include "session/session.h"
+#include "toolkit/event.h"
+#include "views/renderview.h"
+
+namespace optics = lightfield::optics;
+using lightfield::Aperture;
+
+CameraPanel::CameraPanel(const Parts& parts, QObject* parent) : QObject(parent), parts_(parts) {
+  dock_ = new QDockWidget(tr("Camera"), parts_.window);
+  dock_->setObjectName(QStringLiteral("cameraDock"));
+  auto* body = new QWidget(dock_);
+  auto* column = new QVBoxLayout(body);
+  auto* form = new QFormLayout;
+  column->addLayout(form);
+
+  viewpoint_ = new QSlider(Qt::Horizontal, body);
+  viewpoint_->setAccessibleName(tr("Viewpoint"));
+  viewpoint_->setToolTip(
+      tr("Where the aperture's centre sits on the lower line: moving it "
+         "gives parallax"));
+  viewpointReadout_ = new QLabel(body);
+  form->addRow(tr("Viewpoint:"), viewpoint_);
+  form->addRow(QString(), viewpointReadout_);
+
+  profile_ = new QComboBox(body);
+  profile_->addItem(tr("Box"), static_cast<int>(Aperture::Box));
+  profile_->addItem(tr("Tent"), static_cast<int>(Aperture::Tent));
+  profile_->addItem(tr("Gaussian"), static_cast<int>(Aperture::Gaussian));
+  profile_->addItem(tr("Two slits"), static_cast<int>(Aperture::TwoSlits));
+  profile_->addItem(tr("K pinholes"), static_cast<int>(Aperture::Pinholes));
+  profile_->setToolTip(tr("How the aperture weighs its samples: the blur takes its shape"));
+  form->addRow(tr("Aperture:"), profile_);
+  pinholes_ = new QSpinBox(body);
+  pinholes_->setRange(lightfield::kMinPinholes, lightfield::kMaxPinholes);
+  pinholes_->setEnabled(false);
+  const QString pinholesTip = tr("How many pinholes spread over the aperture: a camera array");
+  pinholes_->setToolTip(pinholesTip);
+  // The box's text field is a control of its own.
+  for (QLineEdit* field : pinholes_->findChildren<QLineEdit*>()) field->setToolTip(pinholesTip);
+  form->addRow(tr("Pinholes K:"), pinholes_);
+  keepWidth_ = new QCheckBox(tr("Keep aperture width"), body);
+  keepWidth_->setToolTip(
+      tr("The depth-of-field slider sets the aperture's width on the lower line, so refocusing "
+         "keeps the aperture, as a real camera does"));
+  column->addWidget(keepWidth_);
+  readout_ = new QLabel(body);
+  readout_->setWordWrap(true);
+  column->addWidget(readout_);
+  plot_ = new PointSpreadPlot(body);
+  column->addWidget(plot_);
+  parallax_ = new QLabel(body);
+  parallax_->setWordWrap(true);
+  column->addWidget(parallax_);
+  column->addStretch(1);
+  dock_->setWidget(body);
+
+  parts_.window->addDockWidget(Qt::RightDockWidgetArea, dock_);
+  dock_->hide();
+  QAction* toggle = dock_->toggleViewAction();
+  toggle->setObjectName(QStringLiteral("actionCamera"));
+  toggle->setText(tr("Camera"));
+  parts_.viewMenu->addAction(toggle);
+
+  connect(viewpoint_, &QSlider::valueChanged, this, &CameraPanel::apply);
+  connect(profile_, &QComboBox::currentIndexChanged, this, &CameraPanel::apply);
+  connect(pinholes_, &QSpinBox::valueChanged, this, &CameraPanel::apply);
+  connect(keepWidth_, &QCheckBox::toggled, this, &CameraPanel::apply);
+  connect(parts_.session, &Session::cameraChanged, this, &CameraPanel::follow);
+  connect(parts_.session, &Session::lightFieldChanged, this, &CameraPanel::follow);
+  connect(dock_, &QDockWidget::visibilityChanged, this, &CameraPanel::follow);
+  connect(parts_.raySpace, &RenderView::mouseMoveRouted, this, [this](const toolkit::Event& event) {
+    if (!dock_->isVisible()) return;
+    const CGPoint p = parts_.canvas->convertPointFromWindow(event.locationInWindow());
+    hoverHeight(NSPointInRect(p, parts_.canvas->bounds()) ? p.y : -1.0);
+  });
+  follow();
+}
+
+QAction* CameraPanel::toggleAction() const {
+  return dock_->toggleViewAction();
+}
+
+QString CameraPanel::pinholeSentence() {
+  return tr("A pinhole photo is one row of ray space.");
+}
+
+lightfield::CameraChoice CameraPanel::choice() const {
+  lightfield::CameraChoice choice;
+  const int n = parts_.session->lightField().columns();
+  // The slider's middle is the specified centre: keep it the default, so the
+  // photo stays takePhoto()'s.
+  if (n > 0 && viewpoint_->value() != lightfield::centreViewpoint(n))
+    choice.viewpoint = viewpoint_->value();
+  choice.aperture = static_cast<Aperture>(profile_->currentData().toInt());
+  choice.pinholes = pinholes_->value();
+  choice.keepWidth = keepWidth_->isChecked();
+  return choice;
+}
+
+void CameraPanel::apply() {
+  if (following_) return;
+  parts_.canvas->setCameraChoice(choice());
+  // After the photo, so whoever follows the camera sees the photo it took.
+  parts_.session->setCamera(parts_.canvas->cameraSettings());
+  follow();
+}
+
+QString CameraPanel::describe(const lightfield::CameraSettings& camera, int n) {
+  QStringList lines;
+  const int d = camera.halfLength;
+  if (camera.choice.keepWidth) {
+    lines << tr("Aperture %1 wide on the lower line: d = %2 samples at %3°")
+                 .arg(camera.width)
+                 .arg(d)
+                 .arg(camera.focusDegrees, 0, 'f', 1);
+    if (camera.capped)
+      lines << tr("Capped at d = %1 (the image's width): near 0° the width would need "
+                  "ever more samples")
+                   .arg(d);
+  }
+  if (d <= 0) {
+    lines << pinholeSentence();
+    if (n > 0)
+      lines << tr("The photo is ray-space row %1 from the bottom (highlighted).")
+                   .arg(camera.viewpointIn(n));
+  }
+  return lines.join(QLatin1Char('\n'));
+}
+
+void CameraPanel::follow() {
+  const lightfield::CameraSettings& camera = parts_.session->camera();
+  const int n = parts_.session->lightField().columns();
+  // The controls show the session's camera, whoever set it (a lesson file, say).
+  following_ = true;
+  viewpoint_->setEnabled(n > 0);
+  viewpoint_->setRange(0, std::max(n - 1, 0));
+  if (n > 0) viewpoint_->setValue(camera.viewpointIn(n));
+  profile_->setCurrentIndex(profile_->findData(static_cast<int>(camera.choice.aperture)));
+  pinholes_->setValue(camera.choice.pinholes);
+  pinholes_->setEnabled(camera.choice.aperture == Aperture::Pinholes);
+  keepWidth_->setChecked(camera.choice.keepWidth);
+  following_ = false;
+
+  if (n > 0) {
+    const int p = camera.viewpointIn(n);
+    const int shift = p - lightfield::centreViewpoint(n);
+    viewpointReadout_->setText(shift == 0 ? tr("p = %1, the centre").arg(p)
+                               : shift < 0
+                                   ? tr("p = %1, %2 left of the centre").arg(p).arg(-shift)
+                                   : tr("p = %1, %2 right of the centre").arg(p).arg(shift));
+  } else {
+    viewpointReadout_->setText(tr("Render to place the camera"));
+  }
+  readout_->setText(describe(camera, n));
+
+  // The photo of a pinhole is the row of its lower-line position.
+  const bool pinhole = dock_->isVisible() && n > 0 && camera.halfLength <= 0;
+  parts_.raySpace->setHighlightRow(pinhole ? n - 1 - camera.viewpointIn(n) : -1);
+
+  double lambda = 0.5;
+  const int selected = parts_.canvas->selectedShapeIndex();
+  if (selected >= 0) {
+    const CGRect r = parts_.canvas->shapes()[static_cast<std::size_t>(selected)]->rect();
+    lambda = optics::fractionOfHeight(r.origin.y + r.size.height / 2);
+  }
+  if (hoverLambda_ > 0.0) lambda = hoverLambda_;
+  lambda = std::clamp(lambda, 0.01, 1.0);
+  plot_->show(n, camera.cameraFor(n), lambda);
+  parallax_->setText(parallaxText(lambda));
+}
+
+void CameraPanel::hoverHeight(double y) {
+  const double lambda = y >= optics::kLowerLine && y <= optics::kUpperLine && y > optics::kLowerLine
+                            ? optics::fractionOfHeight(y)
+                            : -1.0;
+  if (lambda == hoverLambda_) return;
+  hoverLambda_ = lambda;
+  follow();
+}
+
+QString CameraPanel::parallaxText(double lambda) {
+  const double shift = -optics::parallaxPerViewpoint(lambda);
+  return tr("At %1% up, moving the viewpoint 1 right moves the image %2 photo px left")
+      .arg(100.0 * lambda, 0, 'f', 0)
+      .arg(shift, 0, 'f', 2);
+}

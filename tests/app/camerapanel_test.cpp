@@ -1,0 +1,173 @@
+// View ▸ Camera: the dock's controls drive the photo through the canvas and the
+// session, its defaults leave the specified photo alone, and it says and shows
+// what a pinhole photo is.
+#include "app/camerapanel.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDockWidget>
+#include <QLabel>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QSpinBox>
+#include <vector>
+
+#include "app/pointspreadplot.h"
+#include "lightfield/lightfield.h"
+#include "session/session.h"
+#include "support/window_fixture.h"
+
+using fixture::ShownWindow;
+
+namespace {
+
+class CameraPanelTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    panel = window.findChild<CameraPanel*>();
+    ASSERT_NE(panel, nullptr);
+    focus = shown.find<toolkit::Slider>("focusSlider");
+    dof = shown.find<toolkit::Slider>("dofSlider");
+    n = canvas().stripWidth();
+    ASSERT_GT(n, 0);
+  }
+  DrawView& canvas() { return shown.canvas(); }
+  std::vector<unsigned char> photo() { return {canvas().photoRow(), canvas().photoRow() + 3 * n}; }
+  std::vector<unsigned char> shownRays() {
+    return {canvas().displayedRays(), canvas().displayedRays() + 3 * n * n};
+  }
+  // The specified photo and marks for the sliders' state, from the clean rays.
+  std::pair<std::vector<unsigned char>, std::vector<unsigned char>> specified() {
+    std::vector<unsigned char> out(3 * n);
+    std::vector<unsigned char> marked(canvas().cleanRays(), canvas().cleanRays() + 3 * n * n);
+    const auto steps = lightfield::optics::focusSteps(focus->floatValue());
+    lightfield::takePhoto(canvas().cleanRays(), n, n, out.data(), marked.data(), dof->intValue(),
+                          steps.colStep, steps.rowStep);
+    return {out, marked};
+  }
+  void open() {
+    panel->toggleAction()->trigger();
+    ASSERT_TRUE(fixture::waitFor([this] { return panel->dock()->isVisible(); }));
+  }
+
+  ShownWindow shown;
+  MainWindow& window = shown.window;
+  CameraPanel* panel = nullptr;
+  toolkit::Slider* focus = nullptr;
+  toolkit::Slider* dof = nullptr;
+  int n = 0;
+};
+
+}  // namespace
+
+TEST_F(CameraPanelTest, HiddenAtStartInTheViewMenuAndItsDefaultsKeepTheSpecifiedPhoto) {
+  QAction* toggle = panel->toggleAction();
+  EXPECT_TRUE(window.viewMenu()->actions().contains(toggle));
+  EXPECT_EQ(toggle->text(), QStringLiteral("Camera"));
+  EXPECT_TRUE(toggle->isCheckable());
+  EXPECT_FALSE(toggle->isChecked());
+  EXPECT_FALSE(panel->dock()->isVisible());
+  EXPECT_EQ(panel->profileBox()->currentText(), QStringLiteral("Box"));
+  EXPECT_FALSE(panel->keepWidthBox()->isChecked());
+  EXPECT_FALSE(panel->pinholesBox()->isEnabled());
+  EXPECT_EQ(panel->viewpointSlider()->value(), lightfield::centreViewpoint(n));
+  EXPECT_EQ(panel->viewpointSlider()->maximum(), n - 1);
+
+  open();
+  // Open, moved away and back: every slider state gives the specified photo and marks.
+  panel->viewpointSlider()->setValue(10);
+  panel->viewpointSlider()->setValue(lightfield::centreViewpoint(n));
+  EXPECT_EQ(canvas().cameraChoice(), lightfield::CameraChoice{});
+  for (const int degrees : {0, 15, 45, 80, 90}) {
+    for (const int d : {0, 3, 10, 40}) {
+      focus->setValue(degrees * focus->valueScale());
+      dof->setValue(d);
+      const auto [want, marks] = specified();
+      EXPECT_TRUE(photo() == want) << degrees << " " << d;
+      EXPECT_TRUE(shownRays() == marks) << degrees << " " << d;
+      EXPECT_EQ(window.session()->photo(), want);
+      EXPECT_EQ(window.session()->camera().halfLength, d);
+    }
+  }
+}
+
+TEST_F(CameraPanelTest, APinholeViewpointTakesItsRowAndTheRayViewHighlightsIt) {
+  open();
+  dof->setValue(0);
+  EXPECT_TRUE(panel->readout()->text().contains(CameraPanel::pinholeSentence()));
+  for (const int p : {0, 40, lightfield::centreViewpoint(n), n - 1}) {
+    panel->viewpointSlider()->setValue(p);
+    const unsigned char* row = canvas().cleanRays() + 3 * (n - 1 - p) * n;
+    EXPECT_EQ(photo(), std::vector<unsigned char>(row, row + 3 * n)) << p;
+    EXPECT_EQ(window.session()->photo(), photo());
+    EXPECT_EQ(window.session()->camera().viewpointIn(n), p);
+    EXPECT_EQ(shown.renderView().highlightRow(), n - 1 - p);
+  }
+  // A wider aperture is no longer one row: no highlight, no sentence.
+  dof->setValue(5);
+  EXPECT_EQ(shown.renderView().highlightRow(), -1);
+  EXPECT_FALSE(panel->readout()->text().contains(CameraPanel::pinholeSentence()));
+  dof->setValue(0);
+  EXPECT_NE(shown.renderView().highlightRow(), -1);
+  // Only while the panel is open.
+  panel->toggleAction()->trigger();
+  ASSERT_TRUE(fixture::waitFor([this] { return !panel->dock()->isVisible(); }));
+  EXPECT_EQ(shown.renderView().highlightRow(), -1);
+}
+
+TEST_F(CameraPanelTest, AProfileChangeRetakesThePhotoWithThatProfile) {
+  open();
+  focus->setValue(30 * focus->valueScale());
+  dof->setValue(12);
+  QSignalSpy taken(&canvas(), &DrawView::photoTaken);
+  lightfield::CameraScratch scratch;
+  const struct {
+    const char* name;
+    lightfield::Aperture aperture;
+  } profiles[] = {{"Tent", lightfield::Aperture::Tent},
+                  {"Gaussian", lightfield::Aperture::Gaussian},
+                  {"Two slits", lightfield::Aperture::TwoSlits},
+                  {"K pinholes", lightfield::Aperture::Pinholes}};
+  for (const auto& profile : profiles) {
+    const int before = static_cast<int>(taken.count());
+    panel->profileBox()->setCurrentText(QString::fromUtf8(profile.name));
+    EXPECT_EQ(taken.count(), before + 1) << profile.name;
+    const bool pinholes = profile.aperture == lightfield::Aperture::Pinholes;
+    EXPECT_EQ(panel->pinholesBox()->isEnabled(), pinholes);
+    if (pinholes) panel->pinholesBox()->setValue(5);
+    const lightfield::CameraSettings camera = window.session()->camera();
+    EXPECT_EQ(camera.choice.aperture, profile.aperture);
+    std::vector<unsigned char> want(3 * n);
+    std::vector<unsigned char> marks(canvas().cleanRays(), canvas().cleanRays() + 3 * n * n);
+    lightfield::Camera engine = camera.cameraFor(n);
+    EXPECT_EQ(engine.pinholes, pinholes ? 5 : lightfield::kMinPinholes);
+    lightfield::cameraPhoto(canvas().cleanRays(), n, n, engine, want.data(), marks.data(), scratch);
+    EXPECT_EQ(photo(), want) << profile.name;
+    EXPECT_TRUE(shownRays() == marks) << profile.name;
+    // The plot draws the same camera's point spread.
+    EXPECT_FALSE(panel->plot()->spread().empty());
+  }
+  panel->profileBox()->setCurrentText(QStringLiteral("Box"));
+  EXPECT_TRUE(photo() == specified().first);
+}
+
+TEST_F(CameraPanelTest, KeepApertureWidthReadsOutTheHalfLengthAndItsCap) {
+  open();
+  dof->setValue(20);
+  focus->setValue(30 * focus->valueScale());
+  panel->keepWidthBox()->setChecked(true);
+  EXPECT_EQ(window.session()->camera().halfLength, 20);
+  EXPECT_TRUE(panel->readout()->text().contains(QStringLiteral("d = 20")))
+      << panel->readout()->text().toStdString();
+  focus->setValue(0);
+  EXPECT_EQ(window.session()->camera().halfLength, n);
+  EXPECT_TRUE(window.session()->camera().capped);
+  EXPECT_TRUE(panel->readout()->text().contains(QStringLiteral("Capped")));
+  panel->keepWidthBox()->setChecked(false);
+  EXPECT_EQ(window.session()->camera().halfLength, 20);
+  EXPECT_TRUE(photo() == specified().first);
+}
