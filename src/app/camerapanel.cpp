@@ -18,6 +18,7 @@
 #include "canvas/drawview.h"
 #include "session/session.h"
 #include "toolkit/event.h"
+#include "views/photoview.h"
 #include "views/renderview.h"
 
 namespace optics = lightfield::optics;
@@ -69,6 +70,9 @@ CameraPanel::CameraPanel(const Parts& parts, QObject* parent) : QObject(parent),
   parallax_ = new QLabel(body);
   parallax_->setWordWrap(true);
   column->addWidget(parallax_);
+  seeThrough_ = new QLabel(body);
+  seeThrough_->setWordWrap(true);
+  column->addWidget(seeThrough_);
   column->addStretch(1);
   dock_->setWidget(body);
 
@@ -85,6 +89,7 @@ CameraPanel::CameraPanel(const Parts& parts, QObject* parent) : QObject(parent),
   connect(keepWidth_, &QCheckBox::toggled, this, &CameraPanel::apply);
   connect(parts_.session, &Session::cameraChanged, this, &CameraPanel::follow);
   connect(parts_.session, &Session::lightFieldChanged, this, &CameraPanel::follow);
+  connect(parts_.canvas, &DrawView::selectionChanged, this, &CameraPanel::follow);
   connect(dock_, &QDockWidget::visibilityChanged, this, &CameraPanel::follow);
   connect(parts_.raySpace, &RenderView::mouseMoveRouted, this, [this](const toolkit::Event& event) {
     if (!dock_->isVisible()) return;
@@ -185,6 +190,101 @@ void CameraPanel::follow() {
   lambda = std::clamp(lambda, 0.01, 1.0);
   plot_->show(n, camera.cameraFor(n), lambda);
   parallax_->setText(parallaxText(lambda));
+  seeThrough_->setText(hoverPixel_ >= 0 ? seeThroughText(hoverPixel_) : QString());
+}
+
+void CameraPanel::hoverPhotoPixel(int i) {
+  if (i == hoverPixel_) return;
+  hoverPixel_ = i;
+  seeThrough_->setText(i >= 0 ? seeThroughText(i) : QString());
+}
+
+int CameraPanel::focusedShape() const {
+  const double y = optics::heightOfFraction(parts_.session->camera().focusFraction());
+  int best = -1;
+  double bestDistance = 0.0;
+  const auto& shapes = parts_.canvas->shapes();
+  for (std::size_t k = 0; k < shapes.size(); ++k) {
+    const CGRect r = shapes[k]->rect();
+    const double distance =
+        y >= r.origin.y && y <= NSMaxY(r) ? 0.0 : std::abs(r.origin.y + r.size.height / 2 - y);
+    if (best < 0 || distance < bestDistance) {
+      best = static_cast<int>(k);
+      bestDistance = distance;
+    }
+  }
+  return best;
+}
+
+QString CameraPanel::colourName(const unsigned char* rgb) {
+  const QColor c(rgb[0], rgb[1], rgb[2]);
+  if (c.hsvSaturation() < 40) {
+    return c.value() < 60 ? tr("black") : c.value() > 220 ? tr("white") : tr("grey");
+  }
+  const int hue = c.hsvHue();
+  const struct {
+    int upTo;
+    const char* name;
+  } hues[] = {{15, "red"},   {45, "orange"},  {70, "yellow"},   {160, "green"}, {200, "cyan"},
+              {255, "blue"}, {290, "purple"}, {335, "magenta"}, {360, "red"}};
+  for (const auto& h : hues)
+    if (hue <= h.upTo) return tr(h.name);
+  return tr("red");
+}
+
+QString CameraPanel::seeThroughText(int i) const {
+  const lightfield::LightField& field = parts_.session->lightField();
+  const int n = field.columns();
+  const int target = focusedShape();
+  if (n <= 0 || field.strip().empty() || target < 0 || i < 0 || i >= n) return {};
+  // The target's strip rows: row 0 lies just beneath the upper line.
+  const auto& shapes = parts_.canvas->shapes();
+  const CGRect r = shapes[static_cast<std::size_t>(target)]->rect();
+  const double upper = field.geometry().upperLine;
+  const int rowLow = static_cast<int>(std::floor(upper - NSMaxY(r)));
+  const int rowHigh = static_cast<int>(std::ceil(upper - r.origin.y)) - 1;
+  optics::ApertureShare share;
+  std::vector<optics::WeightedPixel> samples;
+  optics::apertureShare(field.strip().data(), field.stripHeight(), n, i,
+                        parts_.session->camera().cameraFor(n), rowLow, rowHigh, share, samples);
+  if (share.total <= 0) return tr("Photo pixel %1 takes no sample").arg(i);
+  auto nameOf = [&](const optics::Meeting& m) {
+    if (!m.hit) return tr("nothing");
+    for (const auto& shape : shapes) {
+      const QColor c = shape->color().rgba();
+      if (c.red() == m.colour[0] && c.green() == m.colour[1] && c.blue() == m.colour[2]) {
+        const CGRect b = shape->rect();
+        const QString kind =
+            shape->kind() == QLatin1String("Rectangle") && b.size.width >= 2 * b.size.height
+                ? tr("bar")
+                : shape->kind().toLower();
+        return tr("the %1 %2").arg(colourName(m.colour), kind);
+      }
+    }
+    return tr("something %1").arg(colourName(m.colour));
+  };
+  // Named like every group, so a pixel that never sees it still names it.
+  const QColor tc = shapes[static_cast<std::size_t>(target)]->color().rgba();
+  optics::Meeting wanted;
+  wanted.hit = true;
+  wanted.colour[0] = static_cast<unsigned char>(tc.red());
+  wanted.colour[1] = static_cast<unsigned char>(tc.green());
+  wanted.colour[2] = static_cast<unsigned char>(tc.blue());
+  const QString name = nameOf(wanted);
+  QStringList rest;
+  for (const optics::Meeting& m : share.meetings) {
+    if (!m.target) {
+      const double part = 100.0 * static_cast<double>(m.weight) / static_cast<double>(share.total);
+      rest << tr("%1 (%2%)").arg(nameOf(m)).arg(part, 0, 'f', 0);
+    }
+  }
+  const double seen = 100.0 * static_cast<double>(share.target) / static_cast<double>(share.total);
+  QString text = tr("Photo pixel %1 sees %2 through %3% of the aperture")
+                     .arg(i)
+                     .arg(name)
+                     .arg(seen, 0, 'f', 0);
+  if (!rest.isEmpty()) text += tr(", the rest meets %1").arg(rest.join(tr(" and ")));
+  return text;
 }
 
 void CameraPanel::hoverHeight(double y) {

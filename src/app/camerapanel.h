@@ -6,6 +6,7 @@
 #include "lightfield/lightfieldvalue.h"
 
 class DrawView;
+class PhotoView;
 class PointSpreadPlot;
 class QAction;
 class QCheckBox;
@@ -32,6 +33,7 @@ class CameraPanel : public QObject {
     QMainWindow* window = nullptr;
     DrawView* canvas = nullptr;
     RenderView* raySpace = nullptr;
+    PhotoView* photo = nullptr;
     Session* session = nullptr;
     QMenu* viewMenu = nullptr;
   };
@@ -49,6 +51,19 @@ class CameraPanel : public QObject {
   QLabel* parallaxReadout() const { return parallax_; }
   // Follows the mouse over the canvas: the plot and parallax take its height.
   void hoverHeight(double y);
+  // Follows the mouse over the photo: what photo pixel i (-1: none) sees through the aperture.
+  void hoverPhotoPixel(int i);
+  // What the hovered photo pixel sees: the share of the aperture reaching the
+  // shape at the focus depth, and what the rest meets.
+  QLabel* seeThroughReadout() const { return seeThrough_; }
+  // The shape at the focus depth (whose height range holds it, else whose
+  // middle is nearest): the target of the see-through readout; -1: none.
+  int focusedShape() const;
+  // The words for photo pixel i: "sees the blue bar through 62% of the aperture, the rest
+  // meets the orange bar"; empty without a light field or a focused shape.
+  QString seeThroughText(int i) const;
+  // A colour's everyday name ("orange", "grey"), for the readouts.
+  static QString colourName(const unsigned char* rgb);
   PointSpreadPlot* plot() const { return plot_; }
 
   // The sentence the panel shows for a pinhole camera.
@@ -75,6 +90,8 @@ class CameraPanel : public QObject {
   QLabel* readout_ = nullptr;
   PointSpreadPlot* plot_ = nullptr;
   QLabel* parallax_ = nullptr;
+  QLabel* seeThrough_ = nullptr;
+  int hoverPixel_ = -1;
   double hoverLambda_ = -1.0;  // the hovered canvas height's fraction; -1: none
   bool following_ = false;     // the controls are being set from the session
 };

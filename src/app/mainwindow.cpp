@@ -233,7 +233,7 @@ void MainWindow::installFeatures() {
   new Presentation({this, {canvas, ui_->renderView, ui_->photoView}, canvas, viewMenu(), status_},
                    this);
   new StatusMessages({canvas, ui_->renderButton, ui_->takePhotoButton, status_}, this);
-  new CameraPanel({this, canvas, ui_->renderView, session_, viewMenu()}, this);
+  new CameraPanel({this, canvas, ui_->renderView, ui_->photoView, session_, viewMenu()}, this);
 }
 
 void MainWindow::updateReadouts() {

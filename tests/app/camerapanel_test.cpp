@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/pointspreadplot.h"
+#include "document/builtinscenes.h"
 #include "lightfield/lightfield.h"
 #include "session/session.h"
 #include "support/window_fixture.h"
@@ -170,4 +171,55 @@ TEST_F(CameraPanelTest, KeepApertureWidthReadsOutTheHalfLengthAndItsCap) {
   panel->keepWidthBox()->setChecked(false);
   EXPECT_EQ(window.session()->camera().halfLength, 20);
   EXPECT_TRUE(photo() == specified().first);
+}
+
+// Focused on the Occluder scene's wall through a wide aperture, a photo pixel
+// behind the bar sees the wall through part of its aperture: the readout's
+// share equals a brute-force count over the samples' own ray-space pixels (the
+// first thing each ray meets), and the photo pixel is that weighted mix.
+TEST_F(CameraPanelTest, ThePhotoSeesTheWallThroughTheShareOfTheApertureTheReadoutGives) {
+  for (const BuiltInScene& scene : builtInScenes())
+    if (scene.name == QLatin1String("Occluder")) canvas().replaceShapes(scene.make(0));
+  canvas().doRender(nullptr);
+  open();
+  // The wall's height, 70% of the way up, sharp; a wide aperture.
+  focus->setValue(static_cast<int>(
+      std::lround(lightfield::optics::focusDegreesForFraction(0.7) * focus->valueScale())));
+  dof->setValue(40);
+  const QColor wall = canvas().shapes()[0]->color().rgba();
+  ASSERT_EQ(panel->focusedShape(), 0);
+  for (const auto aperture :
+       {lightfield::Aperture::Box, lightfield::Aperture::Tent, lightfield::Aperture::Pinholes}) {
+    lightfield::CameraChoice choice;
+    choice.aperture = aperture;
+    choice.pinholes = 7;
+    panel->profileBox()->setCurrentIndex(panel->profileBox()->findData(static_cast<int>(aperture)));
+    panel->pinholesBox()->setValue(7);
+    const lightfield::Camera camera = window.session()->camera().cameraFor(n);
+    int partly = 0;
+    for (int i = 100; i < 200; i += 3) {
+      std::vector<lightfield::optics::WeightedPixel> samples;
+      lightfield::optics::cameraSamples(n, i, camera, samples);
+      long long total = 0, onWall = 0, mix[3] = {0, 0, 0};
+      for (const auto& s : samples) {
+        const unsigned char* ray = canvas().cleanRays() + 3 * (s.row * n + s.column);
+        total += s.weight;
+        if (QColor(ray[0], ray[1], ray[2]) == wall) onWall += s.weight;
+        for (int c = 0; c < 3; ++c) mix[c] += s.weight * ray[c];
+      }
+      ASSERT_GT(total, 0);
+      for (int c = 0; c < 3; ++c) EXPECT_EQ(canvas().photoRow()[3 * i + c], mix[c] / total) << i;
+      partly += onWall > 0 && onWall < total;
+      const QString text = panel->seeThroughText(i);
+      const QString share = QStringLiteral("through %1% of").arg(100.0 * onWall / total, 0, 'f', 0);
+      EXPECT_TRUE(text.contains(share)) << i << " " << text.toStdString();
+      if (onWall > 0) {
+        EXPECT_TRUE(text.contains(QStringLiteral("sees the blue bar")));
+      }
+      if (onWall < total) {
+        EXPECT_TRUE(text.contains(QStringLiteral("the rest meets the orange bar")));
+      }
+    }
+    EXPECT_GT(partly, 5);  // the bar hides part of the aperture for many pixels
+  }
 }
