@@ -14,13 +14,16 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QSpinBox>
+#include <algorithm>
 #include <vector>
 
 #include "app/pointspreadplot.h"
 #include "document/builtinscenes.h"
 #include "lightfield/lightfield.h"
+#include "scene/shape.h"
 #include "session/session.h"
 #include "support/window_fixture.h"
+#include "toolkit/color.h"
 
 using fixture::ShownWindow;
 
@@ -221,5 +224,96 @@ TEST_F(CameraPanelTest, ThePhotoSeesTheWallThroughTheShareOfTheApertureTheReadou
       }
     }
     EXPECT_GT(partly, 5);  // the bar hides part of the aperture for many pixels
+  }
+}
+
+namespace {
+
+// The runs of non-white photo pixels: [first, last] each.
+std::vector<std::pair<int, int>> inkRuns(const unsigned char* photo, int n) {
+  std::vector<std::pair<int, int>> runs;
+  for (int i = 0; i < n; ++i) {
+    const unsigned char* p = photo + 3 * i;
+    if (p[0] > 250 && p[1] > 250 && p[2] > 250) continue;
+    if (!runs.empty() && runs.back().second == i - 1) {
+      runs.back().second = i;
+    } else {
+      runs.emplace_back(i, i);
+    }
+  }
+  return runs;
+}
+
+double middle(const std::pair<int, int>& run) {
+  return 0.5 * (run.first + run.second);
+}
+
+}  // namespace
+
+// What the panel writes about a point, measured on photos the window takes of
+// a two-unit dot: the parallax readout's shift per unit of viewpoint at three
+// heights, and the plot's spot width (the dot adds its own 2 / lambda) for
+// the box, the two slits (two spikes) and four pinholes (four ghosts).
+TEST_F(CameraPanelTest, TheParallaxReadoutAndThePlotsSpotMatchRenderedPhotos) {
+  open();
+  const double dotWidth = 2.0;
+  auto placeDot = [this, dotWidth](double y) {
+    std::vector<std::unique_ptr<Shape>> shapes;
+    shapes.push_back(makeShape<Rectangle>(CGRectMake(149, y - 1, dotWidth, 2)));
+    shapes.back()->setColor(toolkit::Color::blackColor());
+    canvas().replaceShapes(std::move(shapes));
+    canvas().doRender(nullptr);
+  };
+  auto readNumber = [](const QString& text, const QString& before, const QString& after) {
+    const int from = text.indexOf(before) + before.size();
+    return text.mid(from, text.indexOf(after, from) - from).toDouble();
+  };
+  const int centre = lightfield::centreViewpoint(n);
+  for (const double y : {80.0, 150.0, 220.0}) {
+    placeDot(y);
+    const double lambda = lightfield::optics::fractionOfHeight(y);
+    dof->setValue(0);
+    panel->hoverHeight(y);
+    const double perUnit = readNumber(panel->parallaxReadout()->text(), QStringLiteral("image "),
+                                      QStringLiteral(" photo px left"));
+    panel->viewpointSlider()->setValue(centre - 15);
+    const auto left = inkRuns(canvas().photoRow(), n);
+    panel->viewpointSlider()->setValue(centre + 15);
+    const auto right = inkRuns(canvas().photoRow(), n);
+    ASSERT_EQ(left.size(), 1u);
+    ASSERT_EQ(right.size(), 1u);
+    // Truncation moves each image by at most 1 / lambda either way.
+    EXPECT_NEAR((middle(left[0]) - middle(right[0])) / 30.0, perUnit, (2 / lambda + 1) / 30.0) << y;
+    panel->viewpointSlider()->setValue(centre);
+  }
+
+  placeDot(80.0);
+  const double lambda = lightfield::optics::fractionOfHeight(80.0);
+  focus->setValue(45 * focus->valueScale());
+  dof->setValue(20);
+  panel->hoverHeight(80.0);
+  const struct {
+    const char* profile;
+    std::size_t images;
+  } cases[] = {{"Box", 1}, {"Two slits", 2}, {"K pinholes", 4}};
+  for (const auto& c : cases) {
+    panel->profileBox()->setCurrentText(QString::fromUtf8(c.profile));
+    panel->pinholesBox()->setValue(4);
+    const auto& spread = panel->plot()->spread();
+    ASSERT_FALSE(spread.empty());
+    EXPECT_DOUBLE_EQ(panel->plot()->lambda(), lambda);
+    const auto [low, high] = std::minmax_element(
+        spread.begin(), spread.end(), [](auto& a, auto& b) { return a.offset < b.offset; });
+    const auto runs = inkRuns(canvas().photoRow(), n);
+    ASSERT_EQ(runs.size(), c.images) << c.profile;
+    const double measured = runs.back().second - runs.front().first + 1;
+    EXPECT_NEAR(measured, high->offset - low->offset + dotWidth / lambda, 2 / lambda + 1)
+        << c.profile;
+    // The spikes and ghosts sit where the optics put them.
+    const double spacing = c.images == 2   ? lightfield::optics::slitSpacing(45.0, 20, lambda)
+                           : c.images == 4 ? lightfield::optics::ghostSpacing(45.0, 20, 4, lambda)
+                                           : 0.0;
+    for (std::size_t r = 1; r < runs.size(); ++r)
+      EXPECT_NEAR(middle(runs[r]) - middle(runs[r - 1]), spacing, 2 / lambda + 1) << c.profile;
   }
 }
