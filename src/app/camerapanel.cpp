@@ -12,6 +12,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "app/pointspreadplot.h"
@@ -95,6 +96,13 @@ CameraPanel::CameraPanel(const Parts& parts, QObject* parent) : QObject(parent),
     if (!dock_->isVisible()) return;
     const CGPoint p = parts_.canvas->convertPointFromWindow(event.locationInWindow());
     hoverHeight(NSPointInRect(p, parts_.canvas->bounds()) ? p.y : -1.0);
+    // Through the view's own conversion: zoomed, widget pixels are not units.
+    const CGPoint q = parts_.photo->convertPointFromWindow(event.locationInWindow());
+    const CGRect b = parts_.photo->bounds();
+    const int n = parts_.session->lightField().columns();
+    hoverPhotoPixel(NSPointInRect(q, b) && b.size.width > 0
+                        ? std::min(n - 1, static_cast<int>(q.x * n / b.size.width))
+                        : -1);
   });
   follow();
 }

@@ -24,6 +24,7 @@
 #include "session/session.h"
 #include "support/window_fixture.h"
 #include "toolkit/color.h"
+#include "toolkit/event.h"
 
 using fixture::ShownWindow;
 
@@ -225,6 +226,14 @@ TEST_F(CameraPanelTest, ThePhotoSeesTheWallThroughTheShareOfTheApertureTheReadou
     }
     EXPECT_GT(partly, 5);  // the bar hides part of the aperture for many pixels
   }
+  // Hovering the photo puts the words in the panel.
+  PhotoView& photoView = shown.photoView();
+  QTest::mouseMove(window.windowHandle(), photoView.mapTo(&window, QPoint(130, 10)));
+  const int i = static_cast<int>(
+      photoView.convertPointFromWindow(toolkit::Event::windowPoint(photoView, QPointF(130, 10))).x *
+      n / photoView.bounds().size.width);
+  ASSERT_TRUE(fixture::waitFor([&] { return !panel->seeThroughReadout()->text().isEmpty(); }));
+  EXPECT_EQ(panel->seeThroughReadout()->text(), panel->seeThroughText(i));
 }
 
 namespace {
