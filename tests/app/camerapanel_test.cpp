@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "app/pointspreadplot.h"
+#include "app/teachingaids.h"
 #include "document/builtinscenes.h"
 #include "lightfield/lightfield.h"
 #include "scene/shape.h"
@@ -234,6 +235,24 @@ TEST_F(CameraPanelTest, ThePhotoSeesTheWallThroughTheShareOfTheApertureTheReadou
       n / photoView.bounds().size.width);
   ASSERT_TRUE(fixture::waitFor([&] { return !panel->seeThroughReadout()->text().isEmpty(); }));
   EXPECT_EQ(panel->seeThroughReadout()->text(), panel->seeThroughText(i));
+  // The status readout and the linked samples count the pinholes, not the box.
+  window.findChild<QAction*>(QStringLiteral("actionLinkViews"))->setChecked(true);
+  QTest::mouseMove(window.windowHandle(), photoView.mapTo(&window, QPoint(131, 10)));
+  auto* teaching = window.findChild<TeachingAids*>(QStringLiteral("teachingAids"));
+  ASSERT_TRUE(fixture::waitFor([&] { return !teaching->overlay().samples.empty(); }));
+  const int j = i + 1;
+  std::vector<lightfield::optics::WeightedPixel> seven;
+  lightfield::optics::cameraSamples(n, j, window.session()->camera().cameraFor(n), seven);
+  ASSERT_EQ(teaching->overlay().samples.size(), seven.size());
+  for (std::size_t k = 0; k < seven.size(); ++k) {
+    EXPECT_EQ(teaching->overlay().samples[k].column, seven[k].column);
+    EXPECT_EQ(teaching->overlay().samples[k].row, seven[k].row);
+  }
+  EXPECT_TRUE(
+      shown.find<QLabel>("hoverReadout")
+          ->text()
+          .contains(QStringLiteral("weighted mean of %1 of its 7 samples").arg(seven.size())))
+      << shown.find<QLabel>("hoverReadout")->text().toStdString();
 }
 
 namespace {
