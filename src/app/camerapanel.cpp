@@ -81,7 +81,7 @@ CameraPanel::CameraPanel(const Parts& parts, QObject* parent) : QObject(parent),
   dock_->hide();
   QAction* toggle = dock_->toggleViewAction();
   toggle->setObjectName(QStringLiteral("actionCamera"));
-  toggle->setText(tr("Camera"));
+  toggle->setText(tr("&Camera"));
   parts_.viewMenu->addAction(toggle);
 
   connect(viewpoint_, &QSlider::valueChanged, this, &CameraPanel::apply);

@@ -73,7 +73,7 @@ class CameraPanelTest : public ::testing::Test {
 TEST_F(CameraPanelTest, HiddenAtStartInTheViewMenuAndItsDefaultsKeepTheSpecifiedPhoto) {
   QAction* toggle = panel->toggleAction();
   EXPECT_TRUE(window.viewMenu()->actions().contains(toggle));
-  EXPECT_EQ(toggle->text(), QStringLiteral("Camera"));
+  EXPECT_EQ(toggle->text(), QStringLiteral("&Camera"));
   EXPECT_TRUE(toggle->isCheckable());
   EXPECT_FALSE(toggle->isChecked());
   EXPECT_FALSE(panel->dock()->isVisible());
