@@ -149,7 +149,8 @@ QString CameraPanel::describe(const lightfield::CameraSettings& camera, int n) {
                   "ever more samples")
                    .arg(d);
   }
-  if (d <= 0) {
+  // A negative d takes no sample at all (a white photo): no pinhole.
+  if (d == 0) {
     lines << pinholeSentence();
     if (n > 0)
       lines << tr("The photo is ray-space row %1 from the bottom (highlighted).")
@@ -185,7 +186,7 @@ void CameraPanel::follow() {
   readout_->setText(describe(camera, n));
 
   // The photo of a pinhole is the row of its lower-line position.
-  const bool pinhole = dock_->isVisible() && n > 0 && camera.halfLength <= 0;
+  const bool pinhole = dock_->isVisible() && n > 0 && camera.halfLength == 0;
   parts_.raySpace->setHighlightRow(pinhole ? n - 1 - camera.viewpointIn(n) : -1);
 
   double lambda = 0.5;
