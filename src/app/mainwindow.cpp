@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "app/axislabels.h"
+#include "app/camerapanel.h"
 #include "app/editactions.h"
 #include "app/helpwindows.h"
 #include "app/pictureexport.h"
@@ -115,7 +116,7 @@ void MainWindow::connectActions() {
       updateReadouts();
       canvas->changeOptics(slider);
       // After the photo, so whoever follows the camera sees the photo it took.
-      session_->setCamera({ui_->focusSlider->floatValue(), ui_->dofSlider->intValue()});
+      session_->setCamera(canvas->cameraSettings());
     });
   }
   connect(ui_->renderButton, &QPushButton::clicked, canvas,
@@ -131,7 +132,9 @@ void MainWindow::connectActions() {
 // sliders' settings are written there as they change (connectActions).
 void MainWindow::feedSession() {
   DrawView* canvas = ui_->drawView;
-  session_->setCamera({ui_->focusSlider->floatValue(), ui_->dofSlider->intValue()});
+  session_->setCamera(canvas->cameraSettings());
+  // The camera panel changes the camera without a slider: its readouts follow.
+  connect(session_, &Session::cameraChanged, this, &MainWindow::updateReadouts);
   connect(canvas, &DrawView::photoTaken, session_,
           [this, canvas] { session_->setPhoto(canvas->photoRow(), canvas->stripWidth()); });
   connect(canvas, &DrawView::rendered, session_, [this, canvas] {
@@ -143,6 +146,8 @@ void MainWindow::feedSession() {
     const int n = canvas->stripWidth();
     session_->publishLightField(n, n, canvas->cleanRays(), geometry, lightfield::Source::Canvas,
                                 canvas->strip().data(), canvas->stripHeight());
+    // A fixed width's cap and the viewpoint's range follow the image's size.
+    session_->setCamera(canvas->cameraSettings());
   });
 }
 
@@ -195,6 +200,7 @@ void MainWindow::installFeatures() {
     settings.halfLength = ui_->dofSlider->intValue();
     settings.showFocusDepth = teachingAids_ != nullptr && teachingAids_->showsFocusDepth();
     settings.linkViews = teachingAids_ != nullptr && teachingAids_->linksViews();
+    settings.camera = ui_->drawView->cameraChoice();
     return settings;
   };
   document.applySettings = [this](const scenefile::LessonSettings& settings) {
@@ -205,6 +211,9 @@ void MainWindow::installFeatures() {
     ui_->focusSlider->setValue(
         static_cast<int>(std::lround(settings.focusDegrees * ui_->focusSlider->valueScale())));
     ui_->dofSlider->setValue(settings.halfLength);
+    // The camera panel follows the session.
+    ui_->drawView->setCameraChoice(settings.camera);
+    session_->setCamera(ui_->drawView->cameraSettings());
   };
   new EditActions({this, canvas, history_, status_, editMenu(), scenesMenu(),
                    [this](ShapeList shapes, const QString& stepName) {
@@ -224,11 +233,11 @@ void MainWindow::installFeatures() {
   new Presentation({this, {canvas, ui_->renderView, ui_->photoView}, canvas, viewMenu(), status_},
                    this);
   new StatusMessages({canvas, ui_->renderButton, ui_->takePhotoButton, status_}, this);
+  new CameraPanel({this, canvas, ui_->renderView, ui_->photoView, session_, viewMenu()}, this);
 }
 
 void MainWindow::updateReadouts() {
-  const lightfield::CameraSettings camera{ui_->focusSlider->floatValue(),
-                                          ui_->dofSlider->intValue()};
+  const lightfield::CameraSettings camera = ui_->drawView->cameraSettings();
   ui_->focusReadout->setText(TeachingAids::focusReadout(camera, ui_->drawView->stripWidth()));
   ui_->dofReadout->setText(TeachingAids::depthReadout(camera));
 }

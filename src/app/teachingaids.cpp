@@ -296,14 +296,23 @@ QString TeachingAids::hoverPhoto(CGPoint p, bool link, AidOverlay& next) const {
   const optics::FocusSteps steps = camera.steps();
   const int d = camera.halfLength;
   // The highlight and the count are the same samples; without the link they are only counted.
-  optics::photoSamples(n, i, d, steps.colStep, steps.rowStep, next.samples);
+  int all = d >= 0 ? 2 * d + 1 : 0;
+  QString words = tr("Photo pixel %1: %2, the mean of %3 of its %4 samples");
+  if (camera.isSpecified(n)) {
+    optics::photoSamples(n, i, d, steps.colStep, steps.rowStep, next.samples);
+  } else {
+    // The camera panel's aperture: only the samples that carry weight, where it takes them.
+    const lightfield::Camera engine = camera.cameraFor(n);
+    std::vector<optics::WeightedPixel> weighted;
+    optics::cameraSamples(n, i, engine, weighted);
+    for (const auto& w : weighted) next.samples.push_back({w.column, w.row});
+    all = 0;
+    for (int k = -d; k <= d; ++k) all += lightfield::apertureWeight(engine, k) > 0;
+    words = tr("Photo pixel %1: %2, the weighted mean of %3 of its %4 samples");
+  }
   const std::size_t count = next.samples.size();
   if (!link) next.samples.clear();
-  const QString mean = tr("Photo pixel %1: %2, the mean of %3 of its %4 samples")
-                           .arg(i)
-                           .arg(hexColor(photo.data() + 3 * i))
-                           .arg(count)
-                           .arg(d >= 0 ? 2 * d + 1 : 0);
+  const QString mean = words.arg(i).arg(hexColor(photo.data() + 3 * i)).arg(count).arg(all);
   std::vector<optics::Pixel> middle;
   const Sharpness sharp = sharpness(camera, n, middle);
   if (sharp.nothingSharp()) return tr("%1; nothing is sharp (%2)").arg(mean, sharp.leastBlur());

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "canvas/aidoverlay.h"
+#include "lightfield/lightfieldvalue.h"
 #include "scene/axis.h"
 #include "scene/camera.h"
 #include "scene/canvasedit.h"
@@ -79,6 +80,12 @@ class DrawView : public toolkit::View, public RayCanvas, public SceneEditor {
   void takePhoto(QObject* sender);
   void pushRenderView();
   void changeOptics(QObject* sender);
+  // The camera panel's choices; the photo is retaken with them. The defaults
+  // keep the specified photo, marks, marker and bundle.
+  void setCameraChoice(const lightfield::CameraChoice& choice);
+  const lightfield::CameraChoice& cameraChoice() const { return choice_; }
+  // The camera the photo is taken with: the sliders and the choices.
+  lightfield::CameraSettings cameraSettings() const;
 
   // Ray overlays (drawview_rays.cpp).
   void setRay(CGPoint point) override;
@@ -169,6 +176,12 @@ class DrawView : public toolkit::View, public RayCanvas, public SceneEditor {
   void requestMarkerRedraw(const Shape& shape);
   float focusDegrees() const;
   int depthOfField() const;
+  // The half-length the photo uses: the slider's, or derived from the width it sets.
+  int halfLength() const;
+  // Lower-line positions from the specified viewpoint to the chosen one.
+  int viewpointShift() const;
+  // The marker's centre: the middle of the canvas, moved with the viewpoint.
+  double cameraMarkerX() const;
   // What the press of the current gesture found, to report the gesture at release.
   struct Gesture {
     int selectionBefore = -1;
@@ -222,6 +235,8 @@ class DrawView : public toolkit::View, public RayCanvas, public SceneEditor {
   int renderCount_ = 0;
   std::optional<Gesture> gesture_;
   AidOverlay aids_;
+  lightfield::CameraChoice choice_;
+  std::unique_ptr<lightfield::CameraScratch> cameraScratch_;  // made at the first such photo
   bool drawingShape_ = false;  // the current gesture's press added a shape
   bool stale_ = false;
 };

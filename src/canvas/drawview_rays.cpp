@@ -34,8 +34,9 @@ void DrawView::setSensorRay(double x) {
   const double theta = static_cast<double>(focusDegrees()) * lightfield::optics::kDegreesToRadians;
   const double s = std::sin(theta);
   const double c = std::cos(theta);
-  const double half = width / 2;
-  int d = depthOfField();
+  // The lower end sits on the aperture: the marker's centre.
+  const double half = width / 2 + viewpointShift();
+  int d = halfLength();
   if (d == 0) d = 1;
   const double ds = d * s;
   const double dc = c * d;
@@ -44,11 +45,36 @@ void DrawView::setSensorRay(double x) {
   _path->setLineWidth(1.0);
   const double lower = _xAxis.getLocation();
   const double upper = _yAxis.getLocation();
-  _path->moveToPoint({half - ds, lower});
-  _path->lineToPoint({half + ds, lower});
-  _path->lineToPoint({x - dc, upper});
-  _path->lineToPoint({x + dc, upper});
-  _path->lineToPoint({half - ds, lower});
+  const lightfield::CameraChoice& choice = choice_;
+  if (choice.aperture == lightfield::Aperture::TwoSlits && halfLength() > 0) {
+    // One bundle per slit: the samples with 3 |k| >= 2 d.
+    const int inner = (2 * d + 2) / 3;
+    for (const int sign : {1, -1}) {
+      const int k1 = sign * inner, k2 = sign * d;
+      _path->moveToPoint({half - k2 * s, lower});
+      _path->lineToPoint({half - k1 * s, lower});
+      _path->lineToPoint({x + k1 * c, upper});
+      _path->lineToPoint({x + k2 * c, upper});
+      _path->lineToPoint({half - k2 * s, lower});
+    }
+  } else if (choice.aperture == lightfield::Aperture::Pinholes && halfLength() > 0) {
+    // A thin bundle, one ray, through each pinhole; they are stroked.
+    lightfield::Camera camera;
+    camera.halfLength = d;
+    camera.aperture = lightfield::Aperture::Pinholes;
+    camera.pinholes = choice.pinholes;
+    for (int k = -d; k <= d; ++k) {
+      if (lightfield::apertureWeight(camera, k) == 0) continue;
+      _path->moveToPoint({half - k * s, lower});
+      _path->lineToPoint({x + k * c, upper});
+    }
+  } else {
+    _path->moveToPoint({half - ds, lower});
+    _path->lineToPoint({half + ds, lower});
+    _path->lineToPoint({x - dc, upper});
+    _path->lineToPoint({x + dc, upper});
+    _path->lineToPoint({half - ds, lower});
+  }
   setNeedsDisplayInRect(bounds());
 }
 
@@ -69,7 +95,8 @@ void DrawView::drawSensorRays(toolkit::GraphicsContext& context) const {
   if (_path == nullptr) return;
   overlayColor().set(context);
   // The slider's value now, not the one the outline was built with, decides.
-  if (depthOfField() == 0) {
+  if (halfLength() == 0 ||
+      (choice_.aperture == lightfield::Aperture::Pinholes && halfLength() > 0)) {
     _path->stroke(context);
   } else {
     _path->fill(context);

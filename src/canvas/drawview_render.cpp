@@ -27,6 +27,29 @@ int DrawView::depthOfField() const {
   return _dof != nullptr ? _dof->intValue() : 0;
 }
 
+int DrawView::halfLength() const {
+  return choice_.keepWidth ? cameraSettings().halfLength : depthOfField();
+}
+
+lightfield::CameraSettings DrawView::cameraSettings() const {
+  return lightfield::cameraFromControls(focusDegrees(), depthOfField(), choice_, width);
+}
+
+int DrawView::viewpointShift() const {
+  const int n = width;
+  return n > 0 ? cameraSettings().viewpointIn(n) - lightfield::centreViewpoint(n) : 0;
+}
+
+double DrawView::cameraMarkerX() const {
+  return bounds().size.width * 0.5 + viewpointShift();
+}
+
+void DrawView::setCameraChoice(const lightfield::CameraChoice& choice) {
+  if (choice == choice_) return;
+  choice_ = choice;
+  changeOptics(nullptr);
+}
+
 void DrawView::doRender(QObject*) {
   QElapsedTimer timer;
   timer.start();
@@ -65,12 +88,16 @@ void DrawView::takePhoto(QObject*) {
   std::unique_ptr<unsigned char[]> oldPhoto = std::move(photo_);
   photo_ = std::make_unique<unsigned char[]>(3 * static_cast<std::size_t>(std::max(width, 0)));
   const lightfield::optics::FocusSteps steps = lightfield::optics::focusSteps(focusDegrees());
-  const int halfLength = depthOfField();
+  const lightfield::CameraSettings camera = cameraSettings();
   const bool haveRays = buffer != nullptr && buffer2 != nullptr && rayBytes(width) > 0;
   if (haveRays) std::memcpy(buffer.get(), buffer2.get(), rayBytes(width));
-  if (haveRays) {
-    lightfield::takePhoto(buffer2.get(), width, width, photo_.get(), buffer.get(), halfLength,
-                          steps.colStep, steps.rowStep);
+  if (haveRays && camera.isSpecified(width)) {
+    lightfield::takePhoto(buffer2.get(), width, width, photo_.get(), buffer.get(),
+                          camera.halfLength, steps.colStep, steps.rowStep);
+  } else if (haveRays) {
+    if (cameraScratch_ == nullptr) cameraScratch_ = std::make_unique<lightfield::CameraScratch>();
+    lightfield::cameraPhoto(buffer2.get(), width, width, camera.cameraFor(width), photo_.get(),
+                            buffer.get(), *cameraScratch_);
   }
   if (_photoView != nullptr)
     _photoView->setImage(toolkit::imageOverPackedRGB(photo_.get(), width, 1));
@@ -86,8 +113,13 @@ void DrawView::pushRenderView() {
 
 void DrawView::changeOptics(QObject* sender) {
   const double aperture =
-      lightfield::optics::apertureWidth(static_cast<double>(focusDegrees()), depthOfField());
-  _camera.setWidth(static_cast<float>(aperture / 2));
+      lightfield::optics::apertureWidth(static_cast<double>(focusDegrees()), halfLength());
+  const float half = static_cast<float>(aperture / 2);
+  if (_camera.location().x != cameraMarkerX()) {
+    _camera.initAtPoint({cameraMarkerX(), _camera.location().y}, half);
+  } else {
+    _camera.setWidth(half);
+  }
   setNeedsDisplayInRect(bounds());
   takePhoto(sender);
 }

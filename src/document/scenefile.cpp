@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <algorithm>
 #include <cmath>
 
 #include "toolkit/imagefile.h"
@@ -148,6 +149,20 @@ bool flag(const QJsonObject& object, const char* name, const QString& where) {
   return value.toBool();
 }
 
+// The lesson's names of the aperture profiles, in lightfield::Aperture's order.
+const QString kApertureNames[] = {QStringLiteral("box"), QStringLiteral("tent"),
+                                  QStringLiteral("gaussian"), QStringLiteral("twoSlits"),
+                                  QStringLiteral("pinholes")};
+// Viewpoints past the widest image a canvas makes are out of range there too.
+constexpr int kMaxViewpoint = 100000;
+
+int wholeNumber(const QJsonObject& object, const char* name, const QString& where, int lo, int hi) {
+  const double v = number(object, name, where, lo, hi);
+  if (v != std::floor(v))
+    refuse(QStringLiteral("%1: %2 is not a whole number").arg(where, quoted(name)));
+  return static_cast<int>(v);
+}
+
 LessonSettings readSettings(const QJsonObject& root) {
   const QJsonObject lesson = objectField(root, "lesson", QStringLiteral("the scene"));
   const QString where = QStringLiteral("the lesson");
@@ -160,6 +175,24 @@ LessonSettings readSettings(const QJsonObject& root) {
   settings.halfLength = static_cast<int>(d);
   settings.showFocusDepth = flag(lesson, "showFocusDepth", where);
   settings.linkViews = flag(lesson, "linkViews", where);
+  // The camera came later: lessons written before it have none of its fields.
+  lightfield::CameraChoice& camera = settings.camera;
+  if (lesson.contains(QLatin1String("viewpoint")))
+    camera.viewpoint = wholeNumber(lesson, "viewpoint", where, -1, kMaxViewpoint);
+  if (lesson.contains(QLatin1String("aperture"))) {
+    const QJsonValue name = lesson.value(QLatin1String("aperture"));
+    const auto known =
+        std::find(std::begin(kApertureNames), std::end(kApertureNames), name.toString());
+    if (!name.isString() || known == std::end(kApertureNames))
+      refuse(QStringLiteral("%1: %2 is not one of box, tent, gaussian, twoSlits, pinholes")
+                 .arg(where, quoted("aperture")));
+    camera.aperture = static_cast<lightfield::Aperture>(known - std::begin(kApertureNames));
+  }
+  if (lesson.contains(QLatin1String("pinholes")))
+    camera.pinholes =
+        wholeNumber(lesson, "pinholes", where, lightfield::kMinPinholes, lightfield::kMaxPinholes);
+  if (lesson.contains(QLatin1String("keepApertureWidth")))
+    camera.keepWidth = flag(lesson, "keepApertureWidth", where);
   return settings;
 }
 
@@ -273,11 +306,17 @@ QByteArray writeScene(const ShapeList& shapes, const std::optional<LessonSetting
                    {QStringLiteral("version"), settings ? kVersion : 1},
                    {QStringLiteral("shapes"), list}};
   if (settings) {
-    root.insert(QStringLiteral("lesson"),
-                QJsonObject{{QStringLiteral("focusAngle"), double(settings->focusDegrees)},
-                            {QStringLiteral("depthOfField"), settings->halfLength},
-                            {QStringLiteral("showFocusDepth"), settings->showFocusDepth},
-                            {QStringLiteral("linkViews"), settings->linkViews}});
+    const lightfield::CameraChoice& camera = settings->camera;
+    root.insert(
+        QStringLiteral("lesson"),
+        QJsonObject{{QStringLiteral("focusAngle"), double(settings->focusDegrees)},
+                    {QStringLiteral("depthOfField"), settings->halfLength},
+                    {QStringLiteral("showFocusDepth"), settings->showFocusDepth},
+                    {QStringLiteral("linkViews"), settings->linkViews},
+                    {QStringLiteral("viewpoint"), camera.viewpoint},
+                    {QStringLiteral("aperture"), kApertureNames[static_cast<int>(camera.aperture)]},
+                    {QStringLiteral("pinholes"), camera.pinholes},
+                    {QStringLiteral("keepApertureWidth"), camera.keepWidth}});
   }
   return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "document/scenecopy.h"
+#include "lightfield/lightfieldvalue.h"
 
 // The scene file: a versioned JSON document (extension .ombrel) holding each
 // shape's kind, rectangle, colour and, when filled, its image as embedded PNG.
@@ -30,6 +31,8 @@ struct LessonSettings {
   int halfLength = 10;
   bool showFocusDepth = false;
   bool linkViews = false;
+  // The camera panel's choices; lessons without them get the specified camera.
+  lightfield::CameraChoice camera;
   friend bool operator==(const LessonSettings&, const LessonSettings&) = default;
 };
 inline constexpr int kMaxHalfLength = 1000;

@@ -1,5 +1,6 @@
 #include "lightfield/lightfieldvalue.h"
 
+#include <algorithm>
 #include <cassert>
 
 namespace lightfield {
@@ -43,6 +44,24 @@ const unsigned char* LightField::pixels() const {
 const std::vector<unsigned char>& LightField::strip() const {
   static const std::vector<unsigned char> kNone;
   return data_ ? data_->strip : kNone;
+}
+
+Camera CameraSettings::cameraFor(int n) const {
+  const optics::FocusSteps s = steps();
+  return {viewpointIn(n), halfLength, s.colStep, s.rowStep, choice.aperture, choice.pinholes};
+}
+
+CameraSettings cameraFromControls(float focusDegrees, int sliderValue, const CameraChoice& choice,
+                                  int n) {
+  CameraSettings camera{focusDegrees, sliderValue, choice};
+  if (choice.keepWidth) {
+    const FixedWidth fixed =
+        halfLengthForWidth(sliderValue, optics::focusSteps(focusDegrees).rowStep, std::max(n, 1));
+    camera.halfLength = fixed.halfLength;
+    camera.width = sliderValue;
+    camera.capped = fixed.capped;
+  }
+  return camera;
 }
 
 }  // namespace lightfield

@@ -82,16 +82,52 @@ class LightField {
   std::shared_ptr<Data> data_;  // never changed while shared
 };
 
+// The camera panel's choices beyond the two sliders. The defaults are the
+// specified camera: centre viewpoint, box profile, the slider sets d.
+struct CameraChoice {
+  // The aperture's centre on the lower line, counted from the bottom; -1: the centre.
+  int viewpoint = -1;
+  Aperture aperture = Aperture::Box;
+  int pinholes = kMinPinholes;
+  // The depth-of-field slider sets the aperture's width on the lower line, and
+  // each refocus derives d from it, so refocusing keeps the aperture.
+  bool keepWidth = false;
+  friend bool operator==(const CameraChoice&, const CameraChoice&) = default;
+};
+
 // What the camera is set to: the focus angle and the half-length of the
-// photo's sampling segment, as the sliders give them.
+// photo's sampling segment, as the sliders give them, and the panel's choices.
 struct CameraSettings {
+  CameraSettings() = default;
+  CameraSettings(float degrees, int half, const CameraChoice& chosen = {})
+      : focusDegrees(degrees), halfLength(half), choice(chosen) {}
+
   float focusDegrees = 0.0f;
   int halfLength = 0;
+  CameraChoice choice;
+  // With choice.keepWidth: the width the slider asks for, and whether d hit its cap.
+  int width = 0;
+  bool capped = false;
 
   optics::FocusSteps steps() const { return optics::focusSteps(focusDegrees); }
   // The fraction of the way up that this focus makes sharp.
   double focusFraction() const { return optics::focusFraction(focusDegrees); }
+  // The lower-line position of the aperture's centre in an n x n image.
+  int viewpointIn(int n) const {
+    return choice.viewpoint >= 0 && choice.viewpoint < n ? choice.viewpoint : centreViewpoint(n);
+  }
+  // The specified camera, whose photo takePhoto() takes.
+  bool isSpecified(int n) const {
+    return choice.aperture == Aperture::Box && viewpointIn(n) == centreViewpoint(n);
+  }
+  // The engine's camera for an n x n image.
+  Camera cameraFor(int n) const;
   friend bool operator==(const CameraSettings&, const CameraSettings&) = default;
 };
+
+// The settings the controls give for an n-wide image: the slider value is d,
+// or with choice.keepWidth the width, d then capped at n (see halfLengthForWidth()).
+CameraSettings cameraFromControls(float focusDegrees, int sliderValue, const CameraChoice& choice,
+                                  int n);
 
 }  // namespace lightfield

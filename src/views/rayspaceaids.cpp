@@ -43,3 +43,16 @@ void drawRaySpaceAids(toolkit::GraphicsContext& context, const RaySpaceAids& aid
   }
   painter.restore();
 }
+
+void drawRaySpaceRow(toolkit::GraphicsContext& context, int row, int n, CGRect bounds) {
+  if (n <= 0 || row < 0 || row >= n) return;
+  QPainter& painter = context.painter();
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  const double sy = bounds.size.height / n;
+  const QColor orange(255, 140, 0);
+  const double top = bounds.origin.y + row * sy;
+  painter.fillRect(QRectF(bounds.origin.x, top - 2, bounds.size.width, 2), orange);
+  painter.fillRect(QRectF(bounds.origin.x, top + sy, bounds.size.width, 2), orange);
+  painter.restore();
+}

@@ -29,3 +29,7 @@ struct RaySpaceAids {
 // Paints the aids over an n x n image stretched on `bounds`.
 void drawRaySpaceAids(toolkit::GraphicsContext& context, const RaySpaceAids& aids, int n,
                       CGRect bounds);
+
+// Outlines buffer row `row` (from the top) of an n x n image stretched on
+// `bounds`, in orange, leaving the row's own pixels visible; nothing for -1.
+void drawRaySpaceRow(toolkit::GraphicsContext& context, int row, int n, CGRect bounds);

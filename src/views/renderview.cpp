@@ -36,6 +36,13 @@ void RenderView::drawRect(toolkit::GraphicsContext& context, CGRect dirty) {
     _yAxis->drawRect(context, dirty);
   }
   drawRaySpaceAids(context, _aids, image().width(), bounds());
+  drawRaySpaceRow(context, highlightRow_, image().width(), bounds());
+}
+
+void RenderView::setHighlightRow(int row) {
+  if (row == highlightRow_) return;
+  highlightRow_ = row;
+  setNeedsDisplay(true);
 }
 
 void RenderView::setAidOverlay(const RaySpaceAids& overlay) {

@@ -42,6 +42,10 @@ class RenderView : public ImageView {
   bool acceptsMouseMovedEvents() const override { return true; }
   // The ray-space share of the teaching aids, drawn over the image.
   void setAidOverlay(const RaySpaceAids& overlay);
+  // Outlines one buffer row (from the top), as the camera panel shows the row
+  // a pinhole photo is; -1: none. Drawn with the overlays, never in the image.
+  void setHighlightRow(int row);
+  int highlightRow() const { return highlightRow_; }
 
   bool showsAxes() const { return _showAxes; }
   const Axis& horizontalAxis() const { return *_xAxis; }
@@ -60,4 +64,5 @@ class RenderView : public ImageView {
   QPointer<QAbstractButton> _axesButton;
   bool _showAxes = true;
   RaySpaceAids _aids;
+  int highlightRow_ = -1;
 };

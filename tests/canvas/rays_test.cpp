@@ -191,4 +191,44 @@ TEST_F(RayOverlayTest, DepthOfFieldZeroStrokesUntilTheSliderMoves) {
   expectOutline(outline(), {{150, 10}, {150, 10}, {276, 290}, {286, 290}, {150, 10}});
 }
 
+// The bundle draws the aperture it uses: two for the two slits, one thin ray
+// per pinhole, each from its sample's lower-line place to its upper-line place,
+// and all of them move with the viewpoint.
+TEST_F(RayOverlayTest, BundleDrawsTheSlitsAndPinholesTheApertureUses) {
+  focus->setValue(0);  // sin 0, cos 1: lower ends at the aperture centre, upper at x + k
+  dof->setValue(9);
+  lightfield::CameraChoice choice;
+  choice.aperture = lightfield::Aperture::TwoSlits;
+  choice.viewpoint = lightfield::centreViewpoint(canvas->stripWidth()) + 20;
+  canvas->setCameraChoice(choice);
+  hover(window.photoView(), 120, 20);
+  auto lines = [this] {
+    std::vector<std::vector<CGPoint>> runs;
+    for (const Element& e : canvas->rayPath()->elements()) {
+      if (e.type == ElementType::MoveTo) runs.emplace_back();
+      runs.back().push_back(e.point);
+    }
+    return runs;
+  };
+  auto slits = lines();
+  ASSERT_EQ(slits.size(), 2u);
+  // k from 6 to 9 and from -6 to -9 (3 |k| >= 18).
+  expectOutline(slits[0], {{170, 10}, {170, 10}, {126, 290}, {129, 290}, {170, 10}});
+  expectOutline(slits[1], {{170, 10}, {170, 10}, {114, 290}, {111, 290}, {170, 10}});
+
+  choice.aperture = lightfield::Aperture::Pinholes;
+  choice.pinholes = 4;
+  canvas->setCameraChoice(choice);
+  hover(window.photoView(), 121, 20);
+  const auto pinholes = lines();
+  // k = round(9 (2 j - 3) / 3): -9, -3, 3, 9.
+  ASSERT_EQ(pinholes.size(), 4u);
+  const double tops[] = {112, 118, 124, 130};
+  for (std::size_t j = 0; j < 4; ++j) expectOutline(pinholes[j], {{170, 10}, {tops[j], 290}});
+  // Thin rays are stroked: four lines of ink the height of the strip.
+  const QImage drawn = grabCanvas();
+  canvas->clearRay();
+  EXPECT_GT(inkBetween(grabCanvas(), drawn), 4 * 200.0);
+}
+
 }  // namespace

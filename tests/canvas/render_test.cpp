@@ -37,6 +37,14 @@ std::vector<int> marks(const DrawView& canvas) {
   return at;
 }
 
+// The camera marker's corners, to compare outlines.
+std::vector<std::pair<double, double>> markerCorners(const DrawView& canvas) {
+  std::vector<std::pair<double, double>> corners;
+  for (const auto& e : canvas.camera().bezierPath().elements())
+    corners.emplace_back(e.point.x, e.point.y);
+  return corners;
+}
+
 QImage bitmapOf(toolkit::View& view) {
   return view.bitmapOfRect(view.bounds());
 }
@@ -269,4 +277,103 @@ TEST(ResultViews, RaySpaceAxesCrossAtTheCentreRedAcrossBlackUp) {
   EXPECT_EQ(fixture::pixelAt(shot, 150, 150), 0x000000u);  // the vertical axis is drawn last
   EXPECT_EQ(fixture::pixelAt(shot, 40, 40), 0xffffffu);
   EXPECT_EQ(fixture::pixelAt(shot, 40, 152), 0xffffffu);
+}
+
+// The camera panel's choices: the defaults leave the specified photo, marks and
+// marker byte for byte in every slider state, and any other choice takes the
+// engine's camera photo, whichever way the canvas got there.
+TEST(RenderPipeline, CameraChoicesTakeTheCameraPhotoAndTheDefaultsTheSpecifiedOne) {
+  CanvasRig rig;
+  rig.canvas.doRender(nullptr);
+  const auto clean = copyOf(rig.canvas.cleanRays(), kRayBytes);
+  lightfield::CameraScratch scratch;
+  std::vector<unsigned char> photo(3 * kN), marked;
+  lightfield::CameraChoice other;
+  other.viewpoint = 120;
+  other.aperture = lightfield::Aperture::Tent;
+  for (const double degrees : {0.0, 12.3, 45.0, 71.9, 90.0}) {
+    for (const int dof : {-2, 0, 1, 10, 50}) {
+      rig.setOptics(degrees, dof);
+      const auto specifiedMarker = markerCorners(rig.canvas);
+      const auto steps = lightfield::optics::focusSteps(rig.focus.floatValue());
+      marked = clean;
+      lightfield::takePhoto(clean.data(), kN, kN, photo.data(), marked.data(), dof, steps.colStep,
+                            steps.rowStep);
+      auto expectSpecified = [&](const char* when) {
+        EXPECT_TRUE(copyOf(rig.canvas.photoRow(), 3 * kN) == photo) << when << degrees << dof;
+        EXPECT_TRUE(copyOf(rig.canvas.displayedRays(), kRayBytes) == marked) << when;
+        EXPECT_EQ(markerCorners(rig.canvas), specifiedMarker) << when;
+      };
+      expectSpecified("defaults ");
+
+      rig.canvas.setCameraChoice(other);
+      marked = clean;
+      std::vector<unsigned char> camera(3 * kN);
+      lightfield::cameraPhoto(clean.data(), kN, kN, rig.canvas.cameraSettings().cameraFor(kN),
+                              camera.data(), marked.data(), scratch);
+      EXPECT_TRUE(copyOf(rig.canvas.photoRow(), 3 * kN) == camera) << degrees << " " << dof;
+      EXPECT_TRUE(copyOf(rig.canvas.displayedRays(), kRayBytes) == marked);
+      // The marker moves with the viewpoint: 29 left of the centre's 149.
+      EXPECT_EQ(rig.canvas.camera().location().x, 150.0 - 29);
+
+      rig.canvas.setCameraChoice({});
+      marked = clean;
+      lightfield::takePhoto(clean.data(), kN, kN, photo.data(), marked.data(), dof, steps.colStep,
+                            steps.rowStep);
+      expectSpecified("back to the defaults ");
+    }
+  }
+}
+
+// A pinhole photo is one row of ray space: the row of the viewpoint's
+// lower-line position, counted from the bottom.
+TEST(RenderPipeline, PinholePhotoFromAnyViewpointIsThatRowOfRaySpace) {
+  CanvasRig rig;
+  rig.canvas.doRender(nullptr);
+  for (const auto aperture : {lightfield::Aperture::Box, lightfield::Aperture::Gaussian}) {
+    for (const int p : {0, 57, 149, 150, 299}) {
+      rig.setOptics(33.3, 0);
+      lightfield::CameraChoice choice;
+      choice.viewpoint = p;
+      choice.aperture = aperture;
+      rig.canvas.setCameraChoice(choice);
+      EXPECT_EQ(copyOf(rig.canvas.photoRow(), 3 * kN),
+                copyOf(rig.canvas.cleanRays() + 3 * kN * (kN - 1 - p), 3 * kN))
+          << p;
+    }
+  }
+}
+
+// Keep aperture width: the slider sets the width on the lower line, each
+// refocus derives d from it, and near 0 degrees d stops at the image's width.
+TEST(RenderPipeline, KeptApertureWidthSetsTheHalfLengthFromTheFocus) {
+  CanvasRig rig;
+  rig.canvas.doRender(nullptr);
+  lightfield::CameraChoice choice;
+  choice.keepWidth = true;
+  rig.canvas.setCameraChoice(choice);
+  const auto clean = copyOf(rig.canvas.cleanRays(), kRayBytes);
+  std::vector<unsigned char> photo(3 * kN), marked;
+  const struct {
+    double degrees;
+    int width, halfLength;
+    bool capped;
+  } cases[] = {{30.0, 20, 20, false}, {90.0, 20, 10, false}, {5.0, 20, 115, false},
+               {0.1, 20, 300, true},  {0.0, 20, 300, true},  {45.0, 0, 0, false}};
+  for (const auto& c : cases) {
+    rig.setOptics(c.degrees, c.width);
+    const lightfield::CameraSettings camera = rig.canvas.cameraSettings();
+    EXPECT_EQ(camera.halfLength, c.halfLength) << c.degrees;
+    EXPECT_EQ(camera.capped, c.capped) << c.degrees;
+    const auto steps = lightfield::optics::focusSteps(rig.focus.floatValue());
+    marked = clean;
+    lightfield::takePhoto(clean.data(), kN, kN, photo.data(), marked.data(), c.halfLength,
+                          steps.colStep, steps.rowStep);
+    EXPECT_TRUE(copyOf(rig.canvas.photoRow(), 3 * kN) == photo) << c.degrees;
+    // The marker spans the width unless capped (and at least its smallest reach of 1).
+    if (!c.capped && c.width >= 2) {
+      const double reach = 150.0 - rig.canvas.camera().bezierPath().elements()[0].point.x;
+      EXPECT_NEAR(2 * reach, c.width, 2 * std::sin(c.degrees * 0.0174533) + 1e-9) << c.degrees;
+    }
+  }
 }

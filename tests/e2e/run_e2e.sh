@@ -467,6 +467,44 @@ else
   fi
 fi
 
+# --- 8b: View > Camera opens the camera panel; dragging its viewpoint slider shifts the photo ---
+
+xdotool windowfocus --sync "$win"
+shot camera_before
+# The views' places at 1x again, after the zoom step's.
+eval "$(probe locate "$shots/camera_before.png")"
+xdotool key alt+v
+xdotool key c
+# The dock stands right of the window's controls: its viewpoint slider is the first groove there.
+camera_open() {
+  local found
+  found=$(probe slider "$shots/$1.png" $((RAY_X + 600))) && eval "$found"
+}
+if wait_for camera_open camera_open; then
+  pass "camera: View > Camera shows the panel's viewpoint slider at $SLIDER_X,$SLIDER_Y"
+  xdotool mousemove $((SLIDER_X + 4)) "$SLIDER_Y" mousedown 1
+  for step in 1 2 3 4; do xdotool mousemove $((SLIDER_X + 4 - 10 * step)) "$SLIDER_Y"; done
+  xdotool mouseup 1
+  # A new viewpoint sees the billboards from elsewhere: the photo's colours move.
+  photo_shifted() {
+    [ "$(probe diff "$shots/camera_before.png" "$shots/$1.png" "$PHOTO_X" "$PHOTO_Y" 300 40)" \
+      -gt 200 ]
+  }
+  if wait_for camera_moved photo_shifted; then
+    pass "camera: dragging the viewpoint changed $(probe diff "$shots/camera_before.png" \
+      "$shots/camera_moved.png" "$PHOTO_X" "$PHOTO_Y" 300 40) photo pixels"
+  else
+    fail "camera: the photo did not change after the viewpoint drag (shot camera_moved.png)"
+  fi
+  xdotool windowfocus --sync "$win"
+  xdotool key alt+v
+  xdotool key c
+  camera_closed() { ! camera_open "$1"; }
+  wait_for camera_gone camera_closed || fail "camera: View > Camera did not hide the panel again"
+else
+  fail "camera: no viewpoint slider after View > Camera (shot camera_open.png)"
+fi
+
 # --- 9: unsaved work is never lost: quit asks, Cancel keeps the app, Save As, a second start ---
 
 # The 2x drag is the one change since lesson.ombrel was saved.

@@ -1,10 +1,18 @@
 // The scene as a document in the window: title, Open as one undoable step,
 // and the question before unsaved changes to a file's scene are lost.
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMenu>
+#include <QSlider>
+#include <QSpinBox>
 
+#include "app/camerapanel.h"
 #include "document/replacescenecommand.h"
 #include "files_fixture.h"
+#include "session/session.h"
 #include "toolkit/controls.h"
 
 namespace {
@@ -207,12 +215,22 @@ TEST(Documents, LessonsKeepTheOpticsAndAids) {
   focus->setValue(184);
   dof->setValue(7);
   w.find<QAction>("actionShowFocusDepth")->trigger();
+  // The camera panel's choices are part of the lesson.
+  CameraPanel* panel = w.window.findChild<CameraPanel*>();
+  panel->profileBox()->setCurrentText(QStringLiteral("K pinholes"));
+  panel->pinholesBox()->setValue(6);
+  panel->viewpointSlider()->setValue(40);
+  panel->keepWidthBox()->setChecked(true);
   ASSERT_TRUE(w.document().saveTo(path));
   const scenefile::LessonSettings saved = w.document().settings();
   EXPECT_EQ(saved.focusDegrees, 18.4f);
   EXPECT_EQ(saved.halfLength, 7);
   EXPECT_TRUE(saved.showFocusDepth);
   EXPECT_FALSE(saved.linkViews);
+  EXPECT_EQ(saved.camera.aperture, lightfield::Aperture::Pinholes);
+  EXPECT_EQ(saved.camera.pinholes, 6);
+  EXPECT_EQ(saved.camera.viewpoint, 40);
+  EXPECT_TRUE(saved.camera.keepWidth);
 
   DocumentWindow other;
   const scenefile::LessonSettings start = other.document().settings();
@@ -222,6 +240,30 @@ TEST(Documents, LessonsKeepTheOpticsAndAids) {
   EXPECT_EQ(other.document().settings(), start);
   other.undo().redo();
   EXPECT_EQ(other.document().settings(), saved);
+  // The photo and the panel follow the opened camera.
+  EXPECT_EQ(other.window.session()->camera(), other.canvas().cameraSettings());
+  EXPECT_EQ(other.canvas().cameraChoice(), saved.camera);
+  CameraPanel* otherPanel = other.window.findChild<CameraPanel*>();
+  EXPECT_EQ(otherPanel->profileBox()->currentText(), QStringLiteral("K pinholes"));
+  EXPECT_EQ(otherPanel->pinholesBox()->value(), 6);
+  EXPECT_EQ(otherPanel->viewpointSlider()->value(), 40);
+  EXPECT_TRUE(otherPanel->keepWidthBox()->isChecked());
+
+  // A lesson written before the camera had its fields opens with the specified camera.
+  QJsonObject root = QJsonDocument::fromJson(w.lesson()).object();
+  QJsonObject lesson = root.value(QStringLiteral("lesson")).toObject();
+  for (const char* key : {"viewpoint", "aperture", "pinholes", "keepApertureWidth"})
+    lesson.remove(QLatin1String(key));
+  root.insert(QStringLiteral("lesson"), lesson);
+  const scenefile::ReadResult before =
+      scenefile::readScene(QJsonDocument(root).toJson(), QStringLiteral("before.ombrel"));
+  ASSERT_TRUE(before.ok()) << before.error.toStdString();
+  EXPECT_EQ(before.settings->camera, lightfield::CameraChoice{});
+  EXPECT_EQ(before.settings->halfLength, 7);
+  lesson.insert(QStringLiteral("aperture"), QStringLiteral("hexagon"));
+  root.insert(QStringLiteral("lesson"), lesson);
+  EXPECT_TRUE(scenefile::readScene(QJsonDocument(root).toJson(), QStringLiteral("bad.ombrel"))
+                  .error.contains(QStringLiteral("aperture")));
 
   const QString old = dir.path("old.ombrel");
   ASSERT_FALSE(scenefile::writeSceneFile(old, ShapeList{}).has_value());
