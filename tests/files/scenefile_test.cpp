@@ -273,7 +273,7 @@ TEST(SceneFile, SaveThenOpenGivesAByteIdenticalCapture) {
   ASSERT_TRUE(w.document().openFile(stored));
   EXPECT_EQ(w.lesson(), files::readFile(stored)) << "a save now writes this instead:\n"
                                                  << w.lesson().toStdString();
-  const scenefile::LessonSettings settings{30.0f, 6, true, false};
+  const scenefile::LessonSettings settings{30.0f, 6, true, false, {}};
   EXPECT_EQ(w.document().settings(), settings);
 }
 
