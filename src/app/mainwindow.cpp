@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "app/axislabels.h"
+#include "app/depthslopes.h"
 #include "app/editactions.h"
 #include "app/helpwindows.h"
 #include "app/pictureexport.h"
@@ -220,6 +221,9 @@ void MainWindow::installFeatures() {
   teachingAids_ = new TeachingAids(aids, this);
   addRaySpaceAxisLabels(ui_->resultColumn, ui_->renderView,
                         static_cast<int>(canvas->bounds().size.width));
+  new DepthSlopes({canvas, ui_->renderView, ui_->photoView, ui_->resultColumn, viewMenu(), session_,
+                   teachingAids_},
+                  this);
 
   new Presentation({this, {canvas, ui_->renderView, ui_->photoView}, canvas, viewMenu(), status_},
                    this);

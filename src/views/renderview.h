@@ -42,6 +42,10 @@ class RenderView : public ImageView {
   bool acceptsMouseMovedEvents() const override { return true; }
   // The ray-space share of the teaching aids, drawn over the image.
   void setAidOverlay(const RaySpaceAids& overlay);
+  // An image (n x n, with alpha) stretched over the ray-space image under the axes and the aids;
+  // null for none. Drawn like the aids, so no capture sees it.
+  void setSlopeOverlay(const QImage& overlay);
+  const QImage& slopeOverlay() const { return _slopes; }
 
   bool showsAxes() const { return _showAxes; }
   const Axis& horizontalAxis() const { return *_xAxis; }
@@ -60,4 +64,5 @@ class RenderView : public ImageView {
   QPointer<QAbstractButton> _axesButton;
   bool _showAxes = true;
   RaySpaceAids _aids;
+  QImage _slopes;
 };

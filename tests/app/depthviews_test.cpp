@@ -1,0 +1,155 @@
+// The depth and frequency views in the real window: each off at start and computing nothing
+// until shown, and, shown, drawing exactly what the engine computes for the current light field.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QTest>
+#include <algorithm>
+#include <vector>
+
+#include "app/depthslopes.h"
+#include "lightfield/depth.h"
+#include "lightfield/optics.h"
+#include "session/session.h"
+#include "support/window_fixture.h"
+
+namespace depth = lightfield::depth;
+
+namespace {
+
+class DepthViewsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    QTest::mouseMove(handle(), QPoint(1, 1));  // Qt drops a move to where the mouse is
+    QCoreApplication::processEvents();
+    slopes = window.findChild<DepthSlopes*>(QStringLiteral("depthSlopes"));
+    ASSERT_NE(slopes, nullptr);
+  }
+
+  QWindow* handle() { return window.windowHandle(); }
+  QAction* action(const char* name) { return shown.find<QAction>(name); }
+  DrawView& canvas() { return shown.canvas(); }
+  // Moves the mouse to the y-up point (x, y) of a view.
+  void hover(QWidget* view, double x, double y) {
+    QTest::mouseMove(handle(), view->mapTo(&window, QPoint(int(x), view->height() - int(y))));
+  }
+  QString readout() { return shown.find<QLabel>("hoverReadout")->text(); }
+
+  fixture::ShownWindow shown;
+  MainWindow& window = shown.window;
+  DepthSlopes* slopes = nullptr;
+};
+
+// The engine's own estimate for the session's current light field.
+struct Estimate {
+  std::vector<float> lambda, confidence;
+  explicit Estimate(const lightfield::LightField& field) {
+    const int n = field.columns();
+    std::vector<float> scratch(depth::slopeScratchSize(n));
+    lambda.resize(std::size_t(n) * n);
+    confidence.resize(std::size_t(n) * n);
+    depth::slopes(field.pixels(), n, lambda.data(), confidence.data(), scratch.data());
+  }
+};
+
+}  // namespace
+
+TEST_F(DepthViewsTest, SlopesStartOffAndComputeOnlyWhileShown) {
+  QAction* show = action("actionShowSlopes");
+  EXPECT_TRUE(window.viewMenu()->actions().contains(show));
+  EXPECT_TRUE(show->isCheckable() && !show->isChecked());
+  EXPECT_FALSE(slopes->strip()->isVisible());
+  EXPECT_TRUE(shown.renderView().slopeOverlay().isNull());
+  EXPECT_TRUE(canvas().depthMarks().empty());
+
+  canvas().doRender(nullptr);
+  EXPECT_EQ(slopes->computations(), 0);
+  show->setChecked(true);
+  EXPECT_EQ(slopes->computations(), 1);
+  canvas().doRender(nullptr);  // a new light field: a new estimate
+  EXPECT_EQ(slopes->computations(), 2);
+  show->setChecked(false);
+  canvas().doRender(nullptr);
+  EXPECT_EQ(slopes->computations(), 2);
+  EXPECT_TRUE(shown.renderView().slopeOverlay().isNull());
+  EXPECT_TRUE(canvas().depthMarks().empty());
+  EXPECT_FALSE(slopes->strip()->isVisible());
+}
+
+TEST_F(DepthViewsTest, SlopeOverlayStripMarksAndReadoutAreTheEnginesEstimate) {
+  action("actionShowSlopes")->setChecked(true);
+  const lightfield::LightField& field = window.session()->lightField();
+  const int n = field.columns();
+  ASSERT_EQ(n, 300);
+  const Estimate engine(field);
+
+  // Ray space: the estimate's colour where confident, see-through elsewhere.
+  const QImage overlay = shown.renderView().slopeOverlay();
+  ASSERT_EQ(overlay.size(), QSize(n, n));
+  int confident = 0;
+  for (int r = 0; r < n; ++r) {
+    for (int u = 0; u < n; ++u) {
+      const std::size_t p = std::size_t(r) * n + u;
+      const QRgb c = overlay.pixel(u, r);
+      if (engine.confidence[p] >= DepthSlopes::kConfident) {
+        ++confident;
+        ASSERT_GT(qAlpha(c), 0) << u << "," << r;
+        ASSERT_EQ(c & 0xffffff, DepthSlopes::colourOf(engine.lambda[p]) & 0xffffff);
+      } else {
+        ASSERT_EQ(qAlpha(c), 0) << u << "," << r;
+      }
+    }
+  }
+  EXPECT_GT(confident, n * n / 50);  // the starting scene has edges to read
+
+  // The strip and the marks: the pinhole row, one mark per confident photo pixel at the
+  // height of its estimate.
+  const int row = depth::pinholeRow(n);
+  std::vector<double> heights;
+  for (int i = 0; i < n; ++i) {
+    const std::size_t p = std::size_t(row) * n + i;
+    if (engine.confidence[p] >= DepthSlopes::kConfident)
+      heights.push_back(field.geometry().heightOfFraction(engine.lambda[p]));
+  }
+  ASSERT_FALSE(heights.empty());
+  ASSERT_EQ(canvas().depthMarks().size(), heights.size());
+  for (std::size_t k = 0; k < heights.size(); ++k)
+    EXPECT_DOUBLE_EQ(canvas().depthMarks()[k].y, heights[k]) << k;
+  EXPECT_TRUE(slopes->strip()->isVisible());
+
+  // Hovering a confident ray-space pixel reads out the estimate and the traced truth.
+  int u = -1, v = -1;
+  for (int r = 0; r < n && u < 0; ++r) {
+    for (int c = 0; c < n; ++c) {
+      const std::size_t p = std::size_t(r) * n + c;
+      if (engine.confidence[p] > 0.9f &&
+          lightfield::optics::firstHit(field.strip().data(), field.stripHeight(), n, c,
+                                       n - 1 - r)) {
+        u = c;
+        v = n - 1 - r;
+        break;
+      }
+    }
+  }
+  ASSERT_GE(u, 0);
+  hover(&shown.renderView(), u + 0.5, v + 0.5);
+  // The ray the readout names, wherever the mouse's pixel falls.
+  const auto named =
+      QRegularExpression(QStringLiteral("u = (\\d+) on the upper line to v = (\\d+)"))
+          .match(readout());
+  ASSERT_TRUE(named.hasMatch()) << readout().toStdString();
+  u = named.captured(1).toInt();
+  v = named.captured(2).toInt();
+  const std::size_t p = std::size_t(n - 1 - v) * n + u;
+  const auto hit = lightfield::optics::firstHit(field.strip().data(), field.stripHeight(), n, u, v);
+  const lightfield::RayGeometry& g = field.geometry();
+  ASSERT_TRUE(hit.has_value());
+  const double truth = g.fractionOfHeight(g.lowerLine + field.stripHeight() - hit->row - 0.5);
+  EXPECT_TRUE(readout().contains(QStringLiteral("slopes give λ = %1, true λ = %2")
+                                     .arg(engine.lambda[p], 0, 'f', 3)
+                                     .arg(truth, 0, 'f', 3)))
+      << readout().toStdString();
+}
