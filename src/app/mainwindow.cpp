@@ -7,6 +7,7 @@
 #include "app/axislabels.h"
 #include "app/depthslopes.h"
 #include "app/editactions.h"
+#include "app/focalstackdock.h"
 #include "app/helpwindows.h"
 #include "app/pictureexport.h"
 #include "app/presentation.h"
@@ -224,6 +225,7 @@ void MainWindow::installFeatures() {
   new DepthSlopes({canvas, ui_->renderView, ui_->photoView, ui_->resultColumn, viewMenu(), session_,
                    teachingAids_},
                   this);
+  new FocalStackDock({this, ui_->renderView, ui_->photoView, viewMenu(), session_}, this);
 
   new Presentation({this, {canvas, ui_->renderView, ui_->photoView}, canvas, viewMenu(), status_},
                    this);

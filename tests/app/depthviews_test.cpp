@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDockWidget>
 #include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
@@ -11,6 +12,8 @@
 #include <vector>
 
 #include "app/depthslopes.h"
+#include "app/depthwidgets.h"
+#include "app/focalstackdock.h"
 #include "lightfield/depth.h"
 #include "lightfield/optics.h"
 #include "session/session.h"
@@ -27,6 +30,8 @@ class DepthViewsTest : public ::testing::Test {
     QCoreApplication::processEvents();
     slopes = window.findChild<DepthSlopes*>(QStringLiteral("depthSlopes"));
     ASSERT_NE(slopes, nullptr);
+    stack = window.findChild<FocalStackDock*>(QStringLiteral("focalStack"));
+    ASSERT_NE(stack, nullptr);
   }
 
   QWindow* handle() { return window.windowHandle(); }
@@ -41,6 +46,7 @@ class DepthViewsTest : public ::testing::Test {
   fixture::ShownWindow shown;
   MainWindow& window = shown.window;
   DepthSlopes* slopes = nullptr;
+  FocalStackDock* stack = nullptr;
 };
 
 // The engine's own estimate for the session's current light field.
@@ -152,4 +158,60 @@ TEST_F(DepthViewsTest, SlopeOverlayStripMarksAndReadoutAreTheEnginesEstimate) {
                                      .arg(engine.lambda[p], 0, 'f', 3)
                                      .arg(truth, 0, 'f', 3)))
       << readout().toStdString();
+}
+
+TEST_F(DepthViewsTest, FocalStackSweepsOnlyWhileShownAndShowsTheEnginesSweep) {
+  QAction* show = action("actionFocalStack");
+  QDockWidget* dock = shown.find<QDockWidget>("focalStackDock");
+  EXPECT_TRUE(window.viewMenu()->actions().contains(show));
+  EXPECT_TRUE(show->isCheckable() && !show->isChecked());
+  EXPECT_FALSE(dock->isVisible());
+  const QRect central = window.centralWidget()->geometry();
+  canvas().doRender(nullptr);
+  EXPECT_EQ(stack->computations(), 0);
+
+  show->trigger();
+  ASSERT_TRUE(fixture::waitFor([&] { return stack->computations() > 0; }));
+  const int afterShow = stack->computations();
+
+  // The engine's sweep in one piece, with the window's depth of field.
+  const lightfield::LightField& field = window.session()->lightField();
+  const int n = field.columns(), d = window.session()->camera().halfLength;
+  std::vector<depth::FocusBest> best(n);
+  std::vector<depth::FocusSums> sums(n);
+  std::vector<float> sharpness(std::size_t(n) * depth::kFocusAngles), lambda(n), confidence(n);
+  std::vector<unsigned char> allInFocus(3 * n);
+  depth::resetFocus(best.data(), n);
+  depth::focusSweep(field.pixels(), n, d, 0, depth::kFocusAngles, best.data(), sharpness.data(),
+                    sums.data());
+  depth::focusResult(best.data(), n, lambda.data(), confidence.data(), allInFocus.data());
+  EXPECT_EQ(stack->lambda(), lambda);
+  EXPECT_EQ(stack->confidence(), confidence);
+  EXPECT_EQ(stack->allInFocus(), allInFocus);
+  EXPECT_EQ(stack->sharpness(), sharpness);
+  // The rows drawn are those results.
+  const auto& row = shown.find<ColourRow>("allInFocusRow")->row();
+  ASSERT_EQ(row.size(), std::size_t(n));
+  for (int i = 0; i < n; ++i) EXPECT_EQ(row[i] & 0xffffff, fixture::rgb(&allInFocus[3 * i])) << i;
+  const auto& depthRow = shown.find<ColourRow>("focusDepthRow")->row();
+  for (int i = 0; i < n; ++i) {
+    const QRgb expected = confidence[i] > 0.0f ? DepthSlopes::colourOf(lambda[i]) : 0xffffffffu;
+    EXPECT_EQ(depthRow[i], expected) << i;
+  }
+
+  // The plot follows the hovered photo pixel; moving the focus alone sweeps nothing again.
+  hover(&shown.photoView(), 75.5, 20);
+  EXPECT_EQ(stack->plottedPixel(), 75);
+  shown.find<toolkit::Slider>("focusSlider")->setValue(300);
+  EXPECT_EQ(stack->computations(), afterShow);
+  shown.find<toolkit::Slider>("dofSlider")->setValue(d + 3);
+  EXPECT_EQ(stack->computations(), afterShow + 1);
+
+  show->trigger();
+  EXPECT_FALSE(dock->isVisible());
+  canvas().doRender(nullptr);
+  shown.find<toolkit::Slider>("dofSlider")->setValue(d);
+  EXPECT_EQ(stack->computations(), afterShow + 1);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window.centralWidget()->geometry().topLeft(), central.topLeft());
 }

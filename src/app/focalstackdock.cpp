@@ -1,0 +1,170 @@
+#include "app/focalstackdock.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <thread>
+
+#include "app/depthslopes.h"
+#include "app/depthwidgets.h"
+#include "session/session.h"
+#include "toolkit/event.h"
+#include "views/photoview.h"
+#include "views/renderview.h"
+
+namespace depth = lightfield::depth;
+
+namespace {
+
+// The sweep's two halves run on the two cores: the later half from here.
+constexpr int kSplitAngle = depth::kFocusAngles / 2;
+constexpr int kWidth = 300;
+
+}  // namespace
+
+FocalStackDock::FocalStackDock(const Parts& parts, QObject* parent)
+    : QObject(parent), parts_(parts) {
+  setObjectName(QStringLiteral("focalStack"));
+  dock_ = new QDockWidget(tr("Focal Stack"), parts_.window);
+  dock_->setObjectName(QStringLiteral("focalStackDock"));
+  auto* body = new QWidget(dock_);
+  auto* layout = new QVBoxLayout(body);
+  layout->addWidget(new QLabel(tr("Depth from focus (colours as Show Slopes)"), body));
+  depthRow_ = new ColourRow("focusDepthRow", kWidth, 14, body);
+  layout->addWidget(depthRow_);
+  layout->addWidget(new QLabel(tr("All in focus: each pixel at its sharpest angle"), body));
+  allInFocusRow_ = new ColourRow("allInFocusRow", kWidth, 40, body);
+  layout->addWidget(allInFocusRow_);
+  plotLabel_ = new QLabel(body);
+  plotLabel_->setObjectName(QStringLiteral("sharpnessLabel"));
+  layout->addWidget(plotLabel_);
+  plot_ = new PaintedWidget(
+      "sharpnessPlot", QSize(kWidth, 120),
+      [this](QPainter& painter, QSize size) { paintPlot(painter, size); }, body);
+  layout->addWidget(plot_);
+  layout->addStretch(1);
+  dock_->setWidget(body);
+  parts_.window->addDockWidget(Qt::RightDockWidgetArea, dock_);
+  dock_->hide();
+
+  QAction* toggle = dock_->toggleViewAction();
+  toggle->setObjectName(QStringLiteral("actionFocalStack"));
+  toggle->setText(tr("F&ocal Stack"));
+  if (parts_.viewMenu != nullptr) parts_.viewMenu->addAction(toggle);
+
+  connect(dock_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+    if (visible) recompute();
+  });
+  connect(parts_.session, &Session::lightFieldChanged, this, [this] {
+    if (isShown()) recompute();
+  });
+  connect(parts_.session, &Session::cameraChanged, this, [this] {
+    if (!isShown()) return;
+    // The sweep covers every angle: only the depth of field changes it.
+    if (parts_.session->camera().halfLength != sweptHalfLength_) {
+      recompute();
+    } else {
+      plot_->update();
+    }
+  });
+  connect(parts_.raySpace, &RenderView::mouseMoveRouted, this, [this](const toolkit::Event& e) {
+    if (!isShown()) return;
+    const CGPoint p = parts_.photo->convertPointFromWindow(e.locationInWindow());
+    const CGRect b = parts_.photo->bounds();
+    if (p.x < 0 || p.y < 0 || p.x > b.size.width || p.y > b.size.height) return;
+    const int n = static_cast<int>(lambda_.size());
+    if (n > 0) hoverAt(std::clamp(static_cast<int>(std::floor(p.x * n / b.size.width)), 0, n - 1));
+  });
+}
+
+bool FocalStackDock::isShown() const {
+  return dock_->isVisible();
+}
+
+void FocalStackDock::recompute() {
+  const lightfield::LightField& field = parts_.session->lightField();
+  const int n = field.columns();
+  if (field.isEmpty() || field.rows() != n) return;
+  ++computations_;
+  const int d = std::max(0, parts_.session->camera().halfLength);
+  sweptHalfLength_ = parts_.session->camera().halfLength;
+  const auto un = static_cast<std::size_t>(n);
+  best_.resize(un);
+  later_.resize(un);
+  sums_.resize(un);
+  laterSums_.resize(un);
+  sharpness_.resize(un * depth::kFocusAngles);
+  depth::resetFocus(best_.data(), n);
+  depth::resetFocus(later_.data(), n);
+  {
+    std::thread second([&] {
+      depth::focusSweep(field.pixels(), n, d, kSplitAngle, depth::kFocusAngles, later_.data(),
+                        sharpness_.data() + un * kSplitAngle, laterSums_.data());
+    });
+    depth::focusSweep(field.pixels(), n, d, 0, kSplitAngle, best_.data(), sharpness_.data(),
+                      sums_.data());
+    second.join();
+  }
+  depth::mergeFocus(best_.data(), later_.data(), n);
+  lambda_.resize(un);
+  confidence_.resize(un);
+  allInFocus_.resize(3 * un);
+  depth::focusResult(best_.data(), n, lambda_.data(), confidence_.data(), allInFocus_.data());
+
+  std::vector<QRgb> depthRow(un, 0xffffffffu), photo(un);
+  for (std::size_t i = 0; i < un; ++i) {
+    // A stretch every angle sees alike has no depth to give.
+    if (confidence_[i] > 0.0f) depthRow[i] = DepthSlopes::colourOf(lambda_[i]);
+    photo[i] = qRgb(allInFocus_[3 * i], allInFocus_[3 * i + 1], allInFocus_[3 * i + 2]);
+  }
+  depthRow_->setRow(std::move(depthRow));
+  allInFocusRow_->setRow(std::move(photo));
+  hoverAt(plotted_ >= 0 && plotted_ < n ? plotted_ : n / 2);
+}
+
+void FocalStackDock::hoverAt(int pixel) {
+  plotted_ = pixel;
+  const auto i = static_cast<std::size_t>(pixel);
+  if (i < lambda_.size()) {
+    const QString depth = confidence_[i] > 0.0f
+                              ? tr("sharpest at λ = %1").arg(lambda_[i], 0, 'f', 3)
+                              : tr("alike at every angle");
+    plotLabel_->setText(
+        tr("Sharpness against focus angle, photo pixel %1: %2").arg(pixel).arg(depth));
+  }
+  plot_->update();
+}
+
+void FocalStackDock::paintPlot(QPainter& painter, QSize size) const {
+  const std::size_t n = lambda_.size();
+  if (n == 0 || plotted_ < 0 || static_cast<std::size_t>(plotted_) >= n) return;
+  const auto at = [&](int a) { return sharpness_[static_cast<std::size_t>(a) * n + plotted_]; };
+  float lo = at(0), hi = at(0);
+  for (int a = 1; a < depth::kFocusAngles; ++a) {
+    lo = std::min(lo, at(a));
+    hi = std::max(hi, at(a));
+  }
+  const double w = size.width() - 1, h = size.height() - 1;
+  const auto xOf = [&](double a) { return w * a / (depth::kFocusAngles - 1); };
+  const auto yOf = [&](float s) { return hi > lo ? h - h * (s - lo) / (hi - lo) : h / 2; };
+  // The current focus angle, where the photo's sharpness is read.
+  painter.setPen(QPen(QColor(170, 0, 200), 1.0, Qt::DashLine));
+  const double current = 2.0 * parts_.session->camera().focusDegrees;
+  painter.drawLine(QPointF(xOf(current), 0), QPointF(xOf(current), h));
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  QPainterPath curve;
+  curve.moveTo(xOf(0), yOf(at(0)));
+  for (int a = 1; a < depth::kFocusAngles; ++a) curve.lineTo(xOf(a), yOf(at(a)));
+  painter.setPen(QPen(Qt::black, 1.0));
+  painter.drawPath(curve);
+  painter.setPen(plot_->palette().color(QPalette::WindowText));
+  painter.drawText(QRectF(2, 0, w, h), Qt::AlignLeft | Qt::AlignBottom, tr("0°"));
+  painter.drawText(QRectF(0, 0, w - 2, h), Qt::AlignRight | Qt::AlignBottom, tr("90°"));
+}
