@@ -12,6 +12,7 @@
 #include "app/pictureexport.h"
 #include "app/presentation.h"
 #include "app/scenedocument.h"
+#include "app/spectrumdock.h"
 #include "app/statusmessages.h"
 #include "app/statusservice.h"
 #include "app/teachingaids.h"
@@ -226,6 +227,7 @@ void MainWindow::installFeatures() {
                    teachingAids_},
                   this);
   new FocalStackDock({this, ui_->renderView, ui_->photoView, viewMenu(), session_}, this);
+  new SpectrumDock({this, viewMenu(), session_}, this);
 
   new Presentation({this, {canvas, ui_->renderView, ui_->photoView}, canvas, viewMenu(), status_},
                    this);

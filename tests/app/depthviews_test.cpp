@@ -14,12 +14,15 @@
 #include "app/depthslopes.h"
 #include "app/depthwidgets.h"
 #include "app/focalstackdock.h"
+#include "app/spectrumdock.h"
 #include "lightfield/depth.h"
 #include "lightfield/optics.h"
+#include "lightfield/spectrum.h"
 #include "session/session.h"
 #include "support/window_fixture.h"
 
 namespace depth = lightfield::depth;
+namespace spectrum = lightfield::spectrum;
 
 namespace {
 
@@ -214,4 +217,78 @@ TEST_F(DepthViewsTest, FocalStackSweepsOnlyWhileShownAndShowsTheEnginesSweep) {
   EXPECT_EQ(stack->computations(), afterShow + 1);
   QCoreApplication::processEvents();
   EXPECT_EQ(window.centralWidget()->geometry().topLeft(), central.topLeft());
+}
+
+TEST_F(DepthViewsTest, SpectrumTransformsOnlyWhileShownAndItsSliceTurnsWithTheFocus) {
+  auto* dockView = window.findChild<SpectrumDock*>(QStringLiteral("spectrum"));
+  ASSERT_NE(dockView, nullptr);
+  QAction* show = action("actionSpectrum");
+  QDockWidget* dock = shown.find<QDockWidget>("spectrumDock");
+  EXPECT_TRUE(window.viewMenu()->actions().contains(show));
+  EXPECT_TRUE(show->isCheckable() && !show->isChecked());
+  EXPECT_FALSE(dock->isVisible());
+  canvas().doRender(nullptr);
+  EXPECT_EQ(dockView->computations(), 0);
+
+  show->trigger();
+  ASSERT_TRUE(fixture::waitFor([&] { return dockView->computations() > 0; }));
+  const lightfield::LightField& field = window.session()->lightField();
+  const int n = field.columns();
+  const auto cells = std::size_t(n) * n;
+
+  // The picture is the engine's grey log-magnitude of this light field.
+  spectrum::Plan plan(n);
+  std::vector<spectrum::Complex> full(cells), rows(cells), scratch(n), photoOut(n);
+  std::vector<float> logMagnitude(cells);
+  std::vector<unsigned char> grey(3 * cells);
+  std::vector<double> lum(cells);
+  spectrum::raySpectrum(plan, field.pixels(), n, full.data(), logMagnitude.data(), grey.data(),
+                        lum.data(), scratch.data());
+  const QImage image = dockView->image();
+  ASSERT_EQ(image.size(), QSize(n, n));
+  for (int q = 0; q < n; ++q)
+    for (int c = 0; c < n; ++c)
+      ASSERT_EQ(image.pixel(c, q) & 0xffffff, fixture::rgb(&grey[3 * (std::size_t(q) * n + c)]))
+          << c << "," << q;
+
+  // The photo's spectrum and the slice's values, for the window's own photo and focus.
+  std::vector<double> photo(n), slice(n), photoLum(n);
+  spectrum::photoSpectrum(plan, window.session()->photo().data(), n, photo.data(), photoLum.data(),
+                          photoOut.data(), scratch.data());
+  EXPECT_EQ(dockView->photoSpectrum(), photo);
+  for (int r = 0; r < n; ++r) spectrum::luminance(field.pixel(0, r), n, &lum[std::size_t(r) * n]);
+  spectrum::transformRows(plan, lum.data(), rows.data(), scratch.data());
+
+  // The slice line is the focus angle's, and turns as the slider moves; the 2-D transform is
+  // not redone for it.
+  const int transforms = dockView->computations();
+  auto* focus = shown.find<toolkit::Slider>("focusSlider");
+  double lastSlope = 0.0;
+  for (int value : {450, 300, 700}) {
+    focus->setValue(value);
+    const lightfield::optics::FocusSteps steps = window.session()->camera().steps();
+    const spectrum::Segment expected = spectrum::sliceLine(n, steps.colStep, steps.rowStep);
+    const spectrum::Segment line = dockView->slice();
+    EXPECT_DOUBLE_EQ(line.x0, expected.x0) << value;
+    EXPECT_DOUBLE_EQ(line.y0, expected.y0) << value;
+    EXPECT_DOUBLE_EQ(line.x1, expected.x1) << value;
+    EXPECT_DOUBLE_EQ(line.y1, expected.y1) << value;
+    const double slope = std::atan2(line.y1 - line.y0, line.x1 - line.x0);
+    if (value != 450) {
+      EXPECT_GT(std::abs(slope - lastSlope), 0.05) << value;
+    }
+    lastSlope = slope;
+    spectrum::sliceValues(rows.data(), n, steps.colStep, steps.rowStep, slice.data());
+    EXPECT_EQ(dockView->sliceValues(), slice) << value;
+  }
+  EXPECT_EQ(dockView->computations(), transforms);
+  // The fan spans the starting scene's depths.
+  ASSERT_TRUE(dockView->fan().has_value());
+  EXPECT_LT(dockView->fan()->first, dockView->fan()->second);
+
+  show->trigger();
+  EXPECT_FALSE(dock->isVisible());
+  canvas().doRender(nullptr);
+  focus->setValue(450);
+  EXPECT_EQ(dockView->computations(), transforms);
 }
