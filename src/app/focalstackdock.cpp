@@ -44,9 +44,12 @@ FocalStackDock::FocalStackDock(const Parts& parts, QObject* parent)
   layout->addWidget(allInFocusRow_);
   plotLabel_ = new QLabel(body);
   plotLabel_->setObjectName(QStringLiteral("sharpnessLabel"));
+  plotLabel_->setToolTip(
+      tr("Local sharpness of the hovered photo pixel against the focus "
+         "angle, 0° to 90°; the dashed line is the current angle."));
   layout->addWidget(plotLabel_);
   plot_ = new PaintedWidget(
-      "sharpnessPlot", QSize(kWidth, 120),
+      "sharpnessPlot", QSize(kWidth, 90),
       [this](QPainter& painter, QSize size) { paintPlot(painter, size); }, body);
   layout->addWidget(plot_);
   layout->addStretch(1);
@@ -136,8 +139,7 @@ void FocalStackDock::hoverAt(int pixel) {
     const QString depth = confidence_[i] > 0.0f
                               ? tr("sharpest at λ = %1").arg(lambda_[i], 0, 'f', 3)
                               : tr("alike at every angle");
-    plotLabel_->setText(
-        tr("Sharpness against focus angle, photo pixel %1: %2").arg(pixel).arg(depth));
+    plotLabel_->setText(tr("Sharpness, photo pixel %1: %2").arg(pixel).arg(depth));
   }
   plot_->update();
 }

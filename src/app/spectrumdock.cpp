@@ -19,6 +19,8 @@ namespace spectrum = lightfield::spectrum;
 namespace {
 
 constexpr int kWidth = 300;
+// Smaller than the image it shows, so both docks fit one above the other beside the window.
+constexpr int kSpectrumSide = 240;
 const QColor kSliceColour(255, 140, 0);
 const QColor kFanColour(0, 170, 255);
 
@@ -53,23 +55,22 @@ SpectrumDock::SpectrumDock(const Parts& parts, QObject* parent) : QObject(parent
   dock_->setObjectName(QStringLiteral("spectrumDock"));
   auto* body = new QWidget(dock_);
   auto* layout = new QVBoxLayout(body);
-  auto* title = new QLabel(tr("Ray space, log |DFT|: slice at the focus angle (orange), "
-                              "fan of the scene's depths (blue)"),
-                           body);
-  title->setWordWrap(true);
-  title->setMaximumWidth(kWidth);
+  auto* title = new QLabel(tr("log |DFT| of ray space: slice (orange), fan (blue)"), body);
+  title->setToolTip(
+      tr("The slice is the line the focus angle selects; the fan lies between the "
+         "lines of the nearest and farthest shapes."));
   layout->addWidget(title);
   spectrumView_ = new PaintedWidget(
-      "spectrumImage", QSize(kWidth, kWidth),
+      "spectrumImage", QSize(kSpectrumSide, kSpectrumSide),
       [this](QPainter& painter, QSize size) { paintSpectrum(painter, size); }, body);
   layout->addWidget(spectrumView_);
-  auto* photoTitle =
-      new QLabel(tr("Photo, log |DFT| (black), and the slice's values (orange)"), body);
-  photoTitle->setWordWrap(true);
-  photoTitle->setMaximumWidth(kWidth);
+  auto* photoTitle = new QLabel(tr("Photo |DFT| (black), slice values (orange)"), body);
+  photoTitle->setToolTip(
+      tr("Both on a log scale. They meet for a photo through the whole "
+         "aperture, the projection the slice stands for."));
   layout->addWidget(photoTitle);
   photoView_ = new PaintedWidget(
-      "photoSpectrum", QSize(kWidth, 110),
+      "photoSpectrum", QSize(kWidth, 90),
       [this](QPainter& painter, QSize size) { paintPhoto(painter, size); }, body);
   layout->addWidget(photoView_);
   layout->addStretch(1);
@@ -157,6 +158,7 @@ void SpectrumDock::updatePhoto() {
 void SpectrumDock::paintSpectrum(QPainter& painter, QSize size) const {
   if (image_.isNull()) return;
   const int n = image_.width();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
   painter.drawImage(QRect(QPoint(0, 0), size), image_);
   painter.setRenderHint(QPainter::Antialiasing, true);
   if (fan_) {
