@@ -74,7 +74,7 @@ QRgb DepthSlopes::colourOf(float lambda) {
 
 DepthSlopes::DepthSlopes(const Parts& parts, QObject* parent) : QObject(parent), parts_(parts) {
   setObjectName(QStringLiteral("depthSlopes"));
-  action_ = new QAction(tr("Show S&lopes"), parent);
+  action_ = new QAction(tr("Show Slop&es"), parent);
   action_->setObjectName(QStringLiteral("actionShowSlopes"));
   action_->setCheckable(true);
   if (parts_.viewMenu != nullptr) parts_.viewMenu->addAction(action_);

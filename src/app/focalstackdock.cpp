@@ -59,7 +59,7 @@ FocalStackDock::FocalStackDock(const Parts& parts, QObject* parent)
 
   QAction* toggle = dock_->toggleViewAction();
   toggle->setObjectName(QStringLiteral("actionFocalStack"));
-  toggle->setText(tr("F&ocal Stack"));
+  toggle->setText(tr("Focal Stac&k"));
   if (parts_.viewMenu != nullptr) parts_.viewMenu->addAction(toggle);
 
   connect(dock_, &QDockWidget::visibilityChanged, this, [this](bool visible) {

@@ -23,6 +23,8 @@ constexpr int kWidth = 300;
 constexpr int kSpectrumSide = 240;
 const QColor kSliceColour(255, 140, 0);
 const QColor kFanColour(0, 170, 255);
+// The slice's values take a darker shade of its colour: the line stays the one pure orange.
+const QColor kValueColour(225, 110, 0);
 
 // The fractions of the lowest and highest captured shape pixels: the scene's depth range.
 std::optional<std::pair<double, double>> depthRange(const lightfield::LightField& field) {
@@ -80,7 +82,7 @@ SpectrumDock::SpectrumDock(const Parts& parts, QObject* parent) : QObject(parent
 
   QAction* toggle = dock_->toggleViewAction();
   toggle->setObjectName(QStringLiteral("actionSpectrum"));
-  toggle->setText(tr("S&pectrum"));
+  toggle->setText(tr("Spectru&m"));
   if (parts_.viewMenu != nullptr) parts_.viewMenu->addAction(toggle);
 
   connect(dock_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
@@ -205,7 +207,7 @@ void SpectrumDock::paintPhoto(QPainter& painter, QSize size) const {
   painter.setPen(QPen(Qt::black, 1.0));
   painter.drawPath(curve);
   painter.setPen(Qt::NoPen);
-  painter.setBrush(kSliceColour);
+  painter.setBrush(kValueColour);
   if (parts_.session->camera().steps().rowStep > 0.0f) {
     for (std::size_t k = 0; k < sliceValues_.size(); ++k)
       painter.drawEllipse(QPointF(xOf(k), yOf(sliceValues_[k])), 1.3, 1.3);
