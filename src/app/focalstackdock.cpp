@@ -1,14 +1,18 @@
 #include "app/focalstackdock.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDockWidget>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
+#include <QThreadPool>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <thread>
 
@@ -91,36 +95,94 @@ bool FocalStackDock::isShown() const {
   return dock_->isVisible();
 }
 
+// One sweep's input and output, owned by the run so the window may move on meanwhile.
+struct SweepRun {
+  std::vector<unsigned char> rays;
+  int n = 0, halfLength = 0;
+  std::uint64_t generation = 0;
+  std::vector<float> lambda, confidence, sharpness;
+  std::vector<unsigned char> allInFocus;
+};
+
+namespace {
+
+// Angles swept between looks at whether a newer run has made this one stale.
+constexpr int kAnglesPerStep = 15;
+
+// Sweeps angles [first, end) into best in steps; false once the run is stale.
+bool sweepRange(SweepRun& run, int first, int end, depth::FocusBest* best, depth::FocusSums* sums,
+                const std::atomic<std::uint64_t>& latest) {
+  const auto n = static_cast<std::size_t>(run.n);
+  for (int a = first; a < end; a += kAnglesPerStep) {
+    if (latest.load() != run.generation) return false;
+    depth::focusSweep(run.rays.data(), run.n, run.halfLength, a, std::min(a + kAnglesPerStep, end),
+                      best, run.sharpness.data() + n * a, sums);
+  }
+  return true;
+}
+
+// The whole sweep, its two halves on the two cores; false when it went stale.
+bool sweep(SweepRun& run, const std::atomic<std::uint64_t>& latest) {
+  const auto n = static_cast<std::size_t>(run.n);
+  std::vector<depth::FocusBest> best(n), later(n);
+  std::vector<depth::FocusSums> sums(n), laterSums(n);
+  run.sharpness.resize(n * depth::kFocusAngles);
+  depth::resetFocus(best.data(), run.n);
+  depth::resetFocus(later.data(), run.n);
+  bool laterDone = false;
+  std::thread second([&] {
+    laterDone =
+        sweepRange(run, kSplitAngle, depth::kFocusAngles, later.data(), laterSums.data(), latest);
+  });
+  const bool firstDone = sweepRange(run, 0, kSplitAngle, best.data(), sums.data(), latest);
+  second.join();
+  if (!firstDone || !laterDone) return false;
+  depth::mergeFocus(best.data(), later.data(), run.n);
+  run.lambda.resize(n);
+  run.confidence.resize(n);
+  run.allInFocus.resize(3 * n);
+  depth::focusResult(best.data(), run.n, run.lambda.data(), run.confidence.data(),
+                     run.allInFocus.data());
+  return true;
+}
+
+}  // namespace
+
 void FocalStackDock::recompute() {
   const lightfield::LightField& field = parts_.session->lightField();
   const int n = field.columns();
   if (field.isEmpty() || field.rows() != n) return;
   ++computations_;
-  const int d = std::max(0, parts_.session->camera().halfLength);
   sweptHalfLength_ = parts_.session->camera().halfLength;
-  const auto un = static_cast<std::size_t>(n);
-  best_.resize(un);
-  later_.resize(un);
-  sums_.resize(un);
-  laterSums_.resize(un);
-  sharpness_.resize(un * depth::kFocusAngles);
-  depth::resetFocus(best_.data(), n);
-  depth::resetFocus(later_.data(), n);
-  {
-    std::thread second([&] {
-      depth::focusSweep(field.pixels(), n, d, kSplitAngle, depth::kFocusAngles, later_.data(),
-                        sharpness_.data() + un * kSplitAngle, laterSums_.data());
-    });
-    depth::focusSweep(field.pixels(), n, d, 0, kSplitAngle, best_.data(), sharpness_.data(),
-                      sums_.data());
-    second.join();
-  }
-  depth::mergeFocus(best_.data(), later_.data(), n);
-  lambda_.resize(un);
-  confidence_.resize(un);
-  allInFocus_.resize(3 * un);
-  depth::focusResult(best_.data(), n, lambda_.data(), confidence_.data(), allInFocus_.data());
+  auto run = std::make_shared<SweepRun>();
+  run->n = n;
+  run->halfLength = std::max(0, sweptHalfLength_);
+  run->rays.assign(field.pixels(), field.pixels() + 3 * static_cast<std::size_t>(n) * n);
+  run->generation = ++*latest_;
+  pending_ = true;
+  // Off the window's thread: the sweep takes tens of milliseconds, a render far less. A newer
+  // run makes this one stale; it then stops at its next step and its result is dropped.
+  QPointer<FocalStackDock> self(this);
+  std::shared_ptr<std::atomic<std::uint64_t>> latest = latest_;
+  QThreadPool::globalInstance()->start([run, latest, self] {
+    if (!sweep(*run, *latest)) return;
+    QMetaObject::invokeMethod(
+        qApp,
+        [run, self] {
+          if (self) self->apply(*run);
+        },
+        Qt::QueuedConnection);
+  });
+}
 
+void FocalStackDock::apply(SweepRun& run) {
+  if (run.generation != latest_->load()) return;
+  pending_ = false;
+  const auto un = static_cast<std::size_t>(run.n);
+  lambda_ = std::move(run.lambda);
+  confidence_ = std::move(run.confidence);
+  allInFocus_ = std::move(run.allInFocus);
+  sharpness_ = std::move(run.sharpness);
   std::vector<QRgb> depthRow(un, 0xffffffffu), photo(un);
   for (std::size_t i = 0; i < un; ++i) {
     // A stretch every angle sees alike has no depth to give.
@@ -129,7 +191,7 @@ void FocalStackDock::recompute() {
   }
   depthRow_->setRow(std::move(depthRow));
   allInFocusRow_->setRow(std::move(photo));
-  hoverAt(plotted_ >= 0 && plotted_ < n ? plotted_ : n / 2);
+  hoverAt(plotted_ >= 0 && plotted_ < run.n ? plotted_ : run.n / 2);
 }
 
 void FocalStackDock::hoverAt(int pixel) {

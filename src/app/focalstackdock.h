@@ -2,6 +2,9 @@
 
 #include <QObject>
 #include <QSize>
+#include <atomic>
+#include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "lightfield/depth.h"
@@ -17,11 +20,12 @@ class QMenu;
 class QPainter;
 class RenderView;
 class Session;
+struct SweepRun;
 
 // View ▸ Focal Stack: a dock with depth from focus. It sweeps the focus angle over the whole
 // range with the current depth of field, keeps per photo pixel the sharpest angle, and shows the
 // depth row that gives, the all-in-focus photo, and the hovered pixel's sharpness against the
-// angle. Hidden at start, not remembered; it sweeps only while shown.
+// angle. Hidden at start, not remembered; it sweeps only while shown, off the window's thread.
 class FocalStackDock : public QObject {
   Q_OBJECT
 
@@ -47,11 +51,14 @@ class FocalStackDock : public QObject {
   const std::vector<float>& confidence() const { return confidence_; }
   const std::vector<unsigned char>& allInFocus() const { return allInFocus_; }
   const std::vector<float>& sharpness() const { return sharpness_; }
+  // True from a sweep's start until its result is shown.
+  bool isPending() const { return pending_; }
   // The photo pixel the plot shows: the last one hovered, the middle one before.
   int plottedPixel() const { return plotted_; }
 
  private:
   void recompute();
+  void apply(SweepRun& run);
   void hoverAt(int pixel);
   void paintPlot(QPainter& painter, QSize size) const;
 
@@ -63,8 +70,10 @@ class FocalStackDock : public QObject {
   QLabel* plotLabel_ = nullptr;
   std::vector<float> lambda_, confidence_, sharpness_;
   std::vector<unsigned char> allInFocus_;
-  std::vector<lightfield::depth::FocusBest> best_, later_;
-  std::vector<lightfield::depth::FocusSums> sums_, laterSums_;
+  // The newest run's number; older runs stop when they see it has moved on.
+  std::shared_ptr<std::atomic<std::uint64_t>> latest_ =
+      std::make_shared<std::atomic<std::uint64_t>>(0);
+  bool pending_ = false;
   int computations_ = 0;
   int plotted_ = -1;
   int sweptHalfLength_ = -1;

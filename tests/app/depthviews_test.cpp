@@ -174,47 +174,56 @@ TEST_F(DepthViewsTest, FocalStackSweepsOnlyWhileShownAndShowsTheEnginesSweep) {
   EXPECT_EQ(stack->computations(), 0);
 
   show->trigger();
-  ASSERT_TRUE(fixture::waitFor([&] { return stack->computations() > 0; }));
+  ASSERT_TRUE(fixture::waitFor([&] { return stack->computations() > 0 && !stack->isPending(); }));
   const int afterShow = stack->computations();
 
   // The engine's sweep in one piece, with the window's depth of field.
   const lightfield::LightField& field = window.session()->lightField();
-  const int n = field.columns(), d = window.session()->camera().halfLength;
-  std::vector<depth::FocusBest> best(n);
-  std::vector<depth::FocusSums> sums(n);
-  std::vector<float> sharpness(std::size_t(n) * depth::kFocusAngles), lambda(n), confidence(n);
-  std::vector<unsigned char> allInFocus(3 * n);
-  depth::resetFocus(best.data(), n);
-  depth::focusSweep(field.pixels(), n, d, 0, depth::kFocusAngles, best.data(), sharpness.data(),
-                    sums.data());
-  depth::focusResult(best.data(), n, lambda.data(), confidence.data(), allInFocus.data());
-  EXPECT_EQ(stack->lambda(), lambda);
-  EXPECT_EQ(stack->confidence(), confidence);
-  EXPECT_EQ(stack->allInFocus(), allInFocus);
-  EXPECT_EQ(stack->sharpness(), sharpness);
-  // The rows drawn are those results.
-  const auto& row = shown.find<ColourRow>("allInFocusRow")->row();
-  ASSERT_EQ(row.size(), std::size_t(n));
-  for (int i = 0; i < n; ++i) EXPECT_EQ(row[i] & 0xffffff, fixture::rgb(&allInFocus[3 * i])) << i;
-  const auto& depthRow = shown.find<ColourRow>("focusDepthRow")->row();
-  for (int i = 0; i < n; ++i) {
-    const QRgb expected = confidence[i] > 0.0f ? DepthSlopes::colourOf(lambda[i]) : 0xffffffffu;
-    EXPECT_EQ(depthRow[i], expected) << i;
-  }
+  const int n = field.columns();
+  const auto expectEnginesSweep = [&](int d) {
+    std::vector<depth::FocusBest> best(n);
+    std::vector<depth::FocusSums> sums(n);
+    std::vector<float> sharpness(std::size_t(n) * depth::kFocusAngles), lambda(n), confidence(n);
+    std::vector<unsigned char> allInFocus(3 * n);
+    depth::resetFocus(best.data(), n);
+    depth::focusSweep(field.pixels(), n, d, 0, depth::kFocusAngles, best.data(), sharpness.data(),
+                      sums.data());
+    depth::focusResult(best.data(), n, lambda.data(), confidence.data(), allInFocus.data());
+    EXPECT_EQ(stack->lambda(), lambda) << d;
+    EXPECT_EQ(stack->confidence(), confidence) << d;
+    EXPECT_EQ(stack->allInFocus(), allInFocus) << d;
+    EXPECT_EQ(stack->sharpness(), sharpness) << d;
+    // The rows drawn are those results.
+    const auto& row = shown.find<ColourRow>("allInFocusRow")->row();
+    ASSERT_EQ(row.size(), std::size_t(n));
+    for (int i = 0; i < n; ++i) ASSERT_EQ(row[i] & 0xffffff, fixture::rgb(&allInFocus[3 * i])) << i;
+    const auto& depthRow = shown.find<ColourRow>("focusDepthRow")->row();
+    for (int i = 0; i < n; ++i) {
+      const QRgb expected = confidence[i] > 0.0f ? DepthSlopes::colourOf(lambda[i]) : 0xffffffffu;
+      ASSERT_EQ(depthRow[i], expected) << i;
+    }
+  };
+  const int d = window.session()->camera().halfLength;
+  expectEnginesSweep(d);
 
   // The plot follows the hovered photo pixel; moving the focus alone sweeps nothing again.
   hover(&shown.photoView(), 75.5, 20);
   EXPECT_EQ(stack->plottedPixel(), 75);
   shown.find<toolkit::Slider>("focusSlider")->setValue(300);
   EXPECT_EQ(stack->computations(), afterShow);
+  // Two changes of the depth of field in a row: the first run goes stale and only the second's
+  // result is shown.
   shown.find<toolkit::Slider>("dofSlider")->setValue(d + 3);
-  EXPECT_EQ(stack->computations(), afterShow + 1);
+  shown.find<toolkit::Slider>("dofSlider")->setValue(d + 6);
+  EXPECT_EQ(stack->computations(), afterShow + 2);
+  ASSERT_TRUE(fixture::waitFor([&] { return !stack->isPending(); }));
+  expectEnginesSweep(d + 6);
 
   show->trigger();
   EXPECT_FALSE(dock->isVisible());
   canvas().doRender(nullptr);
   shown.find<toolkit::Slider>("dofSlider")->setValue(d);
-  EXPECT_EQ(stack->computations(), afterShow + 1);
+  EXPECT_EQ(stack->computations(), afterShow + 2);
   QCoreApplication::processEvents();
   EXPECT_EQ(window.centralWidget()->geometry().topLeft(), central.topLeft());
 }
