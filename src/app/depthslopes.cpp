@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QWidget>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "app/teachingaids.h"
@@ -67,9 +68,19 @@ class SlopeStrip : public QWidget {
 };
 
 QRgb DepthSlopes::colourOf(float lambda) {
-  const float t = std::clamp(lambda, 0.0f, 1.0f);
-  // Hue from blue through green and yellow to red: neighbouring depths stay apart.
-  return QColor::fromHsvF((1.0f - t) * (240.0f / 360.0f), 0.9f, 0.95f).rgb();
+  // Hue from blue through green and yellow to red: neighbouring depths stay apart. A table of
+  // 1024 steps, finer than the eye tells apart, as a colour per ray-space pixel from QColor's
+  // HSV conversion would take longer than the estimate itself.
+  static const std::array<QRgb, 1024> table = [] {
+    std::array<QRgb, 1024> colours{};
+    for (std::size_t k = 0; k < colours.size(); ++k) {
+      const float t = static_cast<float>(k) / static_cast<float>(colours.size() - 1);
+      colours[k] = QColor::fromHsvF((1.0f - t) * (240.0f / 360.0f), 0.9f, 0.95f).rgb();
+    }
+    return colours;
+  }();
+  const float t = std::isnan(lambda) ? 0.0f : std::clamp(lambda, 0.0f, 1.0f);
+  return table[static_cast<std::size_t>(std::lround(t * 1023.0f))];
 }
 
 DepthSlopes::DepthSlopes(const Parts& parts, QObject* parent) : QObject(parent), parts_(parts) {
