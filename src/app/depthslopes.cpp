@@ -2,8 +2,10 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QToolTip>
 #include <QWidget>
 #include <algorithm>
 #include <array>
@@ -97,13 +99,29 @@ DepthSlopes::DepthSlopes(const Parts& parts, QObject* parent) : QObject(parent),
     parts_.column->insertWidget(index + 1, strip_);
   }
 
-  connect(action_, &QAction::toggled, this, [this](bool on) { on ? recompute() : clear(); });
+  connect(action_, &QAction::toggled, this, [this](bool on) {
+    if (on) QToolTip::hideText();  // one shown before would cover the overlay or the strip
+    on ? recompute() : clear();
+  });
+  for (QWidget* view :
+       {static_cast<QWidget*>(parts_.canvas), static_cast<QWidget*>(parts_.raySpace),
+        static_cast<QWidget*>(parts_.photo)})
+    view->installEventFilter(this);
   connect(parts_.session, &Session::lightFieldChanged, this, [this] {
     if (isShown()) recompute();
   });
   if (parts_.aids != nullptr) {
     parts_.aids->setDepthNote([this](int u, int v) { return note(u, v); });
   }
+}
+
+bool DepthSlopes::eventFilter(QObject*, QEvent* event) {
+  // As with the teaching aids: while the overlay is drawn, the views show no tooltip over it.
+  if (event->type() == QEvent::ToolTip && isShown()) {
+    QToolTip::hideText();
+    return true;
+  }
+  return false;
 }
 
 bool DepthSlopes::isShown() const {

@@ -60,6 +60,9 @@ class DepthSlopes : public QObject {
   // "estimated λ …, true λ …" for ray (u, v) of the current light field; empty while hidden.
   QString note(int u, int v) const;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void recompute();
   void clear();

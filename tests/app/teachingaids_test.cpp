@@ -524,7 +524,7 @@ TEST_F(TeachingAidsTest, WhileAnAidDrawsTheViewsShowNoTooltip) {
     EXPECT_TRUE(QToolTip::isVisible()) << view->objectName().toStdString();
     EXPECT_EQ(QToolTip::text(), view->toolTip());
   }
-  for (const char* aid : {"actionShowFocusDepth", "actionLinkViews"}) {
+  for (const char* aid : {"actionShowFocusDepth", "actionLinkViews", "actionShowSlopes"}) {
     // One already up goes when an aid comes on, and no view brings one back.
     ask(&canvas());
     ASSERT_TRUE(QToolTip::isVisible());
