@@ -2,6 +2,7 @@
 // handed over) and an optics change, on the real canvas of an offscreen window.
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QTest>
 
@@ -37,6 +38,23 @@ void BM_ChangeOptics(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ChangeOptics)->Unit(benchmark::kMicrosecond);
+
+// A render with Show Slopes, Focal Stack and Spectrum shown: the slopes and the spectrum follow
+// on the window's thread, the focal stack's sweep starts on another.
+void BM_RenderDepthViewsShown(benchmark::State& state) {
+  for (const char* name : {"actionShowSlopes", "actionFocalStack", "actionSpectrum"})
+    window->findChild<QAction*>(name)->trigger();  // a dock shows on a trigger only
+  QApplication::processEvents();
+  DrawView* canvas = window->drawView();
+  for (auto _ : state) {
+    canvas->doRender(nullptr);
+    benchmark::DoNotOptimize(canvas->cleanRays());
+  }
+  for (const char* name : {"actionShowSlopes", "actionFocalStack", "actionSpectrum"})
+    window->findChild<QAction*>(name)->trigger();
+  QApplication::processEvents();
+}
+BENCHMARK(BM_RenderDepthViewsShown)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

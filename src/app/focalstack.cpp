@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/depthslopes.h"
 #include "app/teachingaids.h"
+#include "lightfield/depth.h"
 #include "lightfield/lightfield.h"
 #include "lightfield/optics.h"
 #include "toolkit/bitmap.h"
@@ -19,6 +21,7 @@ constexpr int kTitleHeight = 30;
 constexpr int kLabelHeight = 16;
 constexpr int kPhotoHeight = 24;
 constexpr int kSliceGap = 8;
+constexpr int kDepthRows = 3;
 
 }  // namespace
 
@@ -51,6 +54,32 @@ std::vector<FocalSlice> focalStack(const unsigned char* rays, int rows, int n, i
     slices.push_back(std::move(slice));
   }
   return slices;
+}
+
+DepthPage depthPage(const lightfield::LightField& field, int halfLength) {
+  namespace depth = lightfield::depth;
+  DepthPage page;
+  const int n = field.columns();
+  if (field.isEmpty() || field.rows() != n) return page;
+  const auto un = static_cast<std::size_t>(n);
+  std::vector<depth::FocusBest> best(un);
+  std::vector<depth::FocusSums> sums(un);
+  std::vector<float> lambda(un * un), confidence(un * un), scratch(depth::slopeScratchSize(n));
+  depth::resetFocus(best.data(), n);
+  depth::focusSweep(field.pixels(), n, std::max(halfLength, 0), 0, depth::kFocusAngles, best.data(),
+                    nullptr, sums.data());
+  page.allInFocus.resize(3 * un);
+  depth::focusResult(best.data(), n, lambda.data(), confidence.data(), page.allInFocus.data());
+  page.fromFocus.assign(un, 0xffffffffu);
+  for (std::size_t i = 0; i < un; ++i)
+    if (confidence[i] > 0.0f) page.fromFocus[i] = DepthSlopes::colourOf(lambda[i]);
+  depth::slopes(field.pixels(), n, lambda.data(), confidence.data(), scratch.data());
+  page.fromSlopes.assign(un, 0xffffffffu);
+  const std::size_t row = static_cast<std::size_t>(depth::pinholeRow(n)) * un;
+  for (std::size_t i = 0; i < un; ++i)
+    if (confidence[row + i] >= DepthSlopes::kConfident)
+      page.fromSlopes[i] = DepthSlopes::colourOf(lambda[row + i]);
+  return page;
 }
 
 QString focalSliceLabel(const FocalSlice& slice, double lower, double upper) {
@@ -86,15 +115,29 @@ QSize FocalStackSheet::size() const {
   const int count = slices == nullptr ? 0 : static_cast<int>(slices->size());
   const int columnWidth = ::columnWidth(slices, lower, upper);
   const int stackHeight = count * (kLabelHeight + kPhotoHeight + kSliceGap);
+  const int page = depth == nullptr ? 0
+                                    : kGap + kTitleHeight +
+                                          kDepthRows * (kLabelHeight + kPhotoHeight + kSliceGap);
   return {kMargin + scene.width() + kGap + columnWidth + kMargin,
-          kMargin + kTitleHeight + std::max(scene.height(), stackHeight) + kMargin};
+          kMargin + kTitleHeight + std::max(scene.height(), stackHeight) + page + kMargin};
+}
+
+QRect FocalStackSheet::depthRow(int k) const {
+  const int count = slices == nullptr ? 0 : static_cast<int>(slices->size());
+  const int stackHeight = count * (kLabelHeight + kPhotoHeight + kSliceGap);
+  const int top = kMargin + kTitleHeight + std::max(scene.height(), stackHeight) + kGap;
+  const int n = depth == nullptr ? 0 : static_cast<int>(depth->allInFocus.size() / 3);
+  return {kMargin,
+          top + kTitleHeight + k * (kLabelHeight + kPhotoHeight + kSliceGap) + kLabelHeight, n,
+          kPhotoHeight};
 }
 
 void FocalStackSheet::paint(QPainter& painter) const {
   const QSize whole = size();
   const int n =
       slices == nullptr || slices->empty() ? 0 : static_cast<int>(slices->front().photo.size() / 3);
-  const int columnWidth = std::max(n, 300);
+  // The labels' column is as wide as size() made it: a narrower rectangle would cut them.
+  const int columnWidth = ::columnWidth(slices, lower, upper);
   painter.fillRect(QRect(QPoint(0, 0), whole), Qt::white);
   QFont font = painter.font();
   font.setPixelSize(13);
@@ -133,14 +176,43 @@ void FocalStackSheet::paint(QPainter& painter) const {
     painter.drawImage(QRect(x, y, n, kPhotoHeight), row);
     y += kPhotoHeight + kSliceGap;
   }
+  if (depth == nullptr || depth->allInFocus.empty()) return;
+  const int pageTop = depthRow(0).top() - kLabelHeight - kTitleHeight;
+  painter.setFont(font);
+  painter.drawText(
+      QRect(kMargin, pageTop, whole.width() - 2 * kMargin, kTitleHeight),
+      Qt::AlignLeft | Qt::AlignTop,
+      QStringLiteral("All in focus and depth per photo pixel, depth of field %1").arg(halfLength));
+  painter.setFont(labelFont());
+  const int depthPixels = static_cast<int>(depth->allInFocus.size() / 3);
+  const auto colours = [depthPixels](const std::vector<QRgb>& values) {
+    QImage image(depthPixels, 1, QImage::Format_RGB32);
+    for (int i = 0; i < depthPixels; ++i) image.setPixel(i, 0, values[i]);
+    return image;
+  };
+  const QString labels[kDepthRows] = {
+      QStringLiteral("All in focus: each pixel at its sharpest focus angle"),
+      QStringLiteral("Depth from focus: blue at the lower line to red at the upper, white none"),
+      QStringLiteral("Depth from the slopes in ray space, in the same colours")};
+  const QImage rows[kDepthRows] = {
+      toolkit::imageOverPackedRGB(depth->allInFocus.data(), depthPixels, 1),
+      colours(depth->fromFocus), colours(depth->fromSlopes)};
+  for (int k = 0; k < kDepthRows; ++k) {
+    const QRect r = depthRow(k);
+    painter.drawText(
+        QRect(r.left(), r.top() - kLabelHeight, whole.width() - 2 * kMargin, kLabelHeight),
+        Qt::AlignLeft | Qt::AlignVCenter, labels[k]);
+    painter.drawImage(r, rows[k]);
+  }
 }
 
 QImage focalStackSheet(const QImage& scene, const std::vector<FocalSlice>& slices, int halfLength,
-                       double lower, double upper, int scale) {
+                       double lower, double upper, int scale, const DepthPage* depth) {
   scale = std::max(scale, 1);
   FocalStackSheet sheet{scene.size(), [&scene](QPainter& p) { p.drawImage(0, 0, scene); },
                         &slices,      halfLength,
-                        lower,        upper};
+                        lower,        upper,
+                        depth};
   QImage image(sheet.size() * scale, QImage::Format_RGB32);
   if (image.isNull()) return image;
   QPainter painter(&image);

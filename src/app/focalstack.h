@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <functional>
@@ -34,6 +35,15 @@ QString focalSliceLabel(const FocalSlice& slice, double lower, double upper);
 
 class QPainter;
 
+// The sheet's second page: the all-in-focus photo and the depth of each photo pixel by both
+// methods, as colours of the slopes' map (white where a method gives none).
+struct DepthPage {
+  std::vector<unsigned char> allInFocus;  // packed RGB, n pixels
+  std::vector<QRgb> fromFocus, fromSlopes;
+};
+// Sweeps the focus with the given half-length and reads the slopes, from the n x n image.
+DepthPage depthPage(const lightfield::LightField& field, int halfLength);
+
 // One handout: the scene beside the nine photos, each labelled with its angle
 // and the depth in focus. `lower` and `upper` are the plane lines' heights.
 struct FocalStackSheet {
@@ -44,8 +54,12 @@ struct FocalStackSheet {
   int halfLength = 0;
   double lower = 0;
   double upper = 0;
+  // With a depth page, the sheet goes on below the first with it.
+  const DepthPage* depth = nullptr;
 
   QSize size() const;
+  // Where the depth page draws row k (0 all in focus, 1 from focus, 2 from slopes).
+  QRect depthRow(int k) const;
   // In sheet units, on any device: an image, or a vector drawing.
   void paint(QPainter& painter) const;
 };
@@ -53,4 +67,4 @@ struct FocalStackSheet {
 // The sheet as an image at `scale`: text drawn at that scale, every scene
 // and photo pixel a scale x scale block.
 QImage focalStackSheet(const QImage& scene, const std::vector<FocalSlice>& slices, int halfLength,
-                       double lower, double upper, int scale = 1);
+                       double lower, double upper, int scale = 1, const DepthPage* depth = nullptr);

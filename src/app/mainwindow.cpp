@@ -6,11 +6,14 @@
 
 #include "app/axislabels.h"
 #include "app/camerapanel.h"
+#include "app/depthslopes.h"
 #include "app/editactions.h"
+#include "app/focalstackdock.h"
 #include "app/helpwindows.h"
 #include "app/pictureexport.h"
 #include "app/presentation.h"
 #include "app/scenedocument.h"
+#include "app/spectrumdock.h"
 #include "app/statusmessages.h"
 #include "app/statusservice.h"
 #include "app/teachingaids.h"
@@ -229,6 +232,11 @@ void MainWindow::installFeatures() {
   teachingAids_ = new TeachingAids(aids, this);
   addRaySpaceAxisLabels(ui_->resultColumn, ui_->renderView,
                         static_cast<int>(canvas->bounds().size.width));
+  new DepthSlopes({canvas, ui_->renderView, ui_->photoView, ui_->resultColumn, viewMenu(), session_,
+                   teachingAids_},
+                  this);
+  new FocalStackDock({this, ui_->renderView, ui_->photoView, viewMenu(), session_}, this);
+  new SpectrumDock({this, viewMenu(), session_}, this);
 
   new Presentation({this, {canvas, ui_->renderView, ui_->photoView}, canvas, viewMenu(), status_},
                    this);

@@ -59,8 +59,10 @@ QImage PictureExport::focalStackSheet(int scale) const {
   const int halfLength = parts_.session->camera().halfLength;
   const std::vector<FocalSlice> slices = focalStack(field, halfLength);
   if (slices.empty()) return {};
+  const DepthPage depth = depthPage(field, halfLength);
   return ::focalStackSheet(scenePicture(*parts_.canvas), slices, halfLength,
-                           field.geometry().lowerLine, field.geometry().upperLine, scale);
+                           field.geometry().lowerLine, field.geometry().upperLine, scale,
+                           depth.allInFocus.empty() ? nullptr : &depth);
 }
 
 Annotation PictureExport::annotation(PictureKind kind) const {
@@ -131,6 +133,7 @@ QByteArray PictureExport::drawing(const PictureChoice& choice) const {
                         static_cast<int>(canvas.bounds().size.height));
   auto paintTheScene = [&canvas, focus](QPainter& painter) { paintScene(painter, canvas, focus); };
   std::vector<FocalSlice> slices;
+  DepthPage depth;
   FocalStackSheet sheet;
   const Annotation words = choice.annotated ? annotation(PictureKind::Scene) : Annotation{};
   QSize size = choice.annotated ? annotatedSize(sceneSize, words) : sceneSize;
@@ -146,6 +149,8 @@ QByteArray PictureExport::drawing(const PictureChoice& choice) const {
              halfLength,
              field.geometry().lowerLine,
              field.geometry().upperLine};
+    depth = depthPage(field, halfLength);
+    if (!depth.allInFocus.empty()) sheet.depth = &depth;
     size = sheet.size();
     title = QStringLiteral("Focal stack");
   } else if (choice.kind != PictureKind::Scene) {

@@ -276,7 +276,12 @@ QString TeachingAids::hoverRaySpace(CGPoint p, bool link, AidOverlay& next) cons
       next.meetingPoint = CGPointMake(g.left + hit->column + 0.5, g.lowerLine + h - hit->row - 0.5);
     }
   }
-  return tr("%1: meets %2").arg(ray, hexColor(colour));
+  return withDepthNote(tr("%1: meets %2").arg(ray, hexColor(colour)), u, v);
+}
+
+QString TeachingAids::withDepthNote(const QString& text, int u, int v) const {
+  const QString note = depthNote_ ? depthNote_(u, v) : QString();
+  return note.isEmpty() ? text : tr("%1; %2").arg(text, note);
 }
 
 int TeachingAids::photoPixelAt(double viewX) const {
@@ -313,15 +318,18 @@ QString TeachingAids::hoverPhoto(CGPoint p, bool link, AidOverlay& next) const {
   const std::size_t count = next.samples.size();
   if (!link) next.samples.clear();
   const QString mean = words.arg(i).arg(hexColor(photo.data() + 3 * i)).arg(count).arg(all);
+  const int v = optics::pinholePosition(n);
   std::vector<optics::Pixel> middle;
   const Sharpness sharp = sharpness(camera, n, middle);
-  if (sharp.nothingSharp()) return tr("%1; nothing is sharp (%2)").arg(mean, sharp.leastBlur());
-  if (d <= 0) return tr("%1; a pinhole: every height is sharp").arg(mean);
+  if (sharp.nothingSharp())
+    return withDepthNote(tr("%1; nothing is sharp (%2)").arg(mean, sharp.leastBlur()), i, v);
+  if (d <= 0) return withDepthNote(tr("%1; a pinhole: every height is sharp").arg(mean), i, v);
   const double lambda = sharp.sharpFraction(optics::focusFraction(degrees));
-  return tr("%1; sharp at y = %2 (%3 up)")
-      .arg(mean)
-      .arg(optics::heightOfFraction(lambda), 0, 'f', 0)
-      .arg(percent(lambda));
+  return withDepthNote(tr("%1; sharp at y = %2 (%3 up)")
+                           .arg(mean)
+                           .arg(optics::heightOfFraction(lambda), 0, 'f', 0)
+                           .arg(percent(lambda)),
+                       i, v);
 }
 
 void TeachingAids::focusOnHeight(double y) {

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <functional>
 
 #include "canvas/aidoverlay.h"
 #include "lightfield/lightfieldvalue.h"
@@ -99,6 +100,9 @@ class TeachingAids : public QObject {
   QPropertyAnimation* sweep() const { return sweep_; }
 
   const AidOverlay& overlay() const { return overlay_; }
+  // A further note on ray (u, v) for the hover readout of ray space and of the photo (its
+  // pixel's central ray); an empty note adds nothing.
+  void setDepthNote(std::function<QString(int u, int v)> note) { depthNote_ = std::move(note); }
   QLabel* readout() const;
 
  protected:
@@ -118,7 +122,10 @@ class TeachingAids : public QObject {
   QString hoverRaySpace(CGPoint p, bool link, AidOverlay& next) const;
   QString hoverPhoto(CGPoint p, bool link, AidOverlay& next) const;
 
+  QString withDepthNote(const QString& text, int u, int v) const;
+
   Parts parts_;
+  std::function<QString(int, int)> depthNote_;
   QAction* showFocusDepth_ = nullptr;
   QAction* linkViews_ = nullptr;
   QAction* focusOnSelection_ = nullptr;

@@ -43,3 +43,17 @@ void drawCanvasAids(toolkit::GraphicsContext& context, const AidOverlay& overlay
   }
   painter.restore();
 }
+
+void drawDepthMarks(toolkit::GraphicsContext& context, const std::vector<CGPoint>& marks) {
+  if (marks.empty()) return;
+  QPainter& painter = context.painter();
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  // Dark, so the marks read over the colours of every built-in scene.
+  painter.setPen(QPen(QColor(20, 20, 20), 1.0));
+  for (const CGPoint& p : marks) {
+    painter.drawLine(QPointF(p.x - 2.0, p.y - 2.0), QPointF(p.x + 2.0, p.y + 2.0));
+    painter.drawLine(QPointF(p.x - 2.0, p.y + 2.0), QPointF(p.x + 2.0, p.y - 2.0));
+  }
+  painter.restore();
+}

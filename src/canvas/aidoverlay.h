@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "toolkit/geometry.h"
 #include "views/rayspaceaids.h"
@@ -27,3 +28,7 @@ struct AidOverlay : RaySpaceAids {
 
 // Paints the canvas's share (focus band and line, meeting ring) in canvas units.
 void drawCanvasAids(toolkit::GraphicsContext& context, const AidOverlay& overlay, double width);
+
+// Small crosses at estimated scene points, in canvas units: beside the true shapes they show
+// how far the estimate is off.
+void drawDepthMarks(toolkit::GraphicsContext& context, const std::vector<CGPoint>& marks);

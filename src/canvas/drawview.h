@@ -98,6 +98,9 @@ class DrawView : public toolkit::View, public RayCanvas, public SceneEditor {
   void setAidOverlay(const AidOverlay& overlay);
   const AidOverlay& aidOverlay() const { return aids_; }
   void drawAids(toolkit::GraphicsContext& context) const;
+  // Small marks at estimated scene points, drawn with the aids; empty for none.
+  void setDepthMarks(std::vector<CGPoint> marks);
+  const std::vector<CGPoint>& depthMarks() const { return depthMarks_; }
 
   // Whole-scene edits for undo, scene files and built-in scenes
   // (drawview_scene.cpp). Each keeps the selection −1 or a valid index,
@@ -237,6 +240,7 @@ class DrawView : public toolkit::View, public RayCanvas, public SceneEditor {
   AidOverlay aids_;
   lightfield::CameraChoice choice_;
   std::unique_ptr<lightfield::CameraScratch> cameraScratch_;  // made at the first such photo
+  std::vector<CGPoint> depthMarks_;
   bool drawingShape_ = false;  // the current gesture's press added a shape
   bool stale_ = false;
 };

@@ -14,4 +14,11 @@ void DrawView::setAidOverlay(const AidOverlay& overlay) {
 
 void DrawView::drawAids(toolkit::GraphicsContext& context) const {
   drawCanvasAids(context, aids_, bounds().size.width);
+  drawDepthMarks(context, depthMarks_);
+}
+
+void DrawView::setDepthMarks(std::vector<CGPoint> marks) {
+  if (marks.empty() && depthMarks_.empty()) return;
+  depthMarks_ = std::move(marks);
+  setNeedsDisplayInRect(bounds());
 }

@@ -307,16 +307,19 @@ QByteArray writeScene(const ShapeList& shapes, const std::optional<LessonSetting
                    {QStringLiteral("shapes"), list}};
   if (settings) {
     const lightfield::CameraChoice& camera = settings->camera;
-    root.insert(
-        QStringLiteral("lesson"),
-        QJsonObject{{QStringLiteral("focusAngle"), double(settings->focusDegrees)},
-                    {QStringLiteral("depthOfField"), settings->halfLength},
-                    {QStringLiteral("showFocusDepth"), settings->showFocusDepth},
-                    {QStringLiteral("linkViews"), settings->linkViews},
-                    {QStringLiteral("viewpoint"), camera.viewpoint},
-                    {QStringLiteral("aperture"), kApertureNames[static_cast<int>(camera.aperture)]},
-                    {QStringLiteral("pinholes"), camera.pinholes},
-                    {QStringLiteral("keepApertureWidth"), camera.keepWidth}});
+    QJsonObject lesson{{QStringLiteral("focusAngle"), double(settings->focusDegrees)},
+                       {QStringLiteral("depthOfField"), settings->halfLength},
+                       {QStringLiteral("showFocusDepth"), settings->showFocusDepth},
+                       {QStringLiteral("linkViews"), settings->linkViews}};
+    // The camera panel's choices only when one is made: a lesson with the
+    // specified camera is written as it was before the panel.
+    if (!(camera == lightfield::CameraChoice{})) {
+      lesson.insert(QStringLiteral("viewpoint"), camera.viewpoint);
+      lesson.insert(QStringLiteral("aperture"), kApertureNames[static_cast<int>(camera.aperture)]);
+      lesson.insert(QStringLiteral("pinholes"), camera.pinholes);
+      lesson.insert(QStringLiteral("keepApertureWidth"), camera.keepWidth);
+    }
+    root.insert(QStringLiteral("lesson"), lesson);
   }
   return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

@@ -1,6 +1,9 @@
 #include "views/renderview.h"
 
+#include <QPainter>
+
 #include "toolkit/controls.h"
+#include "toolkit/graphicscontext.h"
 #include "toolkit/window.h"
 #include "views/photoview.h"
 
@@ -31,6 +34,18 @@ void RenderView::initAxes() {
 
 void RenderView::drawRect(toolkit::GraphicsContext& context, CGRect dirty) {
   ImageView::drawRect(context, dirty);
+  if (!_slopes.isNull()) {
+    const CGRect b = bounds();
+    QPainter& painter = context.painter();
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // Row 0 on top, as the image under it.
+    painter.setTransform(QTransform(b.size.width / _slopes.width(), 0, 0,
+                                    -b.size.height / _slopes.height(), b.origin.x, NSMaxY(b)),
+                         true);
+    painter.drawImage(QPointF(0, 0), _slopes);
+    painter.restore();
+  }
   if (_showAxes && _xAxis && _yAxis) {
     _xAxis->drawRect(context, dirty);
     _yAxis->drawRect(context, dirty);
@@ -48,6 +63,12 @@ void RenderView::setHighlightRow(int row) {
 void RenderView::setAidOverlay(const RaySpaceAids& overlay) {
   if (overlay.sameInRaySpace(_aids)) return;
   _aids = overlay;
+  setNeedsDisplay(true);
+}
+
+void RenderView::setSlopeOverlay(const QImage& overlay) {
+  if (overlay.isNull() && _slopes.isNull()) return;
+  _slopes = overlay;
   setNeedsDisplay(true);
 }
 

@@ -46,6 +46,10 @@ class RenderView : public ImageView {
   // a pinhole photo is; -1: none. Drawn with the overlays, never in the image.
   void setHighlightRow(int row);
   int highlightRow() const { return highlightRow_; }
+  // An image (n x n, with alpha) stretched over the ray-space image under the axes and the aids;
+  // null for none. Drawn like the aids, so no capture sees it.
+  void setSlopeOverlay(const QImage& overlay);
+  const QImage& slopeOverlay() const { return _slopes; }
 
   bool showsAxes() const { return _showAxes; }
   const Axis& horizontalAxis() const { return *_xAxis; }
@@ -65,4 +69,5 @@ class RenderView : public ImageView {
   bool _showAxes = true;
   RaySpaceAids _aids;
   int highlightRow_ = -1;
+  QImage _slopes;
 };

@@ -44,7 +44,7 @@ class TeachingAidsTest : public ::testing::Test {
   }
   QString readout() { return shown.find<QLabel>("hoverReadout")->text(); }
   void setAll(bool on) {
-    for (const char* name : {"actionShowFocusDepth", "actionLinkViews"})
+    for (const char* name : {"actionShowFocusDepth", "actionLinkViews", "actionShowSlopes"})
       action(name)->setChecked(on);
   }
   QImage grab(QWidget* view) {
@@ -118,6 +118,7 @@ TEST_F(TeachingAidsTest, WithEveryAidOffTheViewsLookAsWithoutThem) {
 
   // Switching every aid on and off again, with hovers between, leaves no trace.
   const QImage before[] = {grab(views[0]), grab(views[1]), grab(views[2])};
+  const QRect photoPlace = shown.photoView().geometry();
   setAll(true);
   hover(&canvas(), 120, 150);
   hover(&shown.photoView(), 120, 20);
@@ -125,6 +126,9 @@ TEST_F(TeachingAidsTest, WithEveryAidOffTheViewsLookAsWithoutThem) {
   setAll(false);
   hover(&canvas(), 20, 5);  // below the lower line: no overlay of today's either
   for (int k = 0; k < 3; ++k) EXPECT_EQ(grab(views[k]), before[k]) << k;
+  // The depth strip under the photo goes with its switch and moves nothing.
+  EXPECT_FALSE(shown.find<QWidget>("slopeStrip")->isVisible());
+  EXPECT_EQ(shown.photoView().geometry(), photoPlace);
 
   // After the same edit, still alike.
   canvas().selectShape(0);
@@ -520,7 +524,7 @@ TEST_F(TeachingAidsTest, WhileAnAidDrawsTheViewsShowNoTooltip) {
     EXPECT_TRUE(QToolTip::isVisible()) << view->objectName().toStdString();
     EXPECT_EQ(QToolTip::text(), view->toolTip());
   }
-  for (const char* aid : {"actionShowFocusDepth", "actionLinkViews"}) {
+  for (const char* aid : {"actionShowFocusDepth", "actionLinkViews", "actionShowSlopes"}) {
     // One already up goes when an aid comes on, and no view brings one back.
     ask(&canvas());
     ASSERT_TRUE(QToolTip::isVisible());

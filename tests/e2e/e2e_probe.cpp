@@ -9,13 +9,16 @@
 //   e2e_probe slider SHOT X                    SLIDER_X=.. SLIDER_Y=..: the end of the filled
 //                                              groove of the topmost slider right of X (shell)
 //   e2e_probe diff A B X Y W H                 pixels that differ between A and B
+//   e2e_probe tilt SHOT X Y W H CLASS          "degrees count": the direction of the line the
+//                                              CLASS pixels form (y down, -90..90), or "0 0"
 //
 // Rectangles are y-down screen pixels. CLASS is orange (billboard 1) or ray (the translucent blue
 // overlay over white, stroked or filled, antialiased edges included) or focus (the dashed line of
-// the focus depth).
+// the focus depth) or slice (the spectrum's slice line).
 #include <QImage>
 #include <QString>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -61,6 +64,8 @@ std::optional<ColorClass> parseClass(const QString& name) {
     };
   if (name == "focus")  // the focus-depth line, drawn without antialiasing
     return [](QRgb p) { return near(qRed(p), 170, 3) && qGreen(p) <= 3 && near(qBlue(p), 200, 3); };
+  if (name == "slice")  // the slice line's core, drawn opaque over the spectrum
+    return [](QRgb p) { return near(qRed(p), 255, 2) && near(qGreen(p), 140, 3) && qBlue(p) <= 3; };
   return std::nullopt;
 }
 
@@ -243,9 +248,32 @@ int main2(int argc, char** argv) {
     std::printf("%d\n", n);
     return 0;
   }
+  if (cmd == "tilt" && argc == 8) {
+    // The principal axis of the pixels' spread: the line's direction, whatever its length.
+    const QImage img = load(argv[2]);
+    const auto cls = parseClass(QString::fromLocal8Bit(argv[7]));
+    if (!cls) return 2;
+    const QRect r = clipped(img, argv + 3);
+    double n = 0, sx = 0, sy = 0, sxx = 0, syy = 0, sxy = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+      for (int x = r.left(); x <= r.right(); ++x)
+        if ((*cls)(img.pixel(x, y))) {
+          n += 1, sx += x, sy += y, sxx += double(x) * x, syy += double(y) * y,
+              sxy += double(x) * y;
+        }
+    if (n < 2) {
+      std::printf("0 0\n");
+      return 0;
+    }
+    const double cxx = sxx / n - (sx / n) * (sx / n), cyy = syy / n - (sy / n) * (sy / n),
+                 cxy = sxy / n - (sx / n) * (sy / n);
+    const double degrees = 0.5 * std::atan2(2 * cxy, cxx - cyy) * 180.0 / 3.14159265358979;
+    std::printf("%.1f %d\n", degrees, static_cast<int>(n));
+    return 0;
+  }
   std::fprintf(
       stderr,
-      "usage: e2e_probe locate|count|moved|firstx|rowof|slider|diff ... (see the source)\n");
+      "usage: e2e_probe locate|count|moved|firstx|rowof|slider|diff|tilt ... (see the source)\n");
   return 2;
 }
 

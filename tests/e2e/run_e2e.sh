@@ -370,6 +370,41 @@ fi
 # Switch the aid off again, so the later steps see the canvas as at start-up.
 xdotool key ctrl+shift+f
 
+# --- 7b: View > Spectrum (Alt+V, M); dragging the focus slider turns the slice line ---
+
+slice_tilt() { probe tilt "$shots/$1.png" 0 0 100000 100000 slice; }
+xdotool key alt+v
+sleep 0.3
+xdotool key m
+slice_shown() { read -r _ count < <(slice_tilt "$1") && [ "$count" -ge 100 ]; }
+if wait_for spectrum_on slice_shown; then
+  read -r tilt_before _ < <(slice_tilt spectrum_on)
+  if eval "$(probe slider "$shots/spectrum_on.png" $((RAY_X + 320)))"; then
+    # On the handle, just right of the groove's fill, then to the left: a smaller angle.
+    xdotool mousemove $((SLIDER_X + 6)) "$SLIDER_Y" mousedown 1
+    for step in 1 2 3 4 5 6; do xdotool mousemove $((SLIDER_X + 6 - 12 * step)) "$SLIDER_Y"; done
+    xdotool mouseup 1
+    slice_turned() {
+      read -r tilt count < <(slice_tilt "$1") && [ "$count" -ge 100 ] &&
+        awk -v a="$tilt" -v b="$tilt_before" 'BEGIN { d = a - b; exit !(d > 5 || d < -5) }'
+    }
+    if wait_for spectrum_turned slice_turned; then
+      pass "spectrum: the slice line turned from $tilt_before° to" \
+        "$(slice_tilt spectrum_turned | cut -d' ' -f1)° as the focus slider moved"
+    else
+      fail "spectrum: the slice line did not turn (shots spectrum_on.png, spectrum_turned.png)"
+    fi
+  else
+    fail "spectrum: focus slider not found (shot spectrum_on.png)"
+  fi
+  # Close it again, so the later steps see the window as at start-up.
+  xdotool key alt+v
+  sleep 0.3
+  xdotool key m
+else
+  fail "spectrum: no slice line after View > Spectrum (shot spectrum_on.png)"
+fi
+
 # --- 8: at 2x (View > Zoom In twice), drag billboard 1 and hover a ray, checked as at 1x ---
 
 start_geometry="${WIDTH}x$HEIGHT"

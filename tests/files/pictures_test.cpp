@@ -23,6 +23,7 @@
 #include "canvas/aidoverlay.h"
 #include "files_fixture.h"
 #include "lightfield/lightfield.h"
+#include "session/session.h"
 
 namespace {
 
@@ -366,6 +367,24 @@ TEST(Pictures, FocalStackComesFromTheCleanImageAndTouchesNothingShown) {
     }
   }
   EXPECT_EQ(inMargin, 0);
+  // The second page: the engine's all-in-focus photo and both depth rows, pixel for pixel.
+  const DepthPage page = depthPage(w.window.session()->lightField(), 10);
+  ASSERT_EQ(page.allInFocus.size(), 900u);
+  FocalStackSheet layout{QSize(300, 300), {}, &slices, 10, 10, 290, &page};
+  ASSERT_EQ(sheet.size(), layout.size());
+  const std::vector<QRgb>* depthRows[] = {nullptr, &page.fromFocus, &page.fromSlopes};
+  int withDepth = 0;
+  for (int k = 0; k < 3; ++k) {
+    const QRect r = layout.depthRow(k);
+    ASSERT_EQ(r.width(), 300);
+    for (int i = 0; i < 300; ++i) {
+      const QRgb want =
+          k == 0 ? fixture::rgb(&page.allInFocus[3 * i]) : (*depthRows[k])[i] & 0xffffff;
+      withDepth += k > 0 && want != 0xffffffu;
+      ASSERT_EQ(sheet.pixel(r.left() + i, r.center().y()) & 0xffffff, want) << k << "," << i;
+    }
+  }
+  EXPECT_GT(withDepth, 20);
   EXPECT_EQ(0, std::memcmp(canvas.displayedRays(), shown.data(), bytes));
   EXPECT_EQ(0, std::memcmp(canvas.photoRow(), photo.data(), 900));
   EXPECT_EQ(canvas.renderCount(), renders);

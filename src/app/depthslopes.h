@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QString>
+#include <vector>
+
+#include "toolkit/geometry.h"
+
+class DrawView;
+class PhotoView;
+class QAction;
+class QBoxLayout;
+class QMenu;
+class RenderView;
+class Session;
+class TeachingAids;
+class SlopeStrip;
+
+// View ▸ Show Slopes: depth read off the orientation of the ray-space image's lines. While on,
+// it colours the ray-space view by the estimated fraction (transparent where the estimate is
+// not confident), shows a strip of the photo pixels' estimated depth with a legend under the
+// photo, marks the estimated scene points on the canvas, and adds estimated and true depth to
+// the hover readout. Off, it computes nothing. Every image it makes is an overlay: captures
+// and the engine's buffers never see it.
+class DepthSlopes : public QObject {
+  Q_OBJECT
+
+ public:
+  struct Parts {
+    DrawView* canvas = nullptr;
+    RenderView* raySpace = nullptr;
+    PhotoView* photo = nullptr;
+    // The strip goes into this column right under the photo.
+    QBoxLayout* column = nullptr;
+    QMenu* viewMenu = nullptr;
+    Session* session = nullptr;
+    TeachingAids* aids = nullptr;
+  };
+
+  // Pixels whose confidence reaches this count as estimated; the depth tables measure the same.
+  static constexpr float kConfident = 0.5f;
+  // The overlay's colour for a fraction in [0, 1]: blue at the lower line to red at the upper.
+  static QRgb colourOf(float lambda);
+
+  DepthSlopes(const Parts& parts, QObject* parent);
+
+  bool isShown() const;
+  void setShown(bool on);
+
+  // How often the estimate has run: only while shown.
+  int computations() const { return computations_; }
+  // The current estimate, n x n, laid out like the image (empty while hidden).
+  const std::vector<float>& lambda() const { return lambda_; }
+  const std::vector<float>& confidence() const { return confidence_; }
+  // The canvas points of the confident photo pixels' estimated scene points.
+  const std::vector<CGPoint>& marks() const { return marks_; }
+  QWidget* strip() const;
+
+  // "estimated λ …, true λ …" for ray (u, v) of the current light field; empty while hidden.
+  QString note(int u, int v) const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void recompute();
+  void clear();
+
+  Parts parts_;
+  QAction* action_ = nullptr;
+  SlopeStrip* strip_ = nullptr;
+  std::vector<float> scratch_, lambda_, confidence_;
+  std::vector<CGPoint> marks_;
+  int computations_ = 0;
+};

@@ -1,0 +1,234 @@
+#include "app/focalstackdock.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDockWidget>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointer>
+#include <QThreadPool>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <thread>
+
+#include "app/depthslopes.h"
+#include "app/depthwidgets.h"
+#include "session/session.h"
+#include "toolkit/event.h"
+#include "views/photoview.h"
+#include "views/renderview.h"
+
+namespace depth = lightfield::depth;
+
+namespace {
+
+// The sweep's two halves run on the two cores: the later half from here.
+constexpr int kSplitAngle = depth::kFocusAngles / 2;
+constexpr int kWidth = 300;
+
+}  // namespace
+
+FocalStackDock::FocalStackDock(const Parts& parts, QObject* parent)
+    : QObject(parent), parts_(parts) {
+  setObjectName(QStringLiteral("focalStack"));
+  dock_ = new QDockWidget(tr("Focal Stack"), parts_.window);
+  dock_->setObjectName(QStringLiteral("focalStackDock"));
+  auto* body = new QWidget(dock_);
+  auto* layout = new QVBoxLayout(body);
+  layout->addWidget(new QLabel(tr("Depth from focus (colours as Show Slopes)"), body));
+  depthRow_ = new ColourRow("focusDepthRow", kWidth, 14, body);
+  layout->addWidget(depthRow_);
+  layout->addWidget(new QLabel(tr("All in focus: each pixel at its sharpest angle"), body));
+  allInFocusRow_ = new ColourRow("allInFocusRow", kWidth, 40, body);
+  layout->addWidget(allInFocusRow_);
+  plotLabel_ = new QLabel(body);
+  plotLabel_->setObjectName(QStringLiteral("sharpnessLabel"));
+  plotLabel_->setToolTip(
+      tr("Local sharpness of the hovered photo pixel against the focus "
+         "angle, 0° to 90°; the dashed line is the current angle."));
+  layout->addWidget(plotLabel_);
+  plot_ = new PaintedWidget(
+      "sharpnessPlot", QSize(kWidth, 90),
+      [this](QPainter& painter, QSize size) { paintPlot(painter, size); }, body);
+  layout->addWidget(plot_);
+  layout->addStretch(1);
+  dock_->setWidget(body);
+  parts_.window->addDockWidget(Qt::RightDockWidgetArea, dock_);
+  dock_->hide();
+
+  QAction* toggle = dock_->toggleViewAction();
+  toggle->setObjectName(QStringLiteral("actionFocalStack"));
+  toggle->setText(tr("Focal Stac&k"));
+  if (parts_.viewMenu != nullptr) parts_.viewMenu->addAction(toggle);
+
+  connect(dock_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+    if (visible) recompute();
+  });
+  connect(parts_.session, &Session::lightFieldChanged, this, [this] {
+    if (isShown()) recompute();
+  });
+  connect(parts_.session, &Session::cameraChanged, this, [this] {
+    if (!isShown()) return;
+    // The sweep covers every angle: only the depth of field changes it.
+    if (parts_.session->camera().halfLength != sweptHalfLength_) {
+      recompute();
+    } else {
+      plot_->update();
+    }
+  });
+  connect(parts_.raySpace, &RenderView::mouseMoveRouted, this, [this](const toolkit::Event& e) {
+    if (!isShown()) return;
+    const CGPoint p = parts_.photo->convertPointFromWindow(e.locationInWindow());
+    const CGRect b = parts_.photo->bounds();
+    if (p.x < 0 || p.y < 0 || p.x > b.size.width || p.y > b.size.height) return;
+    const int n = static_cast<int>(lambda_.size());
+    if (n > 0) hoverAt(std::clamp(static_cast<int>(std::floor(p.x * n / b.size.width)), 0, n - 1));
+  });
+}
+
+bool FocalStackDock::isShown() const {
+  return dock_->isVisible();
+}
+
+// One sweep's input and output, owned by the run so the window may move on meanwhile.
+struct SweepRun {
+  std::vector<unsigned char> rays;
+  int n = 0, halfLength = 0;
+  std::uint64_t generation = 0;
+  std::vector<float> lambda, confidence, sharpness;
+  std::vector<unsigned char> allInFocus;
+};
+
+namespace {
+
+// Angles swept between looks at whether a newer run has made this one stale.
+constexpr int kAnglesPerStep = 15;
+
+// Sweeps angles [first, end) into best in steps; false once the run is stale.
+bool sweepRange(SweepRun& run, int first, int end, depth::FocusBest* best, depth::FocusSums* sums,
+                const std::atomic<std::uint64_t>& latest) {
+  const auto n = static_cast<std::size_t>(run.n);
+  for (int a = first; a < end; a += kAnglesPerStep) {
+    if (latest.load() != run.generation) return false;
+    depth::focusSweep(run.rays.data(), run.n, run.halfLength, a, std::min(a + kAnglesPerStep, end),
+                      best, run.sharpness.data() + n * a, sums);
+  }
+  return true;
+}
+
+// The whole sweep, its two halves on the two cores; false when it went stale.
+bool sweep(SweepRun& run, const std::atomic<std::uint64_t>& latest) {
+  const auto n = static_cast<std::size_t>(run.n);
+  std::vector<depth::FocusBest> best(n), later(n);
+  std::vector<depth::FocusSums> sums(n), laterSums(n);
+  run.sharpness.resize(n * depth::kFocusAngles);
+  depth::resetFocus(best.data(), run.n);
+  depth::resetFocus(later.data(), run.n);
+  bool laterDone = false;
+  std::thread second([&] {
+    laterDone =
+        sweepRange(run, kSplitAngle, depth::kFocusAngles, later.data(), laterSums.data(), latest);
+  });
+  const bool firstDone = sweepRange(run, 0, kSplitAngle, best.data(), sums.data(), latest);
+  second.join();
+  if (!firstDone || !laterDone) return false;
+  depth::mergeFocus(best.data(), later.data(), run.n);
+  run.lambda.resize(n);
+  run.confidence.resize(n);
+  run.allInFocus.resize(3 * n);
+  depth::focusResult(best.data(), run.n, run.lambda.data(), run.confidence.data(),
+                     run.allInFocus.data());
+  return true;
+}
+
+}  // namespace
+
+void FocalStackDock::recompute() {
+  const lightfield::LightField& field = parts_.session->lightField();
+  const int n = field.columns();
+  if (field.isEmpty() || field.rows() != n) return;
+  ++computations_;
+  sweptHalfLength_ = parts_.session->camera().halfLength;
+  auto run = std::make_shared<SweepRun>();
+  run->n = n;
+  run->halfLength = std::max(0, sweptHalfLength_);
+  run->rays.assign(field.pixels(), field.pixels() + 3 * static_cast<std::size_t>(n) * n);
+  run->generation = ++*latest_;
+  pending_ = true;
+  // Off the window's thread: the sweep takes tens of milliseconds, a render far less. A newer
+  // run makes this one stale; it then stops at its next step and its result is dropped.
+  QPointer<FocalStackDock> self(this);
+  std::shared_ptr<std::atomic<std::uint64_t>> latest = latest_;
+  QThreadPool::globalInstance()->start([run, latest, self] {
+    if (!sweep(*run, *latest)) return;
+    QMetaObject::invokeMethod(
+        qApp,
+        [run, self] {
+          if (self) self->apply(*run);
+        },
+        Qt::QueuedConnection);
+  });
+}
+
+void FocalStackDock::apply(SweepRun& run) {
+  if (run.generation != latest_->load()) return;
+  pending_ = false;
+  const auto un = static_cast<std::size_t>(run.n);
+  lambda_ = std::move(run.lambda);
+  confidence_ = std::move(run.confidence);
+  allInFocus_ = std::move(run.allInFocus);
+  sharpness_ = std::move(run.sharpness);
+  std::vector<QRgb> depthRow(un, 0xffffffffu), photo(un);
+  for (std::size_t i = 0; i < un; ++i) {
+    // A stretch every angle sees alike has no depth to give.
+    if (confidence_[i] > 0.0f) depthRow[i] = DepthSlopes::colourOf(lambda_[i]);
+    photo[i] = qRgb(allInFocus_[3 * i], allInFocus_[3 * i + 1], allInFocus_[3 * i + 2]);
+  }
+  depthRow_->setRow(std::move(depthRow));
+  allInFocusRow_->setRow(std::move(photo));
+  hoverAt(plotted_ >= 0 && plotted_ < run.n ? plotted_ : run.n / 2);
+}
+
+void FocalStackDock::hoverAt(int pixel) {
+  plotted_ = pixel;
+  const auto i = static_cast<std::size_t>(pixel);
+  if (i < lambda_.size()) {
+    const QString depth = confidence_[i] > 0.0f
+                              ? tr("sharpest at λ = %1").arg(lambda_[i], 0, 'f', 3)
+                              : tr("alike at every angle");
+    plotLabel_->setText(tr("Sharpness, photo pixel %1: %2").arg(pixel).arg(depth));
+  }
+  plot_->update();
+}
+
+void FocalStackDock::paintPlot(QPainter& painter, QSize size) const {
+  const std::size_t n = lambda_.size();
+  if (n == 0 || plotted_ < 0 || static_cast<std::size_t>(plotted_) >= n) return;
+  const auto at = [&](int a) { return sharpness_[static_cast<std::size_t>(a) * n + plotted_]; };
+  float lo = at(0), hi = at(0);
+  for (int a = 1; a < depth::kFocusAngles; ++a) {
+    lo = std::min(lo, at(a));
+    hi = std::max(hi, at(a));
+  }
+  const double w = size.width() - 1, h = size.height() - 1;
+  const auto xOf = [&](double a) { return w * a / (depth::kFocusAngles - 1); };
+  const auto yOf = [&](float s) { return hi > lo ? h - h * (s - lo) / (hi - lo) : h / 2; };
+  // The current focus angle, where the photo's sharpness is read.
+  painter.setPen(QPen(QColor(170, 0, 200), 1.0, Qt::DashLine));
+  const double current = 2.0 * parts_.session->camera().focusDegrees;
+  painter.drawLine(QPointF(xOf(current), 0), QPointF(xOf(current), h));
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  QPainterPath curve;
+  curve.moveTo(xOf(0), yOf(at(0)));
+  for (int a = 1; a < depth::kFocusAngles; ++a) curve.lineTo(xOf(a), yOf(at(a)));
+  painter.setPen(QPen(Qt::black, 1.0));
+  painter.drawPath(curve);
+  painter.setPen(plot_->palette().color(QPalette::WindowText));
+  painter.drawText(QRectF(2, 0, w, h), Qt::AlignLeft | Qt::AlignBottom, tr("0°"));
+  painter.drawText(QRectF(0, 0, w - 2, h), Qt::AlignRight | Qt::AlignBottom, tr("90°"));
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QObject>
+#include <QSize>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "lightfield/depth.h"
+
+class ColourRow;
+class PaintedWidget;
+class PhotoView;
+class QAction;
+class QDockWidget;
+class QLabel;
+class QMainWindow;
+class QMenu;
+class QPainter;
+class RenderView;
+class Session;
+struct SweepRun;
+
+// View ▸ Focal Stack: a dock with depth from focus. It sweeps the focus angle over the whole
+// range with the current depth of field, keeps per photo pixel the sharpest angle, and shows the
+// depth row that gives, the all-in-focus photo, and the hovered pixel's sharpness against the
+// angle. Hidden at start, not remembered; it sweeps only while shown, off the window's thread.
+class FocalStackDock : public QObject {
+  Q_OBJECT
+
+ public:
+  struct Parts {
+    QMainWindow* window = nullptr;
+    RenderView* raySpace = nullptr;  // routes the window's mouse moves
+    PhotoView* photo = nullptr;
+    QMenu* viewMenu = nullptr;
+    Session* session = nullptr;
+  };
+
+  FocalStackDock(const Parts& parts, QObject* parent);
+
+  QDockWidget* dock() const { return dock_; }
+  bool isShown() const;
+  // How often the sweep has run: only while shown.
+  int computations() const { return computations_; }
+
+  // The last sweep's results (empty before one): per photo pixel the depth, its confidence,
+  // the all-in-focus colour (3 bytes each), and kFocusAngles rows of n sharpness values.
+  const std::vector<float>& lambda() const { return lambda_; }
+  const std::vector<float>& confidence() const { return confidence_; }
+  const std::vector<unsigned char>& allInFocus() const { return allInFocus_; }
+  const std::vector<float>& sharpness() const { return sharpness_; }
+  // True from a sweep's start until its result is shown.
+  bool isPending() const { return pending_; }
+  // The photo pixel the plot shows: the last one hovered, the middle one before.
+  int plottedPixel() const { return plotted_; }
+
+ private:
+  void recompute();
+  void apply(SweepRun& run);
+  void hoverAt(int pixel);
+  void paintPlot(QPainter& painter, QSize size) const;
+
+  Parts parts_;
+  QDockWidget* dock_ = nullptr;
+  ColourRow* depthRow_ = nullptr;
+  ColourRow* allInFocusRow_ = nullptr;
+  PaintedWidget* plot_ = nullptr;
+  QLabel* plotLabel_ = nullptr;
+  std::vector<float> lambda_, confidence_, sharpness_;
+  std::vector<unsigned char> allInFocus_;
+  // The newest run's number; older runs stop when they see it has moved on.
+  std::shared_ptr<std::atomic<std::uint64_t>> latest_ =
+      std::make_shared<std::atomic<std::uint64_t>>(0);
+  bool pending_ = false;
+  int computations_ = 0;
+  int plotted_ = -1;
+  int sweptHalfLength_ = -1;
+};

@@ -1,0 +1,215 @@
+#include "app/spectrumdock.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "app/depthwidgets.h"
+#include "session/session.h"
+
+namespace spectrum = lightfield::spectrum;
+
+namespace {
+
+constexpr int kWidth = 300;
+// Smaller than the image it shows, so both docks fit one above the other beside the window.
+constexpr int kSpectrumSide = 240;
+const QColor kSliceColour(255, 140, 0);
+const QColor kFanColour(0, 170, 255);
+// The slice's values take a darker shade of its colour: the line stays the one pure orange.
+const QColor kValueColour(225, 110, 0);
+
+// The fractions of the lowest and highest captured shape pixels: the scene's depth range.
+std::optional<std::pair<double, double>> depthRange(const lightfield::LightField& field) {
+  const std::vector<unsigned char>& strip = field.strip();
+  const int h = field.stripHeight(), n = field.columns();
+  if (strip.empty() || h <= 0 || n <= 0) return std::nullopt;
+  const lightfield::RayGeometry& g = field.geometry();
+  double lo = 2.0, hi = -1.0;
+  for (int row = 0; row < h; ++row) {
+    const unsigned char* line = strip.data() + 3 * static_cast<std::size_t>(row) * n;
+    if (std::all_of(line, line + 3 * n, [](unsigned char c) { return c == 255; })) continue;
+    const double lambda = g.fractionOfHeight(g.lowerLine + h - row - 0.5);
+    lo = std::min(lo, lambda);
+    hi = std::max(hi, lambda);
+  }
+  if (hi < lo) return std::nullopt;
+  return std::pair{std::clamp(lo, 0.0, 1.0), std::clamp(hi, 0.0, 1.0)};
+}
+
+QPointF onWidget(double x, double y, int n, QSize size) {
+  // Centred pixel coordinates name pixel centres.
+  return {(x + 0.5) * size.width() / n, (y + 0.5) * size.height() / n};
+}
+
+}  // namespace
+
+SpectrumDock::SpectrumDock(const Parts& parts, QObject* parent) : QObject(parent), parts_(parts) {
+  setObjectName(QStringLiteral("spectrum"));
+  dock_ = new QDockWidget(tr("Spectrum"), parts_.window);
+  dock_->setObjectName(QStringLiteral("spectrumDock"));
+  auto* body = new QWidget(dock_);
+  auto* layout = new QVBoxLayout(body);
+  auto* title = new QLabel(tr("log |DFT| of ray space: slice (orange), fan (blue)"), body);
+  title->setToolTip(
+      tr("The slice is the line the focus angle selects; the fan lies between the "
+         "lines of the nearest and farthest shapes."));
+  layout->addWidget(title);
+  spectrumView_ = new PaintedWidget(
+      "spectrumImage", QSize(kSpectrumSide, kSpectrumSide),
+      [this](QPainter& painter, QSize size) { paintSpectrum(painter, size); }, body);
+  layout->addWidget(spectrumView_);
+  auto* photoTitle = new QLabel(tr("Photo |DFT| (black), slice values (orange)"), body);
+  photoTitle->setToolTip(
+      tr("Both on a log scale. They meet for a photo through the whole "
+         "aperture, the projection the slice stands for."));
+  layout->addWidget(photoTitle);
+  photoView_ = new PaintedWidget(
+      "photoSpectrum", QSize(kWidth, 90),
+      [this](QPainter& painter, QSize size) { paintPhoto(painter, size); }, body);
+  layout->addWidget(photoView_);
+  layout->addStretch(1);
+  dock_->setWidget(body);
+  parts_.window->addDockWidget(Qt::RightDockWidgetArea, dock_);
+  dock_->hide();
+
+  QAction* toggle = dock_->toggleViewAction();
+  toggle->setObjectName(QStringLiteral("actionSpectrum"));
+  toggle->setText(tr("Spectru&m"));
+  if (parts_.viewMenu != nullptr) parts_.viewMenu->addAction(toggle);
+
+  connect(dock_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+    if (visible) recompute();
+  });
+  connect(parts_.session, &Session::lightFieldChanged, this, [this] {
+    if (isShown()) recompute();
+  });
+  connect(parts_.session, &Session::cameraChanged, this, [this] {
+    if (isShown()) updateSlice();
+  });
+  connect(parts_.session, &Session::photoChanged, this, [this] {
+    if (isShown()) updatePhoto();
+  });
+}
+
+SpectrumDock::~SpectrumDock() = default;
+
+bool SpectrumDock::isShown() const {
+  return dock_->isVisible();
+}
+
+void SpectrumDock::recompute() {
+  const lightfield::LightField& field = parts_.session->lightField();
+  const int n = field.columns();
+  if (field.isEmpty() || field.rows() != n) return;
+  ++computations_;
+  if (!plan_ || plan_->size() != n) plan_ = std::make_unique<spectrum::Plan>(n);
+  const auto cells = static_cast<std::size_t>(n) * static_cast<std::size_t>(n);
+  spectrum_.resize(cells);
+  rows_.resize(cells);
+  lum_.resize(cells);
+  logMagnitude_.resize(cells);
+  grey_.resize(3 * cells);
+  scratch_.resize(static_cast<std::size_t>(n));
+  spectrum::raySpectrum(*plan_, field.pixels(), n, spectrum_.data(), logMagnitude_.data(),
+                        grey_.data(), lum_.data(), scratch_.data());
+  image_ = QImage(grey_.data(), n, n, 3 * n, QImage::Format_RGB888).copy();
+  // The slice reads the image as it is, without the window the picture uses.
+  for (int r = 0; r < n; ++r)
+    spectrum::luminance(field.pixel(0, r), n, lum_.data() + static_cast<std::size_t>(r) * n);
+  spectrum::transformRows(*plan_, lum_.data(), rows_.data(), scratch_.data());
+  fan_ = depthRange(field);
+  updateSlice();
+  updatePhoto();
+  spectrumView_->update();
+}
+
+void SpectrumDock::updateSlice() {
+  const int n = plan_ ? plan_->size() : 0;
+  if (n <= 0 || rows_.size() != static_cast<std::size_t>(n) * n) return;
+  const lightfield::optics::FocusSteps steps = parts_.session->camera().steps();
+  slice_ = spectrum::sliceLine(n, steps.colStep, steps.rowStep);
+  sliceValues_.resize(static_cast<std::size_t>(n));
+  spectrum::sliceValues(rows_.data(), n, steps.colStep, steps.rowStep, sliceValues_.data());
+  spectrumView_->update();
+  photoView_->update();
+}
+
+void SpectrumDock::updatePhoto() {
+  const int n = plan_ ? plan_->size() : 0;
+  const std::vector<unsigned char>& photo = parts_.session->photo();
+  if (n <= 0 || photo.size() != 3 * static_cast<std::size_t>(n)) {
+    photoSpectrum_.clear();
+  } else {
+    photoSpectrum_.resize(static_cast<std::size_t>(n));
+    std::vector<double> lum(static_cast<std::size_t>(n));
+    std::vector<spectrum::Complex> out(static_cast<std::size_t>(n));
+    spectrum::photoSpectrum(*plan_, photo.data(), n, photoSpectrum_.data(), lum.data(), out.data(),
+                            scratch_.data());
+  }
+  photoView_->update();
+}
+
+void SpectrumDock::paintSpectrum(QPainter& painter, QSize size) const {
+  if (image_.isNull()) return;
+  const int n = image_.width();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+  painter.drawImage(QRect(QPoint(0, 0), size), image_);
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  if (fan_) {
+    const spectrum::Segment a = spectrum::fractionLine(n, fan_->first);
+    const spectrum::Segment b = spectrum::fractionLine(n, fan_->second);
+    QColor fill = kFanColour;
+    fill.setAlphaF(0.18);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(fill);
+    // The fan is the double wedge between the two lines through the zero frequency.
+    const QPointF centre = onWidget(n / 2, n / 2, n, size);
+    painter.drawPolygon(
+        QPolygonF{centre, onWidget(a.x0, a.y0, n, size), onWidget(b.x0, b.y0, n, size)});
+    painter.drawPolygon(
+        QPolygonF{centre, onWidget(a.x1, a.y1, n, size), onWidget(b.x1, b.y1, n, size)});
+    painter.setPen(QPen(kFanColour, 1.0));
+    for (const spectrum::Segment& s : {a, b})
+      painter.drawLine(onWidget(s.x0, s.y0, n, size), onWidget(s.x1, s.y1, n, size));
+  }
+  if (parts_.session->camera().steps().rowStep > 0.0f) {
+    painter.setPen(QPen(kSliceColour, 2.0));
+    painter.drawLine(onWidget(slice_.x0, slice_.y0, n, size),
+                     onWidget(slice_.x1, slice_.y1, n, size));
+  }
+}
+
+void SpectrumDock::paintPhoto(QPainter& painter, QSize size) const {
+  const std::size_t n = photoSpectrum_.size();
+  if (n == 0) return;
+  // Log scale, as the picture beside it: the high frequencies stay visible.
+  double top = 0.0;
+  for (std::size_t k = 0; k < n; ++k) {
+    top = std::max(top, std::log1p(photoSpectrum_[k]));
+    if (k < sliceValues_.size()) top = std::max(top, std::log1p(sliceValues_[k]));
+  }
+  if (top <= 0.0) return;
+  const double w = size.width(), h = size.height() - 2;
+  const auto xOf = [&](std::size_t k) { return (k + 0.5) * w / static_cast<double>(n); };
+  const auto yOf = [&](double value) { return 1.0 + h - h * std::log1p(value) / top; };
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  QPainterPath curve;
+  curve.moveTo(xOf(0), yOf(photoSpectrum_[0]));
+  for (std::size_t k = 1; k < n; ++k) curve.lineTo(xOf(k), yOf(photoSpectrum_[k]));
+  painter.setPen(QPen(Qt::black, 1.0));
+  painter.drawPath(curve);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(kValueColour);
+  if (parts_.session->camera().steps().rowStep > 0.0f) {
+    for (std::size_t k = 0; k < sliceValues_.size(); ++k)
+      painter.drawEllipse(QPointF(xOf(k), yOf(sliceValues_[k])), 1.3, 1.3);
+  }
+}

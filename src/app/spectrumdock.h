@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QSize>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "lightfield/spectrum.h"
+
+class PaintedWidget;
+class QDockWidget;
+class QMainWindow;
+class QMenu;
+class QPainter;
+class Session;
+
+// View ▸ Spectrum: a dock with the ray-space image in the frequency domain. It shows the
+// centred log-magnitude of the 2-D DFT with the slice line the focus angle selects and the fan
+// between the lines of the nearest and farthest shapes, and beside it the photo's 1-D spectrum
+// with the slice's values over it. Hidden at start, not remembered; it transforms only while
+// shown.
+class SpectrumDock : public QObject {
+  Q_OBJECT
+
+ public:
+  struct Parts {
+    QMainWindow* window = nullptr;
+    QMenu* viewMenu = nullptr;
+    Session* session = nullptr;
+  };
+
+  SpectrumDock(const Parts& parts, QObject* parent);
+  ~SpectrumDock() override;
+
+  QDockWidget* dock() const { return dock_; }
+  bool isShown() const;
+  // How often the 2-D transform has run: only while shown.
+  int computations() const { return computations_; }
+
+  // What the dock draws: the grey image (n x n), the slice line in centred pixel coordinates,
+  // the fan's fractions (none without a captured scene), the photo's spectrum and the slice's
+  // values, n each, frequency k at k + n / 2.
+  const QImage& image() const { return image_; }
+  const lightfield::spectrum::Segment& slice() const { return slice_; }
+  const std::optional<std::pair<double, double>>& fan() const { return fan_; }
+  const std::vector<double>& photoSpectrum() const { return photoSpectrum_; }
+  const std::vector<double>& sliceValues() const { return sliceValues_; }
+
+ private:
+  void recompute();
+  void updateSlice();
+  void updatePhoto();
+  void paintSpectrum(QPainter& painter, QSize size) const;
+  void paintPhoto(QPainter& painter, QSize size) const;
+
+  Parts parts_;
+  QDockWidget* dock_ = nullptr;
+  PaintedWidget* spectrumView_ = nullptr;
+  PaintedWidget* photoView_ = nullptr;
+  std::unique_ptr<lightfield::spectrum::Plan> plan_;
+  std::vector<lightfield::spectrum::Complex> spectrum_, rows_, scratch_;
+  std::vector<double> lum_;
+  std::vector<float> logMagnitude_;
+  std::vector<unsigned char> grey_;
+  QImage image_;
+  lightfield::spectrum::Segment slice_{};
+  std::optional<std::pair<double, double>> fan_;
+  std::vector<double> photoSpectrum_, sliceValues_;
+  int computations_ = 0;
+};
