@@ -64,12 +64,13 @@ struct World {
     }
   }
 
-  // View `camera` (a lower-line position), width x height packed RGB, row 0 on top.
-  std::vector<unsigned char> view(int camera, int width, int height) const {
+  // View `camera` (a lower-line position), width x height packed RGB, row 0 on top, seeing the
+  // texture's rows from `firstRow` on (another row of a camera grid sees other rows).
+  std::vector<unsigned char> view(int camera, int width, int height, int firstRow = 0) const {
     std::vector<unsigned char> out(std::size_t(3) * width * height);
     for (int y = 0; y < height; ++y)
       for (int u = 0; u < width; ++u)
-        ray(camera, u, y, &out[std::size_t(3) * (std::size_t(y) * width + u)]);
+        ray(camera, u, firstRow + y, &out[std::size_t(3) * (std::size_t(y) * width + u)]);
     return out;
   }
 };
