@@ -255,8 +255,7 @@ QString checkHeaders(const QStringList& files, QSize& size) {
       if (!QFileInfo::exists(path))
         return tr("\"%1\" could not be read: was it moved or deleted while opening?")
             .arg(nameOf(path));
-      return tr("\"%1\" is not an image Ombrel can read (%2).")
-          .arg(nameOf(path), reader.errorString());
+      return tr("\"%1\" is not an image Ombrel can read.").arg(nameOf(path));
     }
     if (s.width() > kMaxSide || s.height() > kMaxSide)
       return tr("\"%1\" is %2 x %3 pixels: views may be at most %4 pixels a side.")

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <vector>
@@ -292,6 +293,54 @@ TEST(LightFieldLoader, BadInputGivesOneMessageAndNoViews) {
       EXPECT_GE(calls, 1);
     }
   }
+}
+
+}  // namespace
+}  // namespace lightfieldloader
+
+namespace lightfieldloader {
+namespace {
+
+// The example set (scripts/make-example-lightfield) opens, and refocusing at each of its planes'
+// disparities brings that plane, and no other, closest to the central view's pinhole picture.
+TEST(LightFieldLoader, TheExampleSetRefocusesOnEachOfItsPlanes) {
+  const Result result = open(QString::fromUtf8(OMBREL_EXAMPLE_LIGHTFIELD));
+  ASSERT_TRUE(result.ok()) << result.error.toStdString();
+  const Views& views = result.views;
+  ASSERT_EQ(views.count(), 17);
+  ASSERT_EQ(views.width(), 256);
+  ASSERT_EQ(views.height(), 96);
+  // The planes as the script places them, and regions of the central view that see only them.
+  struct Region {
+    double lambda;
+    int y0, y1, u0, u1;
+  };
+  const Region regions[] = {{0.35, 30, 66, 30, 90}, {0.6, 20, 80, 140, 230}, {1.0, 0, 6, 0, 256}};
+  const int n = views.width(), count = views.count();
+  const int centre = lightfield::refocus::centreView(count);
+  Bytes epi(std::size_t(3) * n * count), photo(std::size_t(3) * n);
+  double error[3][3] = {};
+  for (int focus = 0; focus < 3; ++focus) {
+    const double s = lightfield::refocus::disparityForFraction(regions[focus].lambda);
+    for (int r = 0; r < 3; ++r) {
+      const Region& region = regions[r];
+      double sum = 0;
+      for (int y = region.y0; y < region.y1; ++y) {
+        views.epipolarImage(y, epi.data());
+        lightfield::refocus::refocus(epi.data(), count, n, count / 2, s, photo.data());
+        const unsigned char* pinhole = views.scanline(centre, y);
+        for (int i = 3 * region.u0; i < 3 * region.u1; ++i) sum += std::abs(photo[i] - pinhole[i]);
+      }
+      error[focus][r] = sum / (3.0 * (region.y1 - region.y0) * (region.u1 - region.u0));
+    }
+  }
+  for (int p = 0; p < 3; ++p)
+    for (int q = 0; q < 3; ++q) {
+      if (q == p) continue;
+      EXPECT_LT(error[p][p], error[q][p]) << "plane " << p << " focused at plane " << q;
+      EXPECT_LT(error[p][p], error[p][q]) << "focus on plane " << p << ", plane " << q;
+    }
+  for (int p = 0; p < 3; ++p) EXPECT_LT(error[p][p], 12.0) << "plane " << p;
 }
 
 }  // namespace
