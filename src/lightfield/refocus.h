@@ -63,4 +63,14 @@ double fractionForDisparity(double s);
 void refocus(const unsigned char* epi, int views, int width, int halfCount, double disparity,
              unsigned char* photo);
 
+// Click-to-focus: the disparity, among `steps` evenly spaced from `low` to `high` (both included;
+// `low` alone for steps <= 1), whose line through pixel x of the central view fits the views best.
+// The views taking part are those refocus() takes for `halfCount`, read where it reads them; the
+// fit is the mean squared difference of their colours from their mean, and a line only counts
+// where at least half of those views (and at least two) see it. The first best wins, so a pixel
+// without texture, where every line fits, gets `low`. NaN when no line counts (x outside the EPI,
+// or fewer than two views).
+double fitDisparity(const unsigned char* epi, int views, int width, int x, int halfCount,
+                    double low, double high, int steps);
+
 }  // namespace lightfield::refocus

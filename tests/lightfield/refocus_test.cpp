@@ -218,5 +218,26 @@ TEST(Refocus, FocusSweepFindsEachPlaneAtItsDepthAsTheCanvasPhotoDoes) {
   }
 }
 
+// Click-to-focus on the rendered planes: a pixel of each plane's region picks that plane's
+// disparity to within 0.05 pixels a view (under half a pixel across the views either side of the
+// centre: reading the smooth texture between pixels blurs the fit a little), so focusing there
+// makes the plane sharp; a pixel off the EPI picks nothing.
+TEST(Refocus, ClickToFocusFitsEachPlanesDisparity) {
+  const Planes scene;
+  const int n = Planes::kWidth, views = Planes::kViews;
+  for (std::size_t p = 0; p < scene.world.planes.size(); ++p) {
+    const double s = disparityForFraction(scene.world.planes[p].lambda);
+    int right = 0, total = 0;
+    for (std::size_t k = 0; k < scene.regions[p].size(); k += 3, ++total) {
+      const double fit =
+          fitDisparity(scene.epi.data(), views, n, scene.regions[p][k], views / 2, -6.0, 1.0, 701);
+      right += std::abs(fit - s) <= 0.05;
+    }
+    EXPECT_GE(right, total * 9 / 10) << "plane " << p << ": " << right << " of " << total;
+  }
+  EXPECT_TRUE(std::isnan(fitDisparity(scene.epi.data(), views, n, n, views / 2, -6, 1, 10)));
+  EXPECT_TRUE(std::isnan(fitDisparity(scene.epi.data(), 1, n, 0, 3, -6, 1, 10)));
+}
+
 }  // namespace
 }  // namespace lightfield::refocus
