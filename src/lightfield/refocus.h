@@ -1,0 +1,76 @@
+#pragma once
+
+// Refocusing a real light field: one row of camera views, cut along one scanline, is an
+// epipolar-plane image (EPI), which is exactly a ray-space image. The view index is the ray's
+// position on the lower line and the pixel column its position on the upper line; as in
+// processImage()'s image, lower-line positions are counted from the bottom row, so view v sits on
+// row views - 1 - v. Buffers are packed RGB (3 bytes per pixel, row 0 on top, no padding), owned
+// by the caller; nothing here allocates or keeps state.
+//
+// Geometry. A scene point at fraction lambda of the way up is the line v + lambda (u - v) = x
+// (RayGeometry), so view v sees it at pixel u = x / lambda - v (1 - lambda) / lambda: it moves by
+// the disparity s = -(1 - lambda) / lambda pixels from one view to the next. The canvas's photo at
+// focus angle theta averages along the direction (cos, sin) in the image (rows down), which is the
+// line of the point at lambda = sin / (sin + cos) (optics::focusFraction); read per view (one row
+// up per view) that line moves by s = -cos / sin pixels per view. Refocusing at theta therefore
+// averages the views shifted by that s: the same line through ray space as the canvas's photo,
+// sampled once per view instead of once per unit of the segment's length.
+namespace lightfield::refocus {
+
+// The most views one EPI may hold (the loader's limit for one row of views).
+inline constexpr int kMaxViews = 64;
+
+// The row of the EPI that holds view v of `views`.
+inline int rowOfView(int views, int v) {
+  return views - 1 - v;
+}
+
+// The central view: the one on the middle row (views / 2 from the top), where the canvas's photo
+// centres its segment (optics::pinholePosition()).
+inline int centreView(int views) {
+  return views - 1 - views / 2;
+}
+
+// Stacks one scanline per view into the EPI: scanlines[v] (width pixels) becomes row
+// rowOfView(views, v) of `epi` (views x width). Nothing is written for views <= 0 or width <= 0.
+void stackScanlines(const unsigned char* const* scanlines, int views, int width,
+                    unsigned char* epi);
+
+// Disparity (pixels per view) for a focus angle in degrees: -cos / sin, in double precision with
+// the exact degree-to-radian factor that optics::focusFraction() uses. 0 at 90 degrees (the upper
+// line: every view sees the point at the same pixel), minus infinity at 0 (the lower line),
+// positive beyond 90 degrees (points beyond the upper line).
+double disparityForDegrees(double degrees);
+// The focus angle in (0, 180) degrees that refocuses at disparity s: atan2(1, -s).
+double degreesForDisparity(double s);
+// The disparity of a point at fraction lambda: -(1 - lambda) / lambda (minus infinity at 0).
+double disparityForFraction(double lambda);
+// The fraction whose points move by s pixels per view: 1 / (1 - s).
+double fractionForDisparity(double s);
+
+// Shift-and-add refocus of the EPI (views x width) into `photo` (width pixels): photo pixel x is
+// the mean over the views v taking part of view v at position x + s (v - c), c = centreView().
+// The views taking part are c - halfCount .. c + halfCount, clipped to the EPI, so the half-count
+// plays the depth-of-field half-length's part: 0 gives the central view alone, a pinhole.
+//
+// Each view's shift s (v - c) is computed in double precision and rounded once to float, the
+// position is float(x) plus that shift, and the view is read there by linear interpolation
+// between its two neighbouring pixels (weights 1 - f and f for the fraction f). A position
+// outside [0, width - 1], or not finite, is left out of that pixel's mean; a pixel no view sees
+// is white. The mean is rounded to the nearest byte. The central view's shift is always 0, so a
+// non-finite s still gives the central view. Nothing is written for width <= 0; with views <= 0
+// the photo is white.
+void refocus(const unsigned char* epi, int views, int width, int halfCount, double disparity,
+             unsigned char* photo);
+
+// Click-to-focus: the disparity, among `steps` evenly spaced from `low` to `high` (both included;
+// `low` alone for steps <= 1), whose line through pixel x of the central view fits the views best.
+// The views taking part are those refocus() takes for `halfCount`, read where it reads them; the
+// fit is the mean squared difference of their colours from their mean, and a line only counts
+// where at least half of those views (and at least two) see it. The first best wins, so a pixel
+// without texture, where every line fits, gets `low`. NaN when no line counts (x outside the EPI,
+// or fewer than two views).
+double fitDisparity(const unsigned char* epi, int views, int width, int x, int halfCount,
+                    double low, double high, int steps);
+
+}  // namespace lightfield::refocus
