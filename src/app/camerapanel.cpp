@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/depthwidgets.h"
 #include "app/pointspreadplot.h"
 #include "canvas/drawview.h"
 #include "session/session.h"
@@ -75,14 +76,7 @@ CameraPanel::CameraPanel(const Parts& parts, QObject* parent) : QObject(parent),
   seeThrough_->setWordWrap(true);
   column->addWidget(seeThrough_);
   column->addStretch(1);
-  dock_->setWidget(body);
-
-  parts_.window->addDockWidget(Qt::RightDockWidgetArea, dock_);
-  dock_->hide();
-  QAction* toggle = dock_->toggleViewAction();
-  toggle->setObjectName(QStringLiteral("actionCamera"));
-  toggle->setText(tr("&Camera"));
-  parts_.viewMenu->addAction(toggle);
+  installDock(parts_.window, dock_, body, "actionCamera", tr("&Camera"), parts_.viewMenu);
 
   connect(viewpoint_, &QSlider::valueChanged, this, &CameraPanel::apply);
   connect(profile_, &QComboBox::currentIndexChanged, this, &CameraPanel::apply);

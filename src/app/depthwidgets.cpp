@@ -1,5 +1,9 @@
 #include "app/depthwidgets.h"
 
+#include <QAction>
+#include <QDockWidget>
+#include <QMainWindow>
+#include <QMenu>
 #include <QPainter>
 #include <algorithm>
 
@@ -34,4 +38,16 @@ void PaintedWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::white);
   if (paint_) paint_(painter, size());
+}
+
+QAction* installDock(QMainWindow* window, QDockWidget* dock, QWidget* body, const char* actionName,
+                     const QString& text, QMenu* viewMenu) {
+  dock->setWidget(body);
+  window->addDockWidget(Qt::RightDockWidgetArea, dock);
+  dock->hide();
+  QAction* toggle = dock->toggleViewAction();
+  toggle->setObjectName(QLatin1String(actionName));
+  toggle->setText(text);
+  if (viewMenu != nullptr) viewMenu->addAction(toggle);
+  return toggle;
 }

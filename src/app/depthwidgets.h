@@ -2,6 +2,11 @@
 
 #include <QRgb>
 #include <QWidget>
+
+class QAction;
+class QDockWidget;
+class QMainWindow;
+class QMenu;
 #include <functional>
 #include <vector>
 
@@ -32,3 +37,8 @@ class PaintedWidget : public QWidget {
  private:
   Paint paint_;
 };
+
+// Puts `body` in `dock` on the window's right, hidden (docks open only when asked, and are not
+// remembered), and adds the dock's own toggle to `viewMenu` under `text`, named `actionName`.
+QAction* installDock(QMainWindow* window, QDockWidget* dock, QWidget* body, const char* actionName,
+                     const QString& text, QMenu* viewMenu);

@@ -57,14 +57,7 @@ FocalStackDock::FocalStackDock(const Parts& parts, QObject* parent)
       [this](QPainter& painter, QSize size) { paintPlot(painter, size); }, body);
   layout->addWidget(plot_);
   layout->addStretch(1);
-  dock_->setWidget(body);
-  parts_.window->addDockWidget(Qt::RightDockWidgetArea, dock_);
-  dock_->hide();
-
-  QAction* toggle = dock_->toggleViewAction();
-  toggle->setObjectName(QStringLiteral("actionFocalStack"));
-  toggle->setText(tr("Focal Stac&k"));
-  if (parts_.viewMenu != nullptr) parts_.viewMenu->addAction(toggle);
+  installDock(parts_.window, dock_, body, "actionFocalStack", tr("Focal Stac&k"), parts_.viewMenu);
 
   connect(dock_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
     if (visible) recompute();

@@ -76,14 +76,7 @@ SpectrumDock::SpectrumDock(const Parts& parts, QObject* parent) : QObject(parent
       [this](QPainter& painter, QSize size) { paintPhoto(painter, size); }, body);
   layout->addWidget(photoView_);
   layout->addStretch(1);
-  dock_->setWidget(body);
-  parts_.window->addDockWidget(Qt::RightDockWidgetArea, dock_);
-  dock_->hide();
-
-  QAction* toggle = dock_->toggleViewAction();
-  toggle->setObjectName(QStringLiteral("actionSpectrum"));
-  toggle->setText(tr("Spectru&m"));
-  if (parts_.viewMenu != nullptr) parts_.viewMenu->addAction(toggle);
+  installDock(parts_.window, dock_, body, "actionSpectrum", tr("Spectru&m"), parts_.viewMenu);
 
   connect(dock_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
     if (visible) recompute();
