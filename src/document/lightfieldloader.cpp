@@ -195,7 +195,8 @@ struct Loading {
   }
 
   QString decodeInto(int v) {
-    const QString& path = views.files_[v];
+    // at(), never []: the non-const [] detaches a shared list, a race between the workers.
+    const QString& path = views.files_.at(v);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
       return tr("\"%1\" could not be read (%2): was it moved or deleted while opening?")
