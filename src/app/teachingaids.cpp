@@ -184,17 +184,22 @@ TeachingAids::Area TeachingAids::areaUnder(CGPoint w, CGPoint* local) const {
   return Area::Nothing;
 }
 
+const TeachingAids::Sharpness& TeachingAids::currentSharpness() const {
+  const lightfield::CameraSettings& camera = parts_.session->camera();
+  const int n = stripSize();
+  if (camera.focusDegrees != band_.degrees || camera.halfLength != band_.halfLength ||
+      n != band_.n) {
+    band_ = {camera.focusDegrees, camera.halfLength, n, sharpness(camera, n, bandSamples_)};
+  }
+  return band_.sharpness;
+}
+
 void TeachingAids::refresh() {
   AidOverlay next;
   const lightfield::CameraSettings& camera = parts_.session->camera();
   if (showFocusDepth_->isChecked()) {
     const float degrees = camera.focusDegrees;
-    const int d = camera.halfLength;
-    const int n = stripSize();
-    // The band only changes with the optics: hovers reuse it.
-    if (degrees != band_.degrees || d != band_.halfLength || n != band_.n)
-      band_ = {degrees, d, n, sharpness(camera, n, bandSamples_)};
-    const optics::Band band = band_.sharpness.band;
+    const optics::Band band = currentSharpness().band;
     next.showFocusDepth = true;
     next.focusY = optics::heightOfFraction(optics::focusFraction(degrees));
     next.bandLowY = optics::heightOfFraction(band.low);
@@ -319,8 +324,7 @@ QString TeachingAids::hoverPhoto(CGPoint p, bool link, AidOverlay& next) const {
   if (!link) next.samples.clear();
   const QString mean = words.arg(i).arg(hexColor(photo.data() + 3 * i)).arg(count).arg(all);
   const int v = optics::pinholePosition(n);
-  std::vector<optics::Pixel> middle;
-  const Sharpness sharp = sharpness(camera, n, middle);
+  const Sharpness& sharp = currentSharpness();
   if (sharp.nothingSharp())
     return withDepthNote(tr("%1; nothing is sharp (%2)").arg(mean, sharp.leastBlur()), i, v);
   if (d <= 0) return withDepthNote(tr("%1; a pinhole: every height is sharp").arg(mean), i, v);

@@ -131,9 +131,13 @@ class TeachingAids : public QObject {
   QAction* focusOnSelection_ = nullptr;
   QAction* sweepFocus_ = nullptr;
   QPropertyAnimation* sweep_ = nullptr;
+  // The current camera's sharpness, computed once per optics: the band and
+  // every hover reuse it.
+  const Sharpness& currentSharpness() const;
+
   AidOverlay overlay_;
-  std::vector<lightfield::optics::Pixel> bandSamples_;
-  struct BandFor {
+  mutable std::vector<lightfield::optics::Pixel> bandSamples_;
+  mutable struct BandFor {
     float degrees = -1.0f;
     int halfLength = 0;
     int n = 0;
