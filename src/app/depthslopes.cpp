@@ -11,6 +11,7 @@
 #include <array>
 #include <cmath>
 
+#include "app/latestrun.h"
 #include "app/teachingaids.h"
 #include "canvas/drawview.h"
 #include "lightfield/depth.h"
@@ -87,6 +88,7 @@ QRgb DepthSlopes::colourOf(float lambda) {
 
 DepthSlopes::DepthSlopes(const Parts& parts, QObject* parent) : QObject(parent), parts_(parts) {
   setObjectName(QStringLiteral("depthSlopes"));
+  run_ = new LatestRun(this);
   action_ = new QAction(tr("Show Slop&es"), parent);
   action_->setObjectName(QStringLiteral("actionShowSlopes"));
   action_->setCheckable(true);
@@ -136,6 +138,55 @@ QWidget* DepthSlopes::strip() const {
   return strip_;
 }
 
+// One estimate, made on a pool thread from its own copy of the light field.
+struct DepthSlopes::Result {
+  std::uint64_t revision = 0;
+  std::vector<float> lambda, confidence;
+  QImage overlay;
+  std::vector<QRgb> row;
+  std::vector<CGPoint> marks;
+};
+
+void DepthSlopes::estimate(const lightfield::LightField& field, Result& out) {
+  const int n = field.columns();
+  const auto cells = static_cast<std::size_t>(n) * static_cast<std::size_t>(n);
+  std::vector<float> scratch(depth::slopeScratchSize(n));
+  out.revision = field.revision;
+  out.lambda.resize(cells);
+  out.confidence.resize(cells);
+  depth::slopes(field.pixels(), n, out.lambda.data(), out.confidence.data(), scratch.data());
+
+  out.overlay = QImage(n, n, QImage::Format_ARGB32);
+  for (int r = 0; r < n; ++r) {
+    auto* line = reinterpret_cast<QRgb*>(out.overlay.scanLine(r));
+    for (int u = 0; u < n; ++u) {
+      const std::size_t p = static_cast<std::size_t>(r) * n + u;
+      // Mostly opaque, so the lines beneath still show through a little.
+      line[u] =
+          out.confidence[p] >= kConfident ? (colourOf(out.lambda[p]) & 0xffffff) | 0xc0000000u : 0u;
+    }
+  }
+
+  // The photo pixels' central rays run along the pinhole row: the depth there is the photo's.
+  const int r = depth::pinholeRow(n);
+  const int v = lightfield::optics::pinholePosition(n);
+  const lightfield::RayGeometry& g = field.geometry();
+  out.row.assign(static_cast<std::size_t>(n), 0xffffffffu);
+  for (int i = 0; i < n; ++i) {
+    const std::size_t p = static_cast<std::size_t>(r) * n + i;
+    if (out.confidence[p] < kConfident) continue;
+    const double lambda = out.lambda[p];
+    out.row[static_cast<std::size_t>(i)] = colourOf(out.lambda[p]);
+    // The ray meets height lambda at column v + lambda (u - v) of the captured strip.
+    out.marks.push_back(
+        CGPointMake(g.left + v + lambda * (i - v) + 0.5, g.heightOfFraction(lambda)));
+  }
+}
+
+bool DepthSlopes::isPending() const {
+  return run_->isPending();
+}
+
 void DepthSlopes::recompute() {
   const lightfield::LightField& field = parts_.session->lightField();
   const int n = field.columns();
@@ -144,44 +195,28 @@ void DepthSlopes::recompute() {
     return;
   }
   ++computations_;
-  const auto cells = static_cast<std::size_t>(n) * static_cast<std::size_t>(n);
-  scratch_.resize(depth::slopeScratchSize(n));
-  lambda_.resize(cells);
-  confidence_.resize(cells);
-  depth::slopes(field.pixels(), n, lambda_.data(), confidence_.data(), scratch_.data());
+  // The copy shares the pixels, which never change while shared.
+  run_->start([this, field](const LatestRun::Stale&) -> LatestRun::Apply {
+    auto result = std::make_shared<Result>();
+    estimate(field, *result);
+    return [this, result] { show(*result); };
+  });
+}
 
-  QImage overlay(n, n, QImage::Format_ARGB32);
-  for (int r = 0; r < n; ++r) {
-    auto* line = reinterpret_cast<QRgb*>(overlay.scanLine(r));
-    for (int u = 0; u < n; ++u) {
-      const std::size_t p = static_cast<std::size_t>(r) * n + u;
-      // Mostly opaque, so the lines beneath still show through a little.
-      line[u] = confidence_[p] >= kConfident ? (colourOf(lambda_[p]) & 0xffffff) | 0xc0000000u : 0u;
-    }
-  }
-  parts_.raySpace->setSlopeOverlay(overlay);
-
-  // The photo pixels' central rays run along the pinhole row: the depth there is the photo's.
-  const int r = depth::pinholeRow(n);
-  const int v = lightfield::optics::pinholePosition(n);
-  const lightfield::RayGeometry& g = field.geometry();
-  std::vector<QRgb> row(static_cast<std::size_t>(n), 0xffffffffu);
-  marks_.clear();
-  for (int i = 0; i < n; ++i) {
-    const std::size_t p = static_cast<std::size_t>(r) * n + i;
-    if (confidence_[p] < kConfident) continue;
-    const double lambda = lambda_[p];
-    row[static_cast<std::size_t>(i)] = colourOf(lambda_[p]);
-    // The ray meets height lambda at column v + lambda (u - v) of the captured strip.
-    marks_.push_back(CGPointMake(g.left + v + lambda * (i - v) + 0.5, g.heightOfFraction(lambda)));
-  }
-  strip_->setRow(std::move(row));
+void DepthSlopes::show(Result& result) {
+  lambda_ = std::move(result.lambda);
+  confidence_ = std::move(result.confidence);
+  marks_ = std::move(result.marks);
+  revision_ = result.revision;
+  parts_.raySpace->setSlopeOverlay(result.overlay);
+  strip_->setRow(std::move(result.row));
   strip_->show();
   parts_.canvas->setDepthMarks(marks_);
   if (parts_.aids != nullptr) parts_.aids->refresh();
 }
 
 void DepthSlopes::clear() {
+  run_->cancel();
   lambda_.clear();
   confidence_.clear();
   marks_.clear();
@@ -195,8 +230,9 @@ void DepthSlopes::clear() {
 QString DepthSlopes::note(int u, int v) const {
   const lightfield::LightField& field = parts_.session->lightField();
   const int n = field.columns();
+  // An estimate of an earlier light field says nothing of this one's rays.
   if (lambda_.empty() || n <= 0 || u < 0 || v < 0 || u >= n || v >= n ||
-      lambda_.size() != static_cast<std::size_t>(n) * n)
+      lambda_.size() != static_cast<std::size_t>(n) * n || revision_ != field.revision)
     return {};
   const std::size_t p = static_cast<std::size_t>(n - 1 - v) * n + u;
   QString text = confidence_[p] >= kConfident ? tr("slopes give λ = %1").arg(lambda_[p], 0, 'f', 3)

@@ -3,11 +3,13 @@
 #include <QImage>
 #include <QObject>
 #include <QString>
+#include <cstdint>
 #include <vector>
 
 #include "toolkit/geometry.h"
 
 class DrawView;
+class LatestRun;
 class PhotoView;
 class QAction;
 class QBoxLayout;
@@ -16,12 +18,16 @@ class RenderView;
 class Session;
 class TeachingAids;
 class SlopeStrip;
+namespace lightfield {
+class LightField;
+}
 
 // View ▸ Show Slopes: depth read off the orientation of the ray-space image's lines. While on,
 // it colours the ray-space view by the estimated fraction (transparent where the estimate is
 // not confident), shows a strip of the photo pixels' estimated depth with a legend under the
 // photo, marks the estimated scene points on the canvas, and adds estimated and true depth to
-// the hover readout. Off, it computes nothing. Every image it makes is an overlay: captures
+// the hover readout. Off, it computes nothing. The estimate runs off the window's thread, only
+// the newest light field's reaching the views. Every image it makes is an overlay: captures
 // and the engine's buffers never see it.
 class DepthSlopes : public QObject {
   Q_OBJECT
@@ -48,9 +54,11 @@ class DepthSlopes : public QObject {
   bool isShown() const;
   void setShown(bool on);
 
-  // How often the estimate has run: only while shown.
+  // How often the estimate has started: only while shown.
   int computations() const { return computations_; }
-  // The current estimate, n x n, laid out like the image (empty while hidden).
+  // True from a start until the newest light field's estimate is shown.
+  bool isPending() const;
+  // The estimate last shown, n x n, laid out like the image (empty while hidden).
   const std::vector<float>& lambda() const { return lambda_; }
   const std::vector<float>& confidence() const { return confidence_; }
   // The canvas points of the confident photo pixels' estimated scene points.
@@ -64,13 +72,19 @@ class DepthSlopes : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  struct Result;
+  static void estimate(const lightfield::LightField& field, Result& out);
   void recompute();
+  void show(Result& result);
   void clear();
 
   Parts parts_;
   QAction* action_ = nullptr;
   SlopeStrip* strip_ = nullptr;
-  std::vector<float> scratch_, lambda_, confidence_;
+  LatestRun* run_ = nullptr;
+  std::vector<float> lambda_, confidence_;
   std::vector<CGPoint> marks_;
+  // The light field the shown estimate belongs to.
+  std::uint64_t revision_ = 0;
   int computations_ = 0;
 };

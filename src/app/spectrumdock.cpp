@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "app/depthwidgets.h"
+#include "app/latestrun.h"
 #include "session/session.h"
 
 namespace spectrum = lightfield::spectrum;
@@ -53,6 +54,7 @@ QPointF onWidget(double x, double y, int n, QSize size) {
 
 SpectrumDock::SpectrumDock(const Parts& parts, QObject* parent) : QObject(parent), parts_(parts) {
   setObjectName(QStringLiteral("spectrum"));
+  run_ = new LatestRun(this);
   dock_ = new QDockWidget(tr("Spectrum"), parts_.window);
   dock_->setObjectName(QStringLiteral("spectrumDock"));
   auto* body = new QWidget(dock_);
@@ -78,9 +80,8 @@ SpectrumDock::SpectrumDock(const Parts& parts, QObject* parent) : QObject(parent
   layout->addStretch(1);
   installDock(parts_.window, dock_, body, "actionSpectrum", tr("Spectru&m"), parts_.viewMenu);
 
-  connect(dock_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
-    if (visible) recompute();
-  });
+  connect(dock_, &QDockWidget::visibilityChanged, this,
+          [this](bool visible) { visible ? recompute() : run_->cancel(); });
   connect(parts_.session, &Session::lightFieldChanged, this, [this] {
     if (isShown()) recompute();
   });
@@ -98,27 +99,54 @@ bool SpectrumDock::isShown() const {
   return dock_->isVisible();
 }
 
+// One transform, made on a pool thread from its own copy of the light field.
+struct SpectrumDock::Result {
+  int n = 0;
+  QImage image;
+  std::vector<spectrum::Complex> rows;
+  std::optional<std::pair<double, double>> fan;
+};
+
+bool SpectrumDock::isPending() const {
+  return run_->isPending();
+}
+
 void SpectrumDock::recompute() {
   const lightfield::LightField& field = parts_.session->lightField();
   const int n = field.columns();
   if (field.isEmpty() || field.rows() != n) return;
   ++computations_;
+  // The copy shares the pixels, which never change while shared.
+  run_->start([this, field, n](const LatestRun::Stale& stale) -> LatestRun::Apply {
+    const spectrum::Plan plan(n);
+    const auto cells = static_cast<std::size_t>(n) * static_cast<std::size_t>(n);
+    std::vector<spectrum::Complex> full(cells), scratch(static_cast<std::size_t>(n));
+    std::vector<double> lum(cells);
+    std::vector<float> logMagnitude(cells);
+    std::vector<unsigned char> grey(3 * cells);
+    spectrum::raySpectrum(plan, field.pixels(), n, full.data(), logMagnitude.data(), grey.data(),
+                          lum.data(), scratch.data());
+    if (stale()) return {};
+    auto result = std::make_shared<Result>();
+    result->n = n;
+    result->image = QImage(grey.data(), n, n, 3 * n, QImage::Format_RGB888).copy();
+    // The slice reads the image as it is, without the window the picture uses.
+    for (int r = 0; r < n; ++r)
+      spectrum::luminance(field.pixel(0, r), n, lum.data() + static_cast<std::size_t>(r) * n);
+    result->rows.resize(cells);
+    spectrum::transformRows(plan, lum.data(), result->rows.data(), scratch.data());
+    result->fan = depthRange(field);
+    return [this, result] { show(*result); };
+  });
+}
+
+void SpectrumDock::show(Result& result) {
+  const int n = result.n;
   if (!plan_ || plan_->size() != n) plan_ = std::make_unique<spectrum::Plan>(n);
-  const auto cells = static_cast<std::size_t>(n) * static_cast<std::size_t>(n);
-  spectrum_.resize(cells);
-  rows_.resize(cells);
-  lum_.resize(cells);
-  logMagnitude_.resize(cells);
-  grey_.resize(3 * cells);
   scratch_.resize(static_cast<std::size_t>(n));
-  spectrum::raySpectrum(*plan_, field.pixels(), n, spectrum_.data(), logMagnitude_.data(),
-                        grey_.data(), lum_.data(), scratch_.data());
-  image_ = QImage(grey_.data(), n, n, 3 * n, QImage::Format_RGB888).copy();
-  // The slice reads the image as it is, without the window the picture uses.
-  for (int r = 0; r < n; ++r)
-    spectrum::luminance(field.pixel(0, r), n, lum_.data() + static_cast<std::size_t>(r) * n);
-  spectrum::transformRows(*plan_, lum_.data(), rows_.data(), scratch_.data());
-  fan_ = depthRange(field);
+  image_ = std::move(result.image);
+  rows_ = std::move(result.rows);
+  fan_ = result.fan;
   updateSlice();
   updatePhoto();
   spectrumView_->update();

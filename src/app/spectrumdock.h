@@ -9,6 +9,7 @@
 
 #include "lightfield/spectrum.h"
 
+class LatestRun;
 class PaintedWidget;
 class QDockWidget;
 class QMainWindow;
@@ -20,7 +21,7 @@ class Session;
 // centred log-magnitude of the 2-D DFT with the slice line the focus angle selects and the fan
 // between the lines of the nearest and farthest shapes, and beside it the photo's 1-D spectrum
 // with the slice's values over it. Hidden at start, not remembered; it transforms only while
-// shown.
+// shown, off the window's thread, only the newest light field's transform reaching the dock.
 class SpectrumDock : public QObject {
   Q_OBJECT
 
@@ -36,8 +37,10 @@ class SpectrumDock : public QObject {
 
   QDockWidget* dock() const { return dock_; }
   bool isShown() const;
-  // How often the 2-D transform has run: only while shown.
+  // How often the 2-D transform has started: only while shown.
   int computations() const { return computations_; }
+  // True from a start until the newest light field's transform is shown.
+  bool isPending() const;
 
   // What the dock draws: the grey image (n x n), the slice line in centred pixel coordinates,
   // the fan's fractions (none without a captured scene), the photo's spectrum and the slice's
@@ -49,7 +52,9 @@ class SpectrumDock : public QObject {
   const std::vector<double>& sliceValues() const { return sliceValues_; }
 
  private:
+  struct Result;
   void recompute();
+  void show(Result& result);
   void updateSlice();
   void updatePhoto();
   void paintSpectrum(QPainter& painter, QSize size) const;
@@ -59,11 +64,10 @@ class SpectrumDock : public QObject {
   QDockWidget* dock_ = nullptr;
   PaintedWidget* spectrumView_ = nullptr;
   PaintedWidget* photoView_ = nullptr;
+  LatestRun* run_ = nullptr;
+  // The window's thread's own: a plan serves one thread at a time.
   std::unique_ptr<lightfield::spectrum::Plan> plan_;
-  std::vector<lightfield::spectrum::Complex> spectrum_, rows_, scratch_;
-  std::vector<double> lum_;
-  std::vector<float> logMagnitude_;
-  std::vector<unsigned char> grey_;
+  std::vector<lightfield::spectrum::Complex> rows_, scratch_;
   QImage image_;
   lightfield::spectrum::Segment slice_{};
   std::optional<std::pair<double, double>> fan_;

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "app/scaledstyle.h"
 #include "toolkit/view.h"
 
 WindowZoom::WindowZoom(QWidget* window, std::vector<toolkit::View*> views)
@@ -52,6 +53,11 @@ void WindowZoom::apply(int step) {
     }
     window_->setFont(font);
   }
+  if (z != 1.0 && !style_) style_ = new ScaledStyle(z, this);
+  if (style_) {
+    style_->setFactor(z);
+    restyle(window_);
+  }
   for (const auto& [label, size] : labelMinimums_) {
     if (label) label->setMinimumSize((QSizeF(size) * z).toSize());
   }
@@ -82,4 +88,12 @@ void WindowZoom::placeWithin(const QRect& area) {
   const int x = std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width()));
   const int y = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()));
   if (x != frame.left() || y != frame.top()) window_->move(x, y);
+}
+
+void WindowZoom::restyle(QWidget* widget) const {
+  if (!style_ || widget == nullptr) return;
+  // A widget's style is its own, not its children's; null gives back the application's.
+  QStyle* style = zoom() == 1.0 ? nullptr : style_.data();
+  widget->setStyle(style);
+  for (QWidget* child : widget->findChildren<QWidget*>()) child->setStyle(style);
 }

@@ -10,12 +10,14 @@
 #include <vector>
 
 class QWidget;
+class ScaledStyle;
 namespace toolkit {
 class View;
 }
 
 // Zoom for projectors: one factor for the window's views, the controls' font
-// grown with it, and the window resized to fit, never past its screen.
+// and sizes (slider handles, check boxes, menus) grown with it, and the window
+// resized to fit, never past its screen.
 class WindowZoom : public QObject {
   Q_OBJECT
 
@@ -35,6 +37,11 @@ class WindowZoom : public QObject {
 
   // The area the window may cover; by default its screen's available area.
   void setScreenArea(std::optional<QRect> area) { screenArea_ = area; }
+  std::optional<QRect> screenAreaSet() const { return screenArea_; }
+
+  // Gives `widget` and its children the window's zoomed style (a dialog opened
+  // while zoomed); at 1x the application's own.
+  void restyle(QWidget* widget) const;
 
  signals:
   void zoomChanged(double zoom);
@@ -46,6 +53,8 @@ class WindowZoom : public QObject {
   void placeWithin(const QRect& area);
 
   QPointer<QWidget> window_;
+  // Made on the first zoom past 1x; at 1x no widget uses it.
+  QPointer<ScaledStyle> style_;
   std::vector<QPointer<toolkit::View>> views_;
   QFont baseFont_;
   // Labels that keep a minimum size (readouts, so the window does not jitter)

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QRegularExpression>
 #include <QTest>
+#include <QThreadPool>
 #include <algorithm>
 #include <vector>
 
@@ -80,7 +81,11 @@ TEST_F(DepthViewsTest, SlopesStartOffAndComputeOnlyWhileShown) {
   EXPECT_EQ(slopes->computations(), 1);
   canvas().doRender(nullptr);  // a new light field: a new estimate
   EXPECT_EQ(slopes->computations(), 2);
+  // Hidden while an estimate runs: it never reaches the views.
   show->setChecked(false);
+  EXPECT_FALSE(slopes->isPending());
+  QThreadPool::globalInstance()->waitForDone();
+  QCoreApplication::processEvents();
   canvas().doRender(nullptr);
   EXPECT_EQ(slopes->computations(), 2);
   EXPECT_TRUE(shown.renderView().slopeOverlay().isNull());
@@ -90,6 +95,11 @@ TEST_F(DepthViewsTest, SlopesStartOffAndComputeOnlyWhileShown) {
 
 TEST_F(DepthViewsTest, SlopeOverlayStripMarksAndReadoutAreTheEnginesEstimate) {
   action("actionShowSlopes")->setChecked(true);
+  // Renders in a row while the estimate runs: only the newest light field's is shown.
+  canvas().doRender(nullptr);
+  canvas().doRender(nullptr);
+  ASSERT_TRUE(slopes->isPending());
+  ASSERT_TRUE(fixture::waitFor([&] { return !slopes->isPending(); }));
   const lightfield::LightField& field = window.session()->lightField();
   const int n = field.columns();
   ASSERT_EQ(n, 300);
@@ -161,6 +171,14 @@ TEST_F(DepthViewsTest, SlopeOverlayStripMarksAndReadoutAreTheEnginesEstimate) {
                                      .arg(engine.lambda[p], 0, 'f', 3)
                                      .arg(truth, 0, 'f', 3)))
       << readout().toStdString();
+
+  // A new light field: until its estimate lands, the earlier one reads out nothing about it.
+  canvas().doRender(nullptr);
+  ASSERT_TRUE(slopes->isPending());
+  EXPECT_TRUE(slopes->note(u, v).isEmpty());
+  ASSERT_TRUE(fixture::waitFor([&] { return !slopes->isPending(); }));
+  EXPECT_TRUE(slopes->note(u, v).startsWith(
+      QStringLiteral("slopes give λ = %1").arg(engine.lambda[p], 0, 'f', 3)));
 }
 
 TEST_F(DepthViewsTest, FocalStackSweepsOnlyWhileShownAndShowsTheEnginesSweep) {
@@ -240,7 +258,11 @@ TEST_F(DepthViewsTest, SpectrumTransformsOnlyWhileShownAndItsSliceTurnsWithTheFo
   EXPECT_EQ(dockView->computations(), 0);
 
   show->trigger();
-  ASSERT_TRUE(fixture::waitFor([&] { return dockView->computations() > 0; }));
+  // A render while the transform runs: only the newest light field's is shown.
+  canvas().doRender(nullptr);
+  EXPECT_EQ(dockView->computations(), 2);
+  ASSERT_TRUE(dockView->isPending());
+  ASSERT_TRUE(fixture::waitFor([&] { return !dockView->isPending(); }));
   const lightfield::LightField& field = window.session()->lightField();
   const int n = field.columns();
   const auto cells = std::size_t(n) * n;

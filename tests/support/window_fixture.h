@@ -121,12 +121,12 @@ struct CanvasRig {
   }
 };
 
-// Processes events until `done()` holds or about two seconds have passed.
+// Processes events until `done()` holds or about ten seconds have passed (a loaded machine).
 template <class Done>
 bool waitFor(Done done) {
   QElapsedTimer timer;
   timer.start();
-  while (!done() && timer.elapsed() < 2000) {
+  while (!done() && timer.elapsed() < 10000) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     QTest::qWait(5);
   }
