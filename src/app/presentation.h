@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
+#include <optional>
 #include <vector>
 
 class DrawView;
 class LiveUpdates;
+class QAction;
 class QMenu;
 class QWidget;
 class StatusService;
@@ -14,7 +17,8 @@ class View;
 }
 
 // The View menu's presenting actions: zoom for projectors (Zoom In, Zoom Out,
-// Actual Size) and Live Updates.
+// Actual Size), Presentation (full screen at the largest zoom the screen holds)
+// and Live Updates.
 class Presentation : public QObject {
   Q_OBJECT
 
@@ -32,7 +36,26 @@ class Presentation : public QObject {
   WindowZoom* zoom() const { return zoom_; }
   LiveUpdates* liveUpdates() const { return live_; }
 
+  bool isPresenting() const { return saved_.has_value(); }
+  // The screen presentation fills; by default the window's screen's whole area.
+  void setPresentationScreen(std::optional<QRect> area) { screen_ = area; }
+
  private:
+  // What leaving restores.
+  struct Saved {
+    QRect geometry;
+    Qt::WindowStates states;
+    int step = 0;
+    std::optional<QRect> screenArea;
+  };
+  void setPresenting(bool on);
+  QRect presentationScreen() const;
+
+  QWidget* window_;
   WindowZoom* zoom_;
   LiveUpdates* live_;
+  QAction* presentAction_ = nullptr;
+  QAction* leaveAction_ = nullptr;
+  std::optional<Saved> saved_;
+  std::optional<QRect> screen_;
 };

@@ -1,11 +1,18 @@
 // Zoom for projectors and live updates, through the window's own actions and
 // real mouse events.
+#include "app/presentation.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSlider>
+#include <QStyle>
 #include <QTest>
+#include <cmath>
+#include <cstdio>
 #include <vector>
 
 #include "app/liveupdates.h"
@@ -75,11 +82,24 @@ TEST_F(PresentationTest, EveryZoomStepKeepsEveryResultByteForByteAndFitsTheWindo
   auto* label = shown.find<QLabel>("focusLabel");
   const double labelPoints = label->font().pointSizeF();
 
+  // The controls' parts grow with the zoom, not only their text.
+  auto* slider = shown.find<QSlider>("focusSlider");
+  auto* box = shown.find<QCheckBox>("axesButton");
+  const auto handleLength = [&] {
+    return slider->style()->pixelMetric(QStyle::PM_SliderLength, nullptr, slider);
+  };
+  const auto indicator = [&] {
+    return box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box);
+  };
+  const int handleAtOne = handleLength(), indicatorAtOne = indicator();
   std::vector<QSize> frames;
   for (std::size_t step = 1; step < WindowZoom::kSteps.size(); ++step) {
     action("actionZoomIn")->trigger();
     const double z = WindowZoom::kSteps[step];
     ASSERT_EQ(zoom->zoom(), z);
+    EXPECT_EQ(handleLength(), std::lround(handleAtOne * z));
+    EXPECT_EQ(indicator(), std::lround(indicatorAtOne * z));
+    EXPECT_GE(slider->sizeHint().height(), std::lround(handleAtOne * z) / 2) << z;
     EXPECT_EQ(canvas->size(), QSize(300 * z, 300 * z));
     EXPECT_EQ(window.photoView()->size(), QSize(300 * z, 40 * z));
     EXPECT_DOUBLE_EQ(label->font().pointSizeF(), labelPoints * z) << "controls' font grows";
@@ -104,6 +124,8 @@ TEST_F(PresentationTest, EveryZoomStepKeepsEveryResultByteForByteAndFitsTheWindo
   EXPECT_EQ(zoom->zoom(), 1.0);
   EXPECT_EQ(window.size(), startSize) << "Actual Size restores the starting window";
   EXPECT_FALSE(window.testAttribute(Qt::WA_SetFont)) << "the font is inherited again";
+  EXPECT_EQ(slider->style(), QApplication::style()) << "and the application's style";
+  EXPECT_EQ(handleLength(), handleAtOne);
   EXPECT_EQ(label->font().pointSizeF(), labelPoints);
   zoom->setScreenArea(QRect(QPoint(0, 0), frames[1]));
   EXPECT_EQ(zoom->setStep(4), 2);
@@ -265,6 +287,72 @@ TEST_F(PresentationTest, StaleViewsAreAnnouncedUntilTheNextRender) {
   EXPECT_FALSE(stale());
   EXPECT_FALSE(render->isDefault());
   EXPECT_TRUE(renderShowsScene());
+}
+
+TEST_F(PresentationTest, PresentationFillsTheScreenAtTheLargestZoomAndLeavesAsItWas) {
+  QAction* present = action("actionPresentation");
+  ASSERT_TRUE(present->isCheckable() && !present->isChecked()) << "off at start";
+  EXPECT_EQ(present->shortcut(), QKeySequence(Qt::Key_F5));
+  auto* presentation = shown.find<Presentation>("presentation");
+  const QRect projector(0, 0, 1280, 800);
+  presentation->setPresentationScreen(projector);
+  auto* focus = shown.find<QSlider>("focusSlider");
+  const int handleAtOne = focus->style()->pixelMetric(QStyle::PM_SliderLength, nullptr, focus);
+  action("actionZoomIn")->trigger();
+  ASSERT_EQ(zoom->zoom(), 1.5);
+  const Results atStart = resultsOf(*canvas);
+
+  // What the ordinary steps would reach on that screen, the menus and controls where they are.
+  const auto largestStepOn = [&](const QRect& screen) {
+    zoom->setScreenArea(screen);
+    const int step = zoom->setStep(static_cast<int>(WindowZoom::kSteps.size()) - 1);
+    zoom->setScreenArea(QRect(0, 0, 4000, 3000));
+    zoom->setStep(1);
+    return step;
+  };
+  const int onProjector = largestStepOn(projector);
+  const int onFullHd = largestStepOn(QRect(0, 0, 1920, 1080));
+  std::printf("presentation zoom: %.1fx at 1280x800, %.1fx at 1920x1080\n",
+              WindowZoom::kSteps[onProjector], WindowZoom::kSteps[onFullHd]);
+  EXPECT_GE(onFullHd, 2) << "at least 2x on a full-HD projector";
+  ASSERT_EQ(zoom->zoom(), 1.5);
+  const QRect before = window.geometry();
+
+  // F5 enters: full screen, at the largest zoom that fits the whole screen.
+  QTest::keyClick(handle(), Qt::Key_F5);
+  ASSERT_TRUE(presentation->isPresenting());
+  EXPECT_TRUE(present->isChecked());
+  EXPECT_TRUE(window.windowState() & Qt::WindowFullScreen);
+  EXPECT_EQ(zoom->step(), onProjector);
+  EXPECT_EQ(canvas->size(), QSize(300, 300) * zoom->zoom());
+  QCoreApplication::processEvents();
+  EXPECT_LE(window.minimumSize().width(), projector.width());
+  EXPECT_LE(window.minimumSize().height(), projector.height());
+  for (QWidget* view : {static_cast<QWidget*>(canvas), static_cast<QWidget*>(window.renderView()),
+                        static_cast<QWidget*>(window.photoView())})
+    EXPECT_TRUE(window.rect().contains(QRect(view->mapTo(&window, QPoint(0, 0)), view->size())));
+  // The controls grow with the views: the slider's handle is the zoom times its size at 1x.
+  EXPECT_EQ(focus->style()->pixelMetric(QStyle::PM_SliderLength, nullptr, focus),
+            std::lround(handleAtOne * zoom->zoom()));
+  canvas->doRender(nullptr);
+  EXPECT_TRUE(resultsOf(*canvas) == atStart) << "presenting changes no result";
+
+  // Escape leaves, restoring the window as it was, its zoom included.
+  QTest::keyClick(handle(), Qt::Key_Escape);
+  EXPECT_FALSE(presentation->isPresenting());
+  EXPECT_FALSE(present->isChecked());
+  EXPECT_FALSE(window.windowState() & Qt::WindowFullScreen);
+  EXPECT_EQ(zoom->zoom(), 1.5);
+  EXPECT_EQ(window.geometry(), before);
+  // F5 enters and leaves the same way; the ordinary steps are untouched.
+  QTest::keyClick(handle(), Qt::Key_F5);
+  EXPECT_TRUE(presentation->isPresenting());
+  QTest::keyClick(handle(), Qt::Key_F5);
+  EXPECT_FALSE(presentation->isPresenting());
+  EXPECT_EQ(zoom->zoom(), 1.5);
+  action("actionActualSize")->trigger();
+  EXPECT_EQ(focus->style()->pixelMetric(QStyle::PM_SliderLength, nullptr, focus), handleAtOne);
+  EXPECT_EQ(focus->style(), QApplication::style()) << "at 1x the application's own style";
 }
 
 }  // namespace
