@@ -7,6 +7,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "app/windowzoom.h"
+
 // The guide lives in a static library's resources: pull them in by name.
 static void initHelpResources() {
   Q_INIT_RESOURCE(help);
@@ -39,7 +41,13 @@ QDialog* HelpWindows::showQuickGuide() {
     browser->setSource(QUrl(QStringLiteral("qrc:/help/quickguide.html")));
     auto* layout = new QVBoxLayout(guide_);
     layout->addWidget(browser);
-    guide_->resize(560, 620);
+    // The guide reads as large as the zoomed window: its font follows the window's, its
+    // controls take the window's style, and it opens as much larger.
+    guide_->setAttribute(Qt::WA_WindowPropagation);
+    const auto* zoom = window_->findChild<WindowZoom*>(QStringLiteral("windowZoom"));
+    const double z = zoom != nullptr ? zoom->zoom() : 1.0;
+    if (zoom != nullptr) zoom->restyle(guide_);
+    guide_->resize((QSizeF(560, 620) * z).toSize());
   }
   guide_->show();
   guide_->activateWindow();

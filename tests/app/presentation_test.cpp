@@ -118,6 +118,13 @@ TEST_F(PresentationTest, EveryZoomStepKeepsEveryResultByteForByteAndFitsTheWindo
     EXPECT_TRUE(resultsOf(*canvas) == atOne) << "results changed at zoom " << z;
   }
   EXPECT_FALSE(action("actionZoomIn")->isEnabled());
+  // The Quick Guide opens at the window's zoom: its text and its scroll bar grow too.
+  shown.find<QAction>("actionQuickGuide")->trigger();
+  auto* guide = shown.find<QWidget>("quickGuideText");
+  EXPECT_DOUBLE_EQ(guide->font().pointSizeF(), labelPoints * 3.0);
+  EXPECT_EQ(guide->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, guide),
+            std::lround(QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent) * 3.0));
+  guide->window()->close();
 
   // A screen that holds 2x but not 2.5x: the largest step that fits is taken.
   action("actionActualSize")->trigger();
