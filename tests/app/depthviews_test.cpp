@@ -7,14 +7,18 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 #include <QThreadPool>
 #include <algorithm>
+#include <atomic>
+#include <mutex>
 #include <vector>
 
 #include "app/depthslopes.h"
 #include "app/depthwidgets.h"
 #include "app/focalstackdock.h"
+#include "app/latestrun.h"
 #include "app/spectrumdock.h"
 #include "lightfield/depth.h"
 #include "lightfield/optics.h"
@@ -322,4 +326,63 @@ TEST_F(DepthViewsTest, SpectrumTransformsOnlyWhileShownAndItsSliceTurnsWithTheFo
   canvas().doRender(nullptr);
   focus->setValue(450);
   EXPECT_EQ(dockView->computations(), transforms);
+}
+
+// The runner behind the slopes and the spectrum: a start makes the run before it stale, which
+// sees so and whose result never lands; a cancel drops what runs, and so does deleting the
+// runner while work runs.
+TEST(LatestRun, OnlyTheNewestStartLandsAndACancelDropsWhatRuns) {
+  QObject owner;
+  auto* run = new LatestRun(&owner);
+  std::mutex gate;
+  std::atomic<int> entered = 0, sawStale = 0;
+  std::vector<int> landed;
+  const auto work = [&](int id, bool wait) {
+    return [&, id, wait](const LatestRun::Stale& stale) -> LatestRun::Apply {
+      if (wait) {
+        ++entered;
+        const std::lock_guard<std::mutex> hold(gate);  // until the test lets go
+      }
+      if (stale()) ++sawStale;
+      return [&landed, id] { landed.push_back(id); };
+    };
+  };
+  // Starts a run that holds inside its work until the gate opens.
+  const auto startHeld = [&](int id) {
+    const int before = entered.load();
+    run->start(work(id, true));
+    return fixture::waitFor([&] { return entered.load() > before; });
+  };
+  const auto drain = [] {
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::processEvents();
+  };
+
+  QSignalSpy applied(run, &LatestRun::applied);
+  gate.lock();
+  ASSERT_TRUE(startHeld(1));
+  run->start(work(2, false));
+  gate.unlock();
+  EXPECT_TRUE(run->isPending());
+  ASSERT_TRUE(fixture::waitFor([&] { return !run->isPending(); }));
+  drain();
+  EXPECT_EQ(landed, std::vector<int>{2});
+  EXPECT_EQ(applied.count(), 1);
+  EXPECT_EQ(sawStale.load(), 1) << "the older run knew it was stale";
+
+  gate.lock();
+  ASSERT_TRUE(startHeld(3));
+  run->cancel();
+  EXPECT_FALSE(run->isPending());
+  gate.unlock();
+  drain();
+  EXPECT_EQ(landed, std::vector<int>{2});
+
+  gate.lock();
+  ASSERT_TRUE(startHeld(4));
+  delete run;
+  gate.unlock();
+  drain();
+  EXPECT_EQ(landed, std::vector<int>{2});
+  EXPECT_EQ(sawStale.load(), 3);
 }
