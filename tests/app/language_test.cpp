@@ -25,6 +25,7 @@
 #include <set>
 
 #include "app/helpwindows.h"
+#include "document/scenefile.h"
 #include "support/window_fixture.h"
 
 using fixture::ShownWindow;
@@ -239,6 +240,15 @@ TEST(Languages, TheWindowSpeaksTheChosenLanguage) {
   EXPECT_EQ(shown.canvas().selectedTool(), QStringLiteral("Rectangle"));
   shown.find<QPushButton>("pointerButton")->click();
   EXPECT_EQ(shown.canvas().selectedTool(), QStringLiteral("Pointer"));
+
+  // A lesson is a file: the same bytes whatever the language.
+  scenefile::LessonSettings settings;
+  settings.focusDegrees = 32.5f;
+  settings.halfLength = 7;
+  const QByteArray inGerman = scenefile::writeScene(shown.canvas().shapes(), settings);
+  installLanguage(app(), QLocale::c());
+  EXPECT_EQ(scenefile::writeScene(shown.canvas().shapes(), settings), inGerman);
+  EXPECT_TRUE(inGerman.contains("32.5")) << inGerman.toStdString();
 }
 
 // English keeps its plural forms without a language chosen: the window in the C locale.
@@ -316,11 +326,11 @@ TEST(Languages, LongerWordsAreNotClipped) {
         continue;
       check(button, button->text(), button->sizeHint());
     }
-    EXPECT_TRUE(clipped.isEmpty()) << clipped.join(QLatin1Char('\n')).toStdString() << "\nwindow "
-                                   << shown.window.width() << "x" << shown.window.height()
-                                   << " min " << shown.window.minimumSizeHint().width() << " hint "
-                                   << shown.window.sizeHint().width() << " screen "
-                                   << shown.window.screen()->availableGeometry().width();
+    EXPECT_TRUE(clipped.isEmpty())
+        << clipped.join(QLatin1Char('\n')).toStdString() << "\nwindow " << shown.window.width()
+        << "x" << shown.window.height() << " min " << shown.window.minimumSizeHint().width()
+        << " hint " << shown.window.sizeHint().width() << " screen "
+        << shown.window.screen()->availableGeometry().width();
   }
   QCoreApplication::removeTranslator(&pseudo);
 }
