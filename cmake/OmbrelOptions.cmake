@@ -12,10 +12,11 @@ if(OMBREL_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
-# What every test runs under: offscreen, no scaling unless a test asks, its own runtime folder,
-# and the sanitizers' leak check with our suppressions.
+# What every test runs under: the C locale (English, whatever the machine speaks), offscreen, no
+# scaling unless a test asks, its own runtime folder, and the sanitizers' leak check with our
+# suppressions.
 set(OMBREL_TEST_ENVIRONMENT
-  "QT_QPA_PLATFORM=offscreen;QT_ENABLE_HIGHDPI_SCALING=0;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/xdg-runtime;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp;ASAN_OPTIONS=detect_leaks=1")
+  "LC_ALL=C.UTF-8;LANGUAGE=;QT_QPA_PLATFORM=offscreen;QT_ENABLE_HIGHDPI_SCALING=0;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/xdg-runtime;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp;ASAN_OPTIONS=detect_leaks=1")
 
 # A test executable and its CTest entries, labelled unit, window, e2e or slow (README.md,
 # Development):

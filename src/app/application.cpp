@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "app/appicon.h"
+#include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/ombrelappdelegate.h"
 #include "app/scenedocument.h"
@@ -14,8 +15,13 @@
 namespace {
 
 // Ombrel's own arguments, after Qt has taken its own (-style, -platform, …):
-// --help, --version and the lessons to open. Anything else is left alone.
-QStringList lessonsToOpen() {
+// --help, --version, --lang and the lessons to open. Anything else is left alone.
+struct Arguments {
+  QString language;
+  QStringList lessons;
+};
+
+Arguments parseArguments() {
   QCommandLineParser parser;
   parser.setApplicationDescription(
       QStringLiteral("Ombrel teaches light-field photography in two dimensions."));
@@ -24,11 +30,17 @@ QStringList lessonsToOpen() {
   parser.addPositionalArgument(QStringLiteral("file"),
                                QStringLiteral("A lesson (.ombrel file) to open."),
                                QStringLiteral("[file...]"));
+  const QCommandLineOption lang(
+      QStringLiteral("lang"),
+      QStringLiteral("Show Ombrel in this language (de, fr, es, zh_CN, ar, en) instead of the "
+                     "system's."),
+      QStringLiteral("code"));
+  parser.addOption(lang);
   // Unknown options are not ours to refuse: the toolkit may have a use for them.
   parser.parse(QCoreApplication::arguments());
   if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
   if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
-  return parser.positionalArguments();
+  return {parser.value(lang), parser.positionalArguments()};
 }
 
 void openLessons(MainWindow& window, const QStringList& files) {
@@ -39,8 +51,9 @@ void openLessons(MainWindow& window, const QStringList& files) {
     QStringList rest;
     for (qsizetype i = 1; i < files.size(); ++i) rest << QFileInfo(files[i]).fileName();
     window.status()->post(
-        QStringLiteral("Opened “%1”. Ombrel opens one lesson at a time; not "
-                       "opened: %2.")
+        QCoreApplication::translate("Application",
+                                    "Opened “%1”. Ombrel opens one lesson at a time; not "
+                                    "opened: %2.")
             .arg(QFileInfo(files.first()).fileName(), rest.join(QStringLiteral(", "))),
         StatusService::Kind::Report);
   }
@@ -56,7 +69,7 @@ void answerHelpOrVersion(int argc, char** argv) {
       QCoreApplication core(argc, argv);
       QCoreApplication::setApplicationName(QStringLiteral("Ombrel"));
       QCoreApplication::setApplicationVersion(QStringLiteral(OMBREL_VERSION));
-      lessonsToOpen();  // prints and exits
+      parseArguments();  // prints and exits
     }
   }
 }
@@ -71,12 +84,13 @@ int applicationMain(int argc, char** argv) {
   QApplication::setWindowIcon(applicationIcon());
   // Lets a desktop match the window with the installed menu entry and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("ombrel"));
-  const QStringList files = lessonsToOpen();
+  const Arguments arguments = parseArguments();
+  installLanguage(application, languageLocale(arguments.language));
   MainWindow window;
   OmbrelAppDelegate delegate;
   delegate.setWindow(&window);
   delegate.applicationDidFinishLaunching();
   window.show();
-  openLessons(window, files);
+  openLessons(window, arguments.lessons);
   return QApplication::exec();
 }

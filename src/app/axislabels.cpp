@@ -1,8 +1,10 @@
 #include "app/axislabels.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 
 namespace {
@@ -34,18 +36,22 @@ QLabel* small(const QString& text, QWidget* parent) {
 void addRaySpaceAxisLabels(QBoxLayout* column, QWidget* raySpace, int n) {
   const int index = column->indexOf(raySpace);
   if (index < 0) return;
-  QWidget* parent = raySpace->parentWidget();
-  const QString last = QString::number(n - 1);
+  // The axes belong to the image: they keep their sides in a right-to-left layout too.
+  auto* parent = new QWidget(raySpace->parentWidget());
+  parent->setObjectName(QStringLiteral("raySpaceWithAxes"));
+  parent->setLayoutDirection(Qt::LeftToRight);
+  const QString last = QLocale().toString(n - 1);
   column->removeWidget(raySpace);
 
-  auto* grid = new QGridLayout;
+  auto* grid = new QGridLayout(parent);
+  grid->setContentsMargins(0, 0, 0, 0);
   grid->setSpacing(2);
   grid->addWidget(raySpace, 0, 0);
 
   auto* below = new QHBoxLayout;
-  below->addWidget(small(QStringLiteral("0"), parent));
+  below->addWidget(small(QLocale().toString(0), parent));
   below->addStretch(1);
-  below->addWidget(small(QStringLiteral("u (upper line) →"), parent));
+  below->addWidget(small(QCoreApplication::translate("RaySpaceAxes", "u (upper line) →"), parent));
   below->addStretch(1);
   below->addWidget(small(last, parent));
   grid->addLayout(below, 1, 0);
@@ -53,14 +59,15 @@ void addRaySpaceAxisLabels(QBoxLayout* column, QWidget* raySpace, int n) {
   auto* beside = new QVBoxLayout;
   beside->addWidget(small(last, parent));
   beside->addStretch(1);
-  auto* v = new UpwardLabel(QStringLiteral("v (lower line) →"), parent);
+  auto* v =
+      new UpwardLabel(QCoreApplication::translate("RaySpaceAxes", "v (lower line) →"), parent);
   v->setObjectName(QStringLiteral("raySpaceAxisLabel"));
-  v->setAccessibleName(QStringLiteral("v (lower line) ↑"));
+  v->setAccessibleName(QCoreApplication::translate("RaySpaceAxes", "v (lower line) ↑"));
   beside->addWidget(v);
   beside->addStretch(1);
-  beside->addWidget(small(QStringLiteral("0"), parent));
+  beside->addWidget(small(QLocale().toString(0), parent));
   grid->addLayout(beside, 0, 1);
   grid->setColumnStretch(2, 1);
 
-  column->insertLayout(index, grid);
+  column->insertWidget(index, parent);
 }

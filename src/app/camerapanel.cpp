@@ -134,12 +134,12 @@ QString CameraPanel::describe(const lightfield::CameraSettings& camera, int n) {
   QStringList lines;
   const int d = camera.halfLength;
   if (camera.choice.keepWidth) {
-    lines << tr("Aperture %1 wide on the lower line: d = %2 samples at %3°")
+    lines << tr("Aperture %L1 wide on the lower line: d = %L2 samples at %L3°")
                  .arg(camera.width)
                  .arg(d)
                  .arg(camera.focusDegrees, 0, 'f', 1);
     if (camera.capped)
-      lines << tr("Capped at d = %1 (the image's width): near 0° the width would need "
+      lines << tr("Capped at d = %L1 (the image's width): near 0° the width would need "
                   "ever more samples")
                    .arg(d);
   }
@@ -147,7 +147,7 @@ QString CameraPanel::describe(const lightfield::CameraSettings& camera, int n) {
   if (d == 0) {
     lines << pinholeSentence();
     if (n > 0)
-      lines << tr("The photo is ray-space row %1 from the bottom (highlighted).")
+      lines << tr("The photo is ray-space row %L1 from the bottom (highlighted).")
                    .arg(camera.viewpointIn(n));
   }
   return lines.join(QLatin1Char('\n'));
@@ -170,10 +170,10 @@ void CameraPanel::follow() {
   if (n > 0) {
     const int p = camera.viewpointIn(n);
     const int shift = p - lightfield::centreViewpoint(n);
-    viewpointReadout_->setText(shift == 0 ? tr("p = %1, the centre").arg(p)
+    viewpointReadout_->setText(shift == 0 ? tr("p = %L1, the centre").arg(p)
                                : shift < 0
-                                   ? tr("p = %1, %2 left of the centre").arg(p).arg(-shift)
-                                   : tr("p = %1, %2 right of the centre").arg(p).arg(shift));
+                                   ? tr("p = %L1, %L2 left of the centre").arg(p).arg(-shift)
+                                   : tr("p = %L1, %L2 right of the centre").arg(p).arg(shift));
   } else {
     viewpointReadout_->setText(tr("Render to place the camera"));
   }
@@ -228,8 +228,9 @@ QString CameraPanel::colourName(const unsigned char* rgb) {
   const struct {
     int upTo;
     const char* name;
-  } hues[] = {{15, "red"},   {45, "orange"},  {70, "yellow"},   {160, "green"}, {200, "cyan"},
-              {255, "blue"}, {290, "purple"}, {335, "magenta"}, {360, "red"}};
+  } hues[] = {{15, QT_TR_NOOP("red")},     {45, QT_TR_NOOP("orange")},   {70, QT_TR_NOOP("yellow")},
+              {160, QT_TR_NOOP("green")},  {200, QT_TR_NOOP("cyan")},    {255, QT_TR_NOOP("blue")},
+              {290, QT_TR_NOOP("purple")}, {335, QT_TR_NOOP("magenta")}, {360, QT_TR_NOOP("red")}};
   for (const auto& h : hues)
     if (hue <= h.upTo) return tr(h.name);
   return tr("red");
@@ -250,7 +251,7 @@ QString CameraPanel::seeThroughText(int i) const {
   std::vector<optics::WeightedPixel> samples;
   optics::apertureShare(field.strip().data(), field.stripHeight(), n, i,
                         parts_.session->camera().cameraFor(n), rowLow, rowHigh, share, samples);
-  if (share.total <= 0) return tr("Photo pixel %1 takes no sample").arg(i);
+  if (share.total <= 0) return tr("Photo pixel %L1 takes no sample").arg(i);
   auto nameOf = [&](const optics::Meeting& m) {
     if (!m.hit) return tr("nothing");
     for (const auto& shape : shapes) {
@@ -260,11 +261,11 @@ QString CameraPanel::seeThroughText(int i) const {
         const QString kind =
             shape->kind() == QLatin1String("Rectangle") && b.size.width >= 2 * b.size.height
                 ? tr("bar")
-                : shape->kind().toLower();
-        return tr("the %1 %2").arg(colourName(m.colour), kind);
+                : kindNoun(shape->kind());
+        return tr("the %L1 %L2").arg(colourName(m.colour), kind);
       }
     }
-    return tr("something %1").arg(colourName(m.colour));
+    return tr("something %L1").arg(colourName(m.colour));
   };
   // Named like every group, so a pixel that never sees it still names it.
   const QColor tc = shapes[static_cast<std::size_t>(target)]->color().rgba();
@@ -278,15 +279,15 @@ QString CameraPanel::seeThroughText(int i) const {
   for (const optics::Meeting& m : share.meetings) {
     if (!m.target) {
       const double part = 100.0 * static_cast<double>(m.weight) / static_cast<double>(share.total);
-      rest << tr("%1 (%2%)").arg(nameOf(m)).arg(part, 0, 'f', 0);
+      rest << tr("%L1 (%L2%)").arg(nameOf(m)).arg(part, 0, 'f', 0);
     }
   }
   const double seen = 100.0 * static_cast<double>(share.target) / static_cast<double>(share.total);
-  QString text = tr("Photo pixel %1 sees %2 through %3% of the aperture")
+  QString text = tr("Photo pixel %L1 sees %L2 through %L3% of the aperture")
                      .arg(i)
                      .arg(name)
                      .arg(seen, 0, 'f', 0);
-  if (!rest.isEmpty()) text += tr(", the rest meets %1").arg(rest.join(tr(" and ")));
+  if (!rest.isEmpty()) text += tr(", the rest meets %L1").arg(rest.join(tr(" and ")));
   return text;
 }
 
@@ -301,7 +302,7 @@ void CameraPanel::hoverHeight(double y) {
 
 QString CameraPanel::parallaxText(double lambda) {
   const double shift = -optics::parallaxPerViewpoint(lambda);
-  return tr("At %1% up, moving the viewpoint 1 right moves the image %2 photo px left")
+  return tr("At %L1% up, moving the viewpoint 1 right moves the image %L2 photo px left")
       .arg(100.0 * lambda, 0, 'f', 0)
       .arg(shift, 0, 'f', 2);
 }

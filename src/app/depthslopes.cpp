@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QMenu>
 #include <QPainter>
@@ -25,6 +26,8 @@ namespace depth = lightfield::depth;
 // The photo pixels' estimated depth as one row of colours (white where not confident) above a
 // legend of the colour map, at the photo's width.
 class SlopeStrip : public QWidget {
+  Q_DECLARE_TR_FUNCTIONS(SlopeStrip)
+
  public:
   static constexpr int kRowHeight = 12;
   static constexpr int kLegendHeight = 8;
@@ -235,14 +238,14 @@ QString DepthSlopes::note(int u, int v) const {
       lambda_.size() != static_cast<std::size_t>(n) * n || revision_ != field.revision)
     return {};
   const std::size_t p = static_cast<std::size_t>(n - 1 - v) * n + u;
-  QString text = confidence_[p] >= kConfident ? tr("slopes give λ = %1").arg(lambda_[p], 0, 'f', 3)
+  QString text = confidence_[p] >= kConfident ? tr("slopes give λ = %L1").arg(lambda_[p], 0, 'f', 3)
                                               : tr("slopes give no confident λ");
   if (!field.strip().empty()) {
     const int h = field.stripHeight();
     if (auto hit = lightfield::optics::firstHit(field.strip().data(), h, n, u, v)) {
       const lightfield::RayGeometry& g = field.geometry();
       const double truth = g.fractionOfHeight(g.lowerLine + h - hit->row - 0.5);
-      text += tr(", true λ = %1").arg(truth, 0, 'f', 3);
+      text += tr(", true λ = %L1").arg(truth, 0, 'f', 3);
     }
   }
   return text;

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -43,7 +44,7 @@ std::optional<QString> runSaveDialog(QWidget* parent, const QString& caption,
 std::optional<PictureRequest> runPictureDialog(QWidget* parent, const PictureChoice& last) {
   QDialog dialog(parent);
   dialog.setObjectName(QStringLiteral("exportDialog"));
-  dialog.setWindowTitle(QStringLiteral("Export Picture"));
+  dialog.setWindowTitle(QCoreApplication::translate("DocumentDialogs", "Export Picture"));
   auto* kinds = new QComboBox(&dialog);
   for (PictureKind kind : kAllPictureKinds) {
     QString title = pictureTitle(kind).mid(4);  // without "the "
@@ -55,19 +56,24 @@ std::optional<PictureRequest> runPictureDialog(QWidget* parent, const PictureCho
   for (int scale : kPictureScales) scales->addItem(QStringLiteral("%1×").arg(scale), scale);
   scales->setCurrentIndex(scales->findData(last.scale));
   auto* annotated =
-      new QCheckBox(QStringLiteral("Add a &title, the axes' names and the focus line"), &dialog);
+      new QCheckBox(QCoreApplication::translate("DocumentDialogs",
+                                                "Add a &title, the axes' names and the focus line"),
+                    &dialog);
   annotated->setObjectName(QStringLiteral("annotatedCheck"));
-  annotated->setToolTip(QStringLiteral(
+  annotated->setToolTip(QCoreApplication::translate(
+      "DocumentDialogs",
       "Around the scene, the ray space or the photo: a title with the optics and the names of the "
       "axes; on the scene also the focus line and sharp band when View ▸ Show Focus Depth is on"));
   annotated->setChecked(last.annotated);
   auto* buttons = new QDialogButtonBox(&dialog);
-  buttons->addButton(QStringLiteral("Save…"), QDialogButtonBox::AcceptRole);
-  QPushButton* copy = buttons->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);
+  buttons->addButton(QCoreApplication::translate("DocumentDialogs", "Save…"),
+                     QDialogButtonBox::AcceptRole);
+  QPushButton* copy = buttons->addButton(QCoreApplication::translate("DocumentDialogs", "Copy"),
+                                         QDialogButtonBox::ActionRole);
   buttons->addButton(QDialogButtonBox::Cancel);
   auto* form = new QFormLayout(&dialog);
-  form->addRow(QStringLiteral("Picture:"), kinds);
-  form->addRow(QStringLiteral("Size:"), scales);
+  form->addRow(QCoreApplication::translate("DocumentDialogs", "Picture:"), kinds);
+  form->addRow(QCoreApplication::translate("DocumentDialogs", "Size:"), scales);
   form->addRow(annotated);
   form->addRow(buttons);
   constexpr int kCopied = 2;
@@ -92,26 +98,33 @@ void setDialogs(Dialogs dialogs) {
 
 std::optional<QString> openScene(QWidget* parent) {
   if (installed().openScene) return installed().openScene(parent);
-  const QString path = QFileDialog::getOpenFileName(parent, QStringLiteral("Open Scene"), QString(),
-                                                    QStringLiteral("Ombrel scenes (*.ombrel)"));
+  const QString path = QFileDialog::getOpenFileName(
+      parent, QCoreApplication::translate("DocumentDialogs", "Open Scene"), QString(),
+      QCoreApplication::translate("DocumentDialogs", "Ombrel scenes (*.ombrel)"));
   if (path.isEmpty()) return std::nullopt;
   return path;
 }
 
 std::optional<QString> saveScene(QWidget* parent, const QString& suggested) {
   if (installed().saveScene) return installed().saveScene(parent, suggested);
-  return runSaveDialog(parent, QStringLiteral("Save Scene"), suggested,
-                       QStringLiteral("Ombrel scenes (*.ombrel)"), QStringLiteral("ombrel"));
+  return runSaveDialog(parent, QCoreApplication::translate("DocumentDialogs", "Save Scene"),
+                       suggested,
+                       QCoreApplication::translate("DocumentDialogs", "Ombrel scenes (*.ombrel)"),
+                       QStringLiteral("ombrel"));
 }
 
 UnsavedChoice unsavedChanges(QWidget* parent, const QString& fileName) {
   if (installed().unsavedChanges) return installed().unsavedChanges(parent, fileName);
-  QMessageBox box(QMessageBox::Warning, QStringLiteral("Ombrel"),
-                  fileName.isEmpty() ? QStringLiteral("Save the changes to the untitled scene?")
-                                     : QStringLiteral("Save the changes to “%1”?").arg(fileName),
+  QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("DocumentDialogs", "Ombrel"),
+                  fileName.isEmpty()
+                      ? QCoreApplication::translate("DocumentDialogs",
+                                                    "Save the changes to the untitled scene?")
+                      : QCoreApplication::translate("DocumentDialogs", "Save the changes to “%1”?")
+                            .arg(fileName),
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
   box.setObjectName(QStringLiteral("unsavedChangesBox"));
-  box.setInformativeText(QStringLiteral("Your changes are lost if you don't save them."));
+  box.setInformativeText(QCoreApplication::translate(
+      "DocumentDialogs", "Your changes are lost if you don't save them."));
   box.setDefaultButton(QMessageBox::Save);
   switch (box.exec()) {
     case QMessageBox::Save:
@@ -130,10 +143,12 @@ std::optional<PictureRequest> pictureChoice(QWidget* parent, const PictureChoice
 
 std::optional<QString> savePicture(QWidget* parent, const QString& suggested, bool drawing) {
   if (installed().savePicture) return installed().savePicture(parent, suggested, drawing);
-  return runSaveDialog(parent, QStringLiteral("Export Picture"), suggested,
-                       drawing ? QStringLiteral("PNG images (*.png);;SVG drawings (*.svg)")
-                               : QStringLiteral("PNG images (*.png)"),
-                       QStringLiteral("png"));
+  return runSaveDialog(
+      parent, QCoreApplication::translate("DocumentDialogs", "Export Picture"), suggested,
+      drawing ? QCoreApplication::translate("DocumentDialogs",
+                                            "PNG images (*.png);;SVG drawings (*.svg)")
+              : QCoreApplication::translate("DocumentDialogs", "PNG images (*.png)"),
+      QStringLiteral("png"));
 }
 
 }  // namespace documentdialogs

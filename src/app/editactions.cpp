@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
@@ -20,15 +21,15 @@ namespace {
 QString stepName(CanvasEdit::Kind kind) {
   switch (kind) {
     case CanvasEdit::Kind::Draw:
-      return QStringLiteral("Draw");
+      return QCoreApplication::translate("EditActions", "Draw");
     case CanvasEdit::Kind::Move:
-      return QStringLiteral("Move");
+      return QCoreApplication::translate("EditActions", "Move");
     case CanvasEdit::Kind::Resize:
-      return QStringLiteral("Resize");
+      return QCoreApplication::translate("EditActions", "Resize");
     case CanvasEdit::Kind::Nudge:
-      return QStringLiteral("Nudge");
+      return QCoreApplication::translate("EditActions", "Nudge");
     case CanvasEdit::Kind::Fill:
-      return QStringLiteral("Fill");
+      return QCoreApplication::translate("EditActions", "Fill");
   }
   return {};
 }
@@ -97,10 +98,10 @@ QAction* EditActions::addAction(const char* name, const QString& text,
 void EditActions::installScenes() {
   const std::span<const BuiltInScene> scenes = builtInScenes();
   for (int i = 0; i < static_cast<int>(scenes.size()); ++i) {
-    auto* action = new QAction(scenes[i].name, this);
+    auto* action = new QAction(scenes[i].title(), this);
     action->setObjectName(QStringLiteral("actionScene") +
                           QString(scenes[i].name).remove(QLatin1Char(' ')));
-    action->setStatusTip(scenes[i].caption);
+    action->setStatusTip(scenes[i].description());
     if (i < 9) action->setShortcut(QKeySequence(Qt::CTRL | (Qt::Key_1 + i)));
     connect(action, &QAction::triggered, this, [this, i] { chooseScene(i); });
     parts_.scenesMenu->addAction(action);
@@ -124,8 +125,9 @@ void EditActions::record(const CanvasEdit& edit) {
                                 kind == CanvasEdit::Kind::Nudge));
   }
   if (edit.added != -1) {
-    push(new AddShapeCommand(canvas_, tr("Draw %1").arg(edit.addedShape.kind), edit.added,
-                             edit.addedShape, edit.selectionBefore, edit.selectionAfter, true));
+    push(new AddShapeCommand(canvas_, tr("Draw %1").arg(kindTitle(edit.addedShape.kind)),
+                             edit.added, edit.addedShape, edit.selectionBefore, edit.selectionAfter,
+                             true));
   }
 }
 
@@ -143,7 +145,7 @@ void EditActions::copyShape() {
   data->setData(QString::fromLatin1(kShapesMimeType), json);
   data->setText(QString::fromUtf8(json));
   QGuiApplication::clipboard()->setMimeData(data);
-  parts_.status->post(tr("Copied the %1").arg(shape->kind().toLower()),
+  parts_.status->post(tr("Copied the %1").arg(kindNoun(shape->kind())),
                       StatusService::Kind::Confirmation);
 }
 
@@ -244,9 +246,9 @@ void EditActions::chooseScene(int index) {
   if (busy() || index < 0 || index >= static_cast<int>(scenes.size())) return;
   const BuiltInScene& scene = scenes[index];
   const quint32 seed = scene.random ? seeds_() : 0;
-  if (!parts_.startScene(scene.make(seed), tr("%1 Scene").arg(scene.name))) return;
+  if (!parts_.startScene(scene.make(seed), tr("%1 Scene").arg(scene.title()))) return;
   parts_.status->post(
-      scene.random ? tr("%1 (seed %2)").arg(scene.caption).arg(seed) : scene.caption,
+      scene.random ? tr("%1 (seed %2)").arg(scene.description()).arg(seed) : scene.description(),
       StatusService::Kind::Caption);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QObject>
 #include <QPointer>
 #include <functional>
@@ -20,6 +21,8 @@ class StatusService;
 // The window's editing: a step in the undo history for every change of the
 // scene, the Edit menu's actions on the selected shape and the Scenes menu.
 class EditActions : public QObject {
+  Q_DECLARE_TR_FUNCTIONS(EditActions)
+
  public:
   struct Parts {
     QWidget* window = nullptr;  // parent of the colour dialog

@@ -1,5 +1,6 @@
 #include "app/focalstack.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -85,7 +86,7 @@ DepthPage depthPage(const lightfield::LightField& field, int halfLength) {
 QString focalSliceLabel(const FocalSlice& slice, double lower, double upper) {
   const double depth = lower + slice.sharpFraction * (upper - lower);
   const int n = static_cast<int>(slice.photo.size() / 3);
-  return QStringLiteral("%1 · focused at y = %2")
+  return QCoreApplication::translate("FocalStack", "%L1 · focused at y = %L2")
       .arg(TeachingAids::focusReadout({slice.degrees, slice.halfLength}, n))
       .arg(depth, 0, 'f', 0);
 }
@@ -144,10 +145,12 @@ void FocalStackSheet::paint(QPainter& painter) const {
   font.setBold(true);
   painter.setFont(font);
   painter.setPen(Qt::black);
-  painter.drawText(QRect(kMargin, kMargin, whole.width() - 2 * kMargin, kTitleHeight),
-                   Qt::AlignLeft | Qt::AlignTop,
-                   QStringLiteral("Focal stack: the photo at nine focus angles, depth of field %1")
-                       .arg(halfLength));
+  painter.drawText(
+      QRect(kMargin, kMargin, whole.width() - 2 * kMargin, kTitleHeight),
+      Qt::AlignLeft | Qt::AlignTop,
+      QCoreApplication::translate("FocalStack",
+                                  "Focal stack: the photo at nine focus angles, depth of field %L1")
+          .arg(halfLength));
   const int top = kMargin + kTitleHeight;
   painter.save();
   painter.translate(kMargin, top);
@@ -179,10 +182,11 @@ void FocalStackSheet::paint(QPainter& painter) const {
   if (depth == nullptr || depth->allInFocus.empty()) return;
   const int pageTop = depthRow(0).top() - kLabelHeight - kTitleHeight;
   painter.setFont(font);
-  painter.drawText(
-      QRect(kMargin, pageTop, whole.width() - 2 * kMargin, kTitleHeight),
-      Qt::AlignLeft | Qt::AlignTop,
-      QStringLiteral("All in focus and depth per photo pixel, depth of field %1").arg(halfLength));
+  painter.drawText(QRect(kMargin, pageTop, whole.width() - 2 * kMargin, kTitleHeight),
+                   Qt::AlignLeft | Qt::AlignTop,
+                   QCoreApplication::translate(
+                       "FocalStack", "All in focus and depth per photo pixel, depth of field %L1")
+                       .arg(halfLength));
   painter.setFont(labelFont());
   const int depthPixels = static_cast<int>(depth->allInFocus.size() / 3);
   const auto colours = [depthPixels](const std::vector<QRgb>& values) {
@@ -191,9 +195,12 @@ void FocalStackSheet::paint(QPainter& painter) const {
     return image;
   };
   const QString labels[kDepthRows] = {
-      QStringLiteral("All in focus: each pixel at its sharpest focus angle"),
-      QStringLiteral("Depth from focus: blue at the lower line to red at the upper, white none"),
-      QStringLiteral("Depth from the slopes in ray space, in the same colours")};
+      QCoreApplication::translate("FocalStack",
+                                  "All in focus: each pixel at its sharpest focus angle"),
+      QCoreApplication::translate(
+          "FocalStack", "Depth from focus: blue at the lower line to red at the upper, white none"),
+      QCoreApplication::translate("FocalStack",
+                                  "Depth from the slopes in ray space, in the same colours")};
   const QImage rows[kDepthRows] = {
       toolkit::imageOverPackedRGB(depth->allInFocus.data(), depthPixels, 1),
       colours(depth->fromFocus), colours(depth->fromSlopes)};

@@ -192,9 +192,9 @@ void FocalStackDock::hoverAt(int pixel) {
   const auto i = static_cast<std::size_t>(pixel);
   if (i < lambda_.size()) {
     const QString depth = confidence_[i] > 0.0f
-                              ? tr("sharpest at λ = %1").arg(lambda_[i], 0, 'f', 3)
+                              ? tr("sharpest at λ = %L1").arg(lambda_[i], 0, 'f', 3)
                               : tr("alike at every angle");
-    plotLabel_->setText(tr("Sharpness, photo pixel %1: %2").arg(pixel).arg(depth));
+    plotLabel_->setText(tr("Sharpness, photo pixel %L1: %L2").arg(pixel).arg(depth));
   }
   plot_->update();
 }

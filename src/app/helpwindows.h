@@ -28,3 +28,7 @@ class HelpWindows : public QObject {
 // The About text: version (the project's, from the build), what Ombrel is, its licence, and
 // the Qt it was built with and runs on.
 QString aboutText();
+
+// The Quick Guide's resource path in a shipped language ("de"), or the English guide's
+// when that language has none.
+QString quickGuidePath(const QString& language);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPainter>
@@ -24,7 +25,8 @@ QString described(const PictureChoice& choice) {
   return QStringLiteral("%1 (%2×%3)")
       .arg(pictureTitle(choice.kind))
       .arg(choice.scale)
-      .arg(choice.annotated ? QStringLiteral(", with title and axes") : QString());
+      .arg(choice.annotated ? QCoreApplication::translate("PictureExport", ", with title and axes")
+                            : QString());
 }
 
 }  // namespace
@@ -32,17 +34,20 @@ QString described(const PictureChoice& choice) {
 PictureExport::PictureExport(const Parts& parts, QObject* parent) : QObject(parent), parts_(parts) {
   QWidget* window = parts_.window;
   setObjectName(QStringLiteral("pictureExport"));
-  auto* exportAction = new QAction(QStringLiteral("&Export…"), window);
+  auto* exportAction =
+      new QAction(QCoreApplication::translate("PictureExport", "&Export…"), window);
   exportAction->setObjectName(QStringLiteral("actionExport"));
   exportAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
-  auto* sheetAction = new QAction(QStringLiteral("Export Focal Stack &Sheet…"), window);
+  auto* sheetAction = new QAction(
+      QCoreApplication::translate("PictureExport", "Export Focal Stack &Sheet…"), window);
   sheetAction->setObjectName(QStringLiteral("actionExportFocalStack"));
-  auto* copyAction = new QAction(QStringLiteral("Copy &Picture"), window);
+  auto* copyAction =
+      new QAction(QCoreApplication::translate("PictureExport", "Copy &Picture"), window);
   copyAction->setObjectName(QStringLiteral("actionCopyPicture"));
   // Ctrl+C copies shapes, and Ctrl+Shift+C is Colour….
   copyAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Alt+C")));
-  copyAction->setToolTip(
-      QStringLiteral("Copy the picture last chosen in Export (at first, the scene)"));
+  copyAction->setToolTip(QCoreApplication::translate(
+      "PictureExport", "Copy the picture last chosen in Export (at first, the scene)"));
 
   parts_.fileMenu->insertActions(parts_.insertBefore, {exportAction, sheetAction});
   parts_.fileMenu->insertSeparator(parts_.insertBefore);
@@ -67,26 +72,30 @@ QImage PictureExport::focalStackSheet(int scale) const {
 
 Annotation PictureExport::annotation(PictureKind kind) const {
   const lightfield::CameraSettings& camera = parts_.session->camera();
-  const QString optics = QStringLiteral("focus angle %1°, depth of field %2")
-                             .arg(camera.focusDegrees, 0, 'f', 1)
-                             .arg(camera.halfLength);
+  const QString optics =
+      QCoreApplication::translate("PictureExport", "focus angle %L1°, depth of field %L2")
+          .arg(camera.focusDegrees, 0, 'f', 1)
+          .arg(camera.halfLength);
   const lightfield::RayGeometry& geometry = parts_.session->lightField().geometry();
   switch (kind) {
     case PictureKind::Scene:
-      return {QStringLiteral("The scene (%1)").arg(optics),
-              QStringLiteral("x: position along the plane lines →"),
-              QStringLiteral("y: height (lines at %1 and %2) →")
+      return {QCoreApplication::translate("PictureExport", "The scene (%L1)").arg(optics),
+              QCoreApplication::translate("PictureExport", "x: position along the plane lines →"),
+              QCoreApplication::translate("PictureExport", "y: height (lines at %L1 and %L2) →")
                   .arg(geometry.lowerLine, 0, 'f', 0)
                   .arg(geometry.upperLine, 0, 'f', 0)};
     case PictureKind::RaySpace:
     case PictureKind::RaySpaceAsShown:
-      return {QStringLiteral("Ray space: one pixel per ray"),
-              QStringLiteral("u: where the ray crosses the upper line →"),
-              QStringLiteral("v: where the ray crosses the lower line →")};
+      return {
+          QCoreApplication::translate("PictureExport", "Ray space: one pixel per ray"),
+          QCoreApplication::translate("PictureExport", "u: where the ray crosses the upper line →"),
+          QCoreApplication::translate("PictureExport",
+                                      "v: where the ray crosses the lower line →")};
     case PictureKind::Photo:
-      return {QStringLiteral("The photo (%1)").arg(optics),
-              QStringLiteral("photo pixel: position on the upper line →"),
-              {}};
+      return {
+          QCoreApplication::translate("PictureExport", "The photo (%L1)").arg(optics),
+          QCoreApplication::translate("PictureExport", "photo pixel: position on the upper line →"),
+          {}};
     case PictureKind::Window:
     case PictureKind::FocalStackSheet:
       break;  // they carry their own titles and labels
@@ -152,7 +161,7 @@ QByteArray PictureExport::drawing(const PictureChoice& choice) const {
     depth = depthPage(field, halfLength);
     if (!depth.allInFocus.empty()) sheet.depth = &depth;
     size = sheet.size();
-    title = QStringLiteral("Focal stack");
+    title = QCoreApplication::translate("PictureExport", "Focal stack");
   } else if (choice.kind != PictureKind::Scene) {
     return {};
   }
@@ -206,9 +215,10 @@ bool PictureExport::exportTo(const PictureChoice& choice, const QString& path) {
   if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
     // A drawing keeps the shapes and the text as vectors, for slides.
     if (!hasDrawing(choice.kind)) {
-      error = QStringLiteral(
-                  "Could not export “%1”: only the scene and the focal stack sheet can be "
-                  "drawings; choose a PNG file for %2. Nothing was written.")
+      error = QCoreApplication::translate(
+                  "PictureExport",
+                  "Could not export “%L1”: only the scene and the focal stack sheet can be "
+                  "drawings; choose a PNG file for %L2. Nothing was written.")
                   .arg(QFileInfo(path).fileName(), pictureTitle(choice.kind));
     } else {
       const QByteArray svg = drawing(choice);
@@ -221,18 +231,20 @@ bool PictureExport::exportTo(const PictureChoice& choice, const QString& path) {
     report(*error);
     return false;
   }
-  report(QStringLiteral("Exported %1 to “%2”.").arg(described(choice), QFileInfo(path).fileName()));
+  report(QCoreApplication::translate("PictureExport", "Exported %L1 to “%L2”.")
+             .arg(described(choice), QFileInfo(path).fileName()));
   return true;
 }
 
 void PictureExport::copy(const PictureChoice& choice) {
   const QImage image = picture(choice);
   if (image.isNull()) {
-    report(QStringLiteral("There is no picture to copy yet."));
+    report(QCoreApplication::translate("PictureExport", "There is no picture to copy yet."));
     return;
   }
   QApplication::clipboard()->setImage(image);
-  report(QStringLiteral("Copied %1 to the clipboard.").arg(described(choice)));
+  report(QCoreApplication::translate("PictureExport", "Copied %L1 to the clipboard.")
+             .arg(described(choice)));
 }
 
 void PictureExport::report(const QString& message) {

@@ -1,6 +1,7 @@
 #include "app/pictures.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
@@ -19,17 +20,17 @@
 QString pictureTitle(PictureKind kind) {
   switch (kind) {
     case PictureKind::Scene:
-      return QStringLiteral("the scene");
+      return QCoreApplication::translate("Pictures", "the scene");
     case PictureKind::RaySpace:
-      return QStringLiteral("the ray space");
+      return QCoreApplication::translate("Pictures", "the ray space");
     case PictureKind::RaySpaceAsShown:
-      return QStringLiteral("the ray space with marks and axes");
+      return QCoreApplication::translate("Pictures", "the ray space with marks and axes");
     case PictureKind::Photo:
-      return QStringLiteral("the photo");
+      return QCoreApplication::translate("Pictures", "the photo");
     case PictureKind::Window:
-      return QStringLiteral("the whole window");
+      return QCoreApplication::translate("Pictures", "the whole window");
     case PictureKind::FocalStackSheet:
-      return QStringLiteral("the focal stack sheet");
+      return QCoreApplication::translate("Pictures", "the focal stack sheet");
   }
   return {};
 }
@@ -119,14 +120,15 @@ QImage crisp(const QImage& image, int scale) {
 namespace {
 
 QString exportFailure(const QString& path, const QString& reason) {
-  return QStringLiteral("Could not export “%1”: %2. Nothing was written.")
+  return QCoreApplication::translate("Pictures", "Could not export “%1”: %2. Nothing was written.")
       .arg(QFileInfo(path).fileName(), reason);
 }
 
 }  // namespace
 
 std::optional<QString> writePicture(const QImage& image, const QString& path) {
-  if (image.isNull()) return exportFailure(path, QStringLiteral("there is no picture yet"));
+  if (image.isNull())
+    return exportFailure(path, QCoreApplication::translate("Pictures", "there is no picture yet"));
   // Encoded in memory first: the PNG encoder cannot then meet a failing disk
   // half-way (where it leaks), and the file gets all of the bytes or none.
   QByteArray png;
@@ -141,7 +143,8 @@ std::optional<QString> writePicture(const QImage& image, const QString& path) {
 
 std::optional<QString> writeExport(const QByteArray& bytes, const QString& path) {
   if (QFileInfo(path).isDir())
-    return exportFailure(path, QStringLiteral("a folder of that name is in the way"));
+    return exportFailure(
+        path, QCoreApplication::translate("Pictures", "a folder of that name is in the way"));
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return exportFailure(path, file.errorString());
   // Flushed here: QSaveFile::commit() would ignore a failing final flush.

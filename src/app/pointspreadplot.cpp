@@ -46,7 +46,7 @@ void PointSpreadPlot::paintEvent(QPaintEvent*) {
   const auto [low, high] = std::minmax_element(
       spread_.begin(), spread_.end(), [](auto& a, auto& b) { return a.offset < b.offset; });
   painter.drawText(QRectF(0, area.bottom() + 3, width(), 14), Qt::AlignCenter,
-                   tr("%1% up: spot %2 photo px wide")
+                   tr("%L1% up: spot %L2 photo px wide")
                        .arg(100.0 * lambda_, 0, 'f', 0)
                        .arg(high->offset - low->offset, 0, 'f', 1));
 }

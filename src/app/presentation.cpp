@@ -21,7 +21,7 @@ QAction* addViewAction(QMenu* menu, const QString& text, const char* name,
 }
 
 QString zoomText(double zoom) {
-  return QStringLiteral("%1×").arg(zoom, 0, 'g', 2);
+  return QStringLiteral("%L1×").arg(zoom, 0, 'g', 2);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
@@ -31,14 +32,20 @@ SceneDocument::SceneDocument(const Parts& parts, QObject* parent) : QObject(pare
   QMenu* menu = parts_.fileMenu;
   QAction* quit = parts_.insertBefore;
   const QList<QAction*> actions = {
-      addAction(QStringLiteral("&New"), "actionNew", QKeySequence::New),
-      addAction(QStringLiteral("&Open…"), "actionOpen", QKeySequence::Open),
-      addAction(QStringLiteral("&Save"), "actionSave", QKeySequence::Save),
-      addAction(QStringLiteral("Save &As…"), "actionSaveAs", QKeySequence::SaveAs)};
+      addAction(QCoreApplication::translate("SceneDocument", "&New"), "actionNew",
+                QKeySequence::New),
+      addAction(QCoreApplication::translate("SceneDocument", "&Open…"), "actionOpen",
+                QKeySequence::Open),
+      addAction(QCoreApplication::translate("SceneDocument", "&Save"), "actionSave",
+                QKeySequence::Save),
+      addAction(QCoreApplication::translate("SceneDocument", "Save &As…"), "actionSaveAs",
+                QKeySequence::SaveAs)};
   menu->insertActions(quit, actions);
   menu->insertSeparator(quit);
-  connect(actions[0], &QAction::triggered, this,
-          [this] { startUntitled(builtInScenes()[0].make(0), QStringLiteral("New Scene")); });
+  connect(actions[0], &QAction::triggered, this, [this] {
+    startUntitled(builtInScenes()[0].make(0),
+                  QCoreApplication::translate("SceneDocument", "New Scene"));
+  });
   connect(actions[1], &QAction::triggered, this, [this] { open(); });
   connect(actions[2], &QAction::triggered, this, [this] { save(); });
   connect(actions[3], &QAction::triggered, this, [this] { saveAs(); });
@@ -106,9 +113,10 @@ bool SceneDocument::openFile(const QString& path) {
     return false;
   }
   const QString name = QFileInfo(path).fileName();
-  switchDocument(std::move(scene.shapes), QStringLiteral("Open %1").arg(name),
+  switchDocument(std::move(scene.shapes),
+                 QCoreApplication::translate("SceneDocument", "Open %1").arg(name),
                  QFileInfo(path).absoluteFilePath(), scene.settings);
-  report(QStringLiteral("Opened “%1”.").arg(name));
+  report(QCoreApplication::translate("SceneDocument", "Opened “%1”.").arg(name));
   return true;
 }
 
@@ -159,7 +167,9 @@ bool SceneDocument::save() {
 
 bool SceneDocument::saveAs() {
   const QString suggested =
-      path_.isEmpty() ? QStringLiteral("Untitled.%1").arg(scenefile::kExtension) : path_;
+      path_.isEmpty()
+          ? QCoreApplication::translate("SceneDocument", "Untitled.%1").arg(scenefile::kExtension)
+          : path_;
   const std::optional<QString> path = documentdialogs::saveScene(parts_.window, suggested);
   return path && saveTo(*path);
 }
@@ -173,7 +183,8 @@ bool SceneDocument::saveTo(const QString& path) {
   path_ = QFileInfo(path).absoluteFilePath();
   afterSave();
   updateTitle();
-  report(QStringLiteral("Saved “%1”.").arg(QFileInfo(path).fileName()));
+  report(
+      QCoreApplication::translate("SceneDocument", "Saved “%1”.").arg(QFileInfo(path).fileName()));
   return true;
 }
 

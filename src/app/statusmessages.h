@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 
@@ -13,6 +14,8 @@ class StatusService;
 // with the Render button marked as the one to press.
 // Found by tests as the window's child "statusMessages".
 class StatusMessages : public QObject {
+  Q_DECLARE_TR_FUNCTIONS(StatusMessages)
+
  public:
   struct Parts {
     DrawView* canvas = nullptr;

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPropertyAnimation>
@@ -112,18 +113,18 @@ QString TeachingAids::focusReadout(const lightfield::CameraSettings& camera, int
   // Short enough for the readout's place: a clipped line would lose the why.
   std::vector<optics::Pixel> samples;
   const Sharpness sharp = sharpness(camera, n, samples);
-  const QString angle = QString::number(camera.focusDegrees, 'f', 1);
-  if (sharp.nothingSharp()) return tr("%1°: nothing is sharp (%2)").arg(angle, sharp.leastBlur());
-  if (camera.halfLength <= 0) return tr("%1°, a pinhole: every height is sharp").arg(angle);
+  const QString angle = QLocale().toString(camera.focusDegrees, 'f', 1);
+  if (sharp.nothingSharp()) return tr("%L1°: nothing is sharp (%L2)").arg(angle, sharp.leastBlur());
+  if (camera.halfLength <= 0) return tr("%L1°, a pinhole: every height is sharp").arg(angle);
   // Truncated samples can move the sharp heights off the exact depth.
   const double lambda = sharp.sharpFraction(camera.focusFraction());
-  return tr("%1°, sharp at %2% of the way up").arg(angle).arg(100.0 * lambda, 0, 'f', 0);
+  return tr("%L1°, sharp at %L2% of the way up").arg(angle).arg(100.0 * lambda, 0, 'f', 0);
 }
 
 QString TeachingAids::Sharpness::leastBlur() const {
   // Rounded down, so "at least" stays true; the search's last digits are noise.
   const double least = std::floor(sharpestBlur * 10.0 + 1e-6) / 10.0;
-  return least > 1.0 ? tr("blur ≥ %1 px").arg(least, 0, 'g', 4) : tr("blur > 1 px");
+  return least > 1.0 ? tr("blur ≥ %L1 px").arg(least, 0, 'g', 4) : tr("blur > 1 px");
 }
 
 QString TeachingAids::depthReadout(const lightfield::CameraSettings& camera) {
@@ -131,14 +132,13 @@ QString TeachingAids::depthReadout(const lightfield::CameraSettings& camera) {
   // The marker's own numbers: half the aperture, kept at least 1 so a point still shows.
   const double aperture = optics::apertureWidth(camera.focusDegrees, dof);
   const double drawn = 2.0 * Camera::drawnHalfWidth(static_cast<float>(aperture / 2));
-  const QString wide = QString::number(aperture, 'f', 1);
-  if (QString::number(drawn, 'f', 1) == wide) {
-    return tr("%1 · aperture %2")
-        .arg(dof == 1 ? tr("1 sample each side") : tr("%1 samples each side").arg(dof), wide);
+  const QString wide = QLocale().toString(aperture, 'f', 1);
+  if (QString::number(drawn, 'f', 1) == QString::number(aperture, 'f', 1)) {
+    return tr("%L1 · aperture %L2").arg(tr("%Ln sample(s) each side", nullptr, dof), wide);
   }
   // Narrower than the marker can be drawn: say both, in the words that fit.
-  const QString samples = dof == 0 ? tr("pinhole") : tr("%1 each side").arg(dof);
-  return tr("%1 · aperture %2, drawn %3").arg(samples, wide).arg(drawn, 0, 'g', 3);
+  const QString samples = dof == 0 ? tr("pinhole") : tr("%L1 each side").arg(dof);
+  return tr("%L1 · aperture %L2, drawn %L3").arg(samples, wide).arg(drawn, 0, 'g', 3);
 }
 
 QLabel* TeachingAids::readout() const {
@@ -235,9 +235,9 @@ void TeachingAids::refresh() {
 }
 
 QString TeachingAids::hoverCanvas(CGPoint p, bool link, AidOverlay& next) const {
-  const QString at = tr("Scene x = %1, y = %2").arg(p.x, 0, 'f', 0).arg(p.y, 0, 'f', 0);
+  const QString at = tr("Scene x = %L1, y = %L2").arg(p.x, 0, 'f', 0).arg(p.y, 0, 'f', 0);
   if (p.y < optics::kLowerLine || p.y > optics::kUpperLine)
-    return tr("%1: outside the strip between the plane lines").arg(at);
+    return tr("%L1: outside the strip between the plane lines").arg(at);
   const double lambda = optics::fractionOfHeight(p.y);
   const int n = stripSize();
   if (link && n > 0) optics::dualLine(p.x, lambda, n, next.dualLine);
@@ -245,7 +245,7 @@ QString TeachingAids::hoverCanvas(CGPoint p, bool link, AidOverlay& next) const 
   const double scale = parts_.focus->valueScale();
   const auto degrees =
       static_cast<float>(std::round(optics::focusDegreesForFraction(lambda) * scale) / scale);
-  const QString angle = QString::number(degrees, 'f', 1);
+  const QString angle = QLocale().toString(degrees, 'f', 1);
   const int d = parts_.session->camera().halfLength;
   if (n > 0 && d > 0) {
     std::vector<optics::Pixel> samples;
@@ -255,12 +255,13 @@ QString TeachingAids::hoverCanvas(CGPoint p, bool link, AidOverlay& next) const 
     if (blur > 1.0) {
       // Just over one pixel would round to "1.0": say it without the number.
       const QString over = blur < 1.05 ? tr("more than one photo pixel")
-                                       : tr("%1 photo pixels").arg(blur, 0, 'f', 1);
-      return tr("%1: %2 of the way up; a focus angle of %3° focuses on it, yet it blurs over %4")
+                                       : tr("%L1 photo pixels").arg(blur, 0, 'f', 1);
+      return tr("%L1: %L2 of the way up; a focus angle of %L3° focuses on it, yet it blurs over "
+                "%L4")
           .arg(at, percent(lambda), angle, over);
     }
   }
-  return tr("%1: %2 of the way up; a focus angle of %3° makes it sharp")
+  return tr("%L1: %L2 of the way up; a focus angle of %L3° makes it sharp")
       .arg(at, percent(lambda), angle);
 }
 
@@ -272,8 +273,8 @@ QString TeachingAids::hoverRaySpace(CGPoint p, bool link, AidOverlay& next) cons
   const int v = std::clamp(static_cast<int>(std::floor(p.y)), 0, n - 1);
   const unsigned char* colour = field.pixel(u, n - 1 - v);
   const QString ray =
-      tr("Ray from u = %1 on the upper line to v = %2 on the lower line").arg(u).arg(v);
-  if (isWhite(colour)) return tr("%1: white: meets nothing").arg(ray);
+      tr("Ray from u = %L1 on the upper line to v = %L2 on the lower line").arg(u).arg(v);
+  if (isWhite(colour)) return tr("%L1: white: meets nothing").arg(ray);
   if (link && !field.strip().empty()) {
     const int h = field.stripHeight();
     if (auto hit = optics::firstHit(field.strip().data(), h, n, u, v)) {
@@ -281,12 +282,12 @@ QString TeachingAids::hoverRaySpace(CGPoint p, bool link, AidOverlay& next) cons
       next.meetingPoint = CGPointMake(g.left + hit->column + 0.5, g.lowerLine + h - hit->row - 0.5);
     }
   }
-  return withDepthNote(tr("%1: meets %2").arg(ray, hexColor(colour)), u, v);
+  return withDepthNote(tr("%L1: meets %L2").arg(ray, hexColor(colour)), u, v);
 }
 
 QString TeachingAids::withDepthNote(const QString& text, int u, int v) const {
   const QString note = depthNote_ ? depthNote_(u, v) : QString();
-  return note.isEmpty() ? text : tr("%1; %2").arg(text, note);
+  return note.isEmpty() ? text : tr("%L1; %L2").arg(text, note);
 }
 
 int TeachingAids::photoPixelAt(double viewX) const {
@@ -307,7 +308,7 @@ QString TeachingAids::hoverPhoto(CGPoint p, bool link, AidOverlay& next) const {
   const int d = camera.halfLength;
   // The highlight and the count are the same samples; without the link they are only counted.
   int all = d >= 0 ? 2 * d + 1 : 0;
-  QString words = tr("Photo pixel %1: %2, the mean of %3 of its %4 samples");
+  QString words = tr("Photo pixel %L1: %L2, the mean of %L3 of its %L4 samples");
   if (camera.isSpecified(n)) {
     optics::photoSamples(n, i, d, steps.colStep, steps.rowStep, next.samples);
   } else {
@@ -318,7 +319,7 @@ QString TeachingAids::hoverPhoto(CGPoint p, bool link, AidOverlay& next) const {
     for (const auto& w : weighted) next.samples.push_back({w.column, w.row});
     all = 0;
     for (int k = -d; k <= d; ++k) all += lightfield::apertureWeight(engine, k) > 0;
-    words = tr("Photo pixel %1: %2, the weighted mean of %3 of its %4 samples");
+    words = tr("Photo pixel %L1: %L2, the weighted mean of %L3 of its %L4 samples");
   }
   const std::size_t count = next.samples.size();
   if (!link) next.samples.clear();
@@ -326,10 +327,10 @@ QString TeachingAids::hoverPhoto(CGPoint p, bool link, AidOverlay& next) const {
   const int v = optics::pinholePosition(n);
   const Sharpness& sharp = currentSharpness();
   if (sharp.nothingSharp())
-    return withDepthNote(tr("%1; nothing is sharp (%2)").arg(mean, sharp.leastBlur()), i, v);
-  if (d <= 0) return withDepthNote(tr("%1; a pinhole: every height is sharp").arg(mean), i, v);
+    return withDepthNote(tr("%L1; nothing is sharp (%L2)").arg(mean, sharp.leastBlur()), i, v);
+  if (d <= 0) return withDepthNote(tr("%L1; a pinhole: every height is sharp").arg(mean), i, v);
   const double lambda = sharp.sharpFraction(optics::focusFraction(degrees));
-  return withDepthNote(tr("%1; sharp at y = %2 (%3 up)")
+  return withDepthNote(tr("%L1; sharp at y = %L2 (%L3 up)")
                            .arg(mean)
                            .arg(optics::heightOfFraction(lambda), 0, 'f', 0)
                            .arg(percent(lambda)),

@@ -1,6 +1,7 @@
 #include "document/builtinscenes.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <array>
 #include <random>
 
@@ -95,36 +96,55 @@ ShapeList randomScene(quint32 seed) {
 
 std::span<const BuiltInScene> builtInScenes() {
   static const BuiltInScene scenes[] = {
-      {QStringLiteral("Billboards"),
-       QStringLiteral("Three bars at three depths: each is a band in ray space, its slope set by "
-                      "its depth."),
+      {QString::fromUtf8(QT_TRANSLATE_NOOP("BuiltInScenes", "Billboards")),
+       QString::fromUtf8(QT_TRANSLATE_NOOP(
+           "BuiltInScenes",
+           "Three bars at three depths: each is a band in ray space, its slope set by "
+           "its depth.")),
        billboards},
-      {QStringLiteral("Two Dots"),
-       QStringLiteral("Dots at a quarter and three quarters of the way up: two lines of different "
-                      "slopes in ray space."),
+      {QString::fromUtf8(QT_TRANSLATE_NOOP("BuiltInScenes", "Two Dots")),
+       QString::fromUtf8(QT_TRANSLATE_NOOP(
+           "BuiltInScenes",
+           "Dots at a quarter and three quarters of the way up: two lines of different "
+           "slopes in ray space.")),
        twoDots},
-      {QStringLiteral("Occluder"),
-       QStringLiteral(
+      {QString::fromUtf8(QT_TRANSLATE_NOOP("BuiltInScenes", "Occluder")),
+       QString::fromUtf8(QT_TRANSLATE_NOOP(
+           "BuiltInScenes",
            "A bar in front of a wider wall: where both lie on a ray, ray space shows the "
-           "one nearer the lower line."),
+           "one nearer the lower line.")),
        occluder},
-      {QStringLiteral("Picket Fence"),
-       QStringLiteral("Bars at one depth: sharp stripes in the photo only when the focus reaches "
-                      "their depth."),
+      {QString::fromUtf8(QT_TRANSLATE_NOOP("BuiltInScenes", "Picket Fence")),
+       QString::fromUtf8(QT_TRANSLATE_NOOP(
+           "BuiltInScenes",
+           "Bars at one depth: sharp stripes in the photo only when the focus reaches "
+           "their depth.")),
        picketFence},
-      {QStringLiteral("Depth Ladder"),
-       QStringLiteral(
+      {QString::fromUtf8(QT_TRANSLATE_NOOP("BuiltInScenes", "Depth Ladder")),
+       QString::fromUtf8(QT_TRANSLATE_NOOP(
+           "BuiltInScenes",
            "Five bars at evenly spaced heights: sweep the focus to bring each into focus "
-           "in turn."),
+           "in turn.")),
        depthLadder},
-      {QStringLiteral("Blank"),
-       QStringLiteral(
-           "An empty scene: white rays and a white photo, ready for shapes of your own."),
+      {QString::fromUtf8(QT_TRANSLATE_NOOP("BuiltInScenes", "Blank")),
+       QString::fromUtf8(QT_TRANSLATE_NOOP(
+           "BuiltInScenes",
+           "An empty scene: white rays and a white photo, ready for shapes of your own.")),
        blank},
-      {QStringLiteral("Random"),
-       QStringLiteral("Shapes of random kinds, places and colours: guess their depths from ray "
-                      "space."),
+      {QString::fromUtf8(QT_TRANSLATE_NOOP("BuiltInScenes", "Random")),
+       QString::fromUtf8(QT_TRANSLATE_NOOP(
+           "BuiltInScenes",
+           "Shapes of random kinds, places and colours: guess their depths from ray "
+           "space.")),
        randomScene, true},
   };
   return scenes;
+}
+
+QString BuiltInScene::title() const {
+  return QCoreApplication::translate("BuiltInScenes", name.toUtf8().constData());
+}
+
+QString BuiltInScene::description() const {
+  return QCoreApplication::translate("BuiltInScenes", caption.toUtf8().constData());
 }

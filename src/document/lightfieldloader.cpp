@@ -19,12 +19,13 @@
 #include <mutex>
 #include <numeric>
 
+// The messages' translation context.
+class LightFieldLoader {
+  Q_DECLARE_TR_FUNCTIONS(LightFieldLoader)
+};
+
 namespace lightfieldloader {
 namespace {
-
-QString tr(const char* text) {
-  return QCoreApplication::translate("LightFieldLoader", text);
-}
 
 QString nameOf(const QString& path) {
   return QFileInfo(path).fileName();
@@ -102,8 +103,9 @@ Scan scanFolder(const QString& folder) {
   while (it.hasNext()) {
     const QString path = it.next();
     if (++files > kMaxFolderFiles) {
-      listing.error = tr("The folder \"%1\" holds more than %2 files: a light field has at most "
-                         "%3 rows of %3 views.")
+      listing.error = LightFieldLoader::tr(
+                          "The folder \"%1\" holds more than %2 files: a light field has at most "
+                          "%3 rows of %3 views.")
                           .arg(nameOf(folder))
                           .arg(kMaxFolderFiles)
                           .arg(kMaxViews);
@@ -112,7 +114,7 @@ Scan scanFolder(const QString& folder) {
     if (imageSuffixes().contains(QFileInfo(path).suffix().toLower())) images.append(path);
   }
   if (images.isEmpty()) {
-    listing.error = tr("The folder \"%1\" holds no images.").arg(nameOf(folder));
+    listing.error = LightFieldLoader::tr("The folder \"%1\" holds no images.").arg(nameOf(folder));
     return scan;
   }
   std::sort(images.begin(), images.end(),
@@ -133,10 +135,11 @@ Scan scanFolder(const QString& folder) {
     const GridPosition& p = positions[std::size_t(i)];
     QString& slot = scan.byRow[p.row][p.column];
     if (!slot.isEmpty()) {
-      listing.error = tr("\"%1\" and \"%2\" both name the view at row %3, column %4.")
-                          .arg(nameOf(slot), nameOf(images[i]))
-                          .arg(p.row)
-                          .arg(p.column);
+      listing.error =
+          LightFieldLoader::tr("\"%1\" and \"%2\" both name the view at row %3, column %4.")
+              .arg(nameOf(slot), nameOf(images[i]))
+              .arg(p.row)
+              .arg(p.column);
       return scan;
     }
     slot = images[i];
@@ -199,7 +202,8 @@ struct Loading {
     const QString& path = views.files_.at(v);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-      return tr("\"%1\" could not be read (%2): was it moved or deleted while opening?")
+      return LightFieldLoader::tr(
+                 "\"%1\" could not be read (%2): was it moved or deleted while opening?")
           .arg(nameOf(path), file.errorString());
     const QByteArray bytes = file.readAll();
     QBuffer buffer;
@@ -210,13 +214,16 @@ struct Loading {
     // JPEG decoders fill a cut-off file with grey and carry on: an image must end in its
     // end-of-image marker (a few padding bytes after it are allowed).
     if (format == "jpeg" && !bytes.right(64).contains(QByteArray("\xFF\xD9", 2)))
-      return tr("\"%1\" is cut short: the JPEG file is incomplete.").arg(nameOf(path));
+      return LightFieldLoader::tr("\"%1\" is cut short: the JPEG file is incomplete.")
+          .arg(nameOf(path));
     QImage image = reader.read();
     if (image.isNull())
-      return tr("\"%1\" could not be decoded: %2.").arg(nameOf(path), reader.errorString());
+      return LightFieldLoader::tr("\"%1\" could not be decoded: %2.")
+          .arg(nameOf(path), reader.errorString());
     if (image.width() != views.width_ || image.height() != views.height_)
-      return tr("\"%1\" is %2 x %3 pixels, the other views %4 x %5: every view must be the same "
-                "size.")
+      return LightFieldLoader::tr(
+                 "\"%1\" is %2 x %3 pixels, the other views %4 x %5: every view must be the same "
+                 "size.")
           .arg(nameOf(path))
           .arg(image.width())
           .arg(image.height())
@@ -242,7 +249,7 @@ Result failure(QString message) {
 
 Result cancelled() {
   Result r;
-  r.error = tr("Opening the light field was cancelled.");
+  r.error = LightFieldLoader::tr("Opening the light field was cancelled.");
   r.cancelled = true;
   return r;
 }
@@ -254,18 +261,21 @@ QString checkHeaders(const QStringList& files, QSize& size) {
     const QSize s = reader.size();
     if (!s.isValid()) {
       if (!QFileInfo::exists(path))
-        return tr("\"%1\" could not be read: was it moved or deleted while opening?")
+        return LightFieldLoader::tr(
+                   "\"%1\" could not be read: was it moved or deleted while opening?")
             .arg(nameOf(path));
-      return tr("\"%1\" is not an image Ombrel can read.").arg(nameOf(path));
+      return LightFieldLoader::tr("\"%1\" is not an image Ombrel can read.").arg(nameOf(path));
     }
     if (s.width() > kMaxSide || s.height() > kMaxSide)
-      return tr("\"%1\" is %2 x %3 pixels: views may be at most %4 pixels a side.")
+      return LightFieldLoader::tr(
+                 "\"%1\" is %2 x %3 pixels: views may be at most %4 pixels a side.")
           .arg(nameOf(path))
           .arg(s.width())
           .arg(s.height())
           .arg(kMaxSide);
     if (size.isValid() && s != size)
-      return tr("\"%1\" is %2 x %3 pixels, \"%4\" %5 x %6: every view must be the same size.")
+      return LightFieldLoader::tr(
+                 "\"%1\" is %2 x %3 pixels, \"%4\" %5 x %6: every view must be the same size.")
           .arg(nameOf(path))
           .arg(s.width())
           .arg(s.height())
@@ -278,17 +288,21 @@ QString checkHeaders(const QStringList& files, QSize& size) {
 }
 
 QString viewCountError(int count) {
-  if (count < 2) return tr("A light field needs at least two views; there is only one.");
+  if (count < 2)
+    return LightFieldLoader::tr("A light field needs at least two views; there is only one.");
   if (count > kMaxViews)
-    return tr("A row of %1 views is more than Ombrel opens: at most %2.").arg(count).arg(kMaxViews);
+    return LightFieldLoader::tr("A row of %1 views is more than Ombrel opens: at most %2.")
+        .arg(count)
+        .arg(kMaxViews);
   return {};
 }
 
 QString budgetError(int count, QSize size) {
   const qint64 bytes = qint64{3} * count * size.width() * size.height();
   if (bytes <= kMemoryBudget) return {};
-  return tr("%1 views of %2 x %3 pixels need %4 MB, more than the %5 MB Ombrel gives a light "
-            "field.")
+  return LightFieldLoader::tr(
+             "%1 views of %2 x %3 pixels need %4 MB, more than the %5 MB Ombrel gives a light "
+             "field.")
       .arg(count)
       .arg(size.width())
       .arg(size.height())
@@ -333,18 +347,21 @@ Result openFolder(const QString& folder, int row, const Progress& progress) {
   const QList<int>& rows = scan.listing.rows;
   if (row < 0) row = rows[rows.size() / 2];
   const auto found = scan.byRow.find(row);
-  if (found == scan.byRow.end()) return failure(tr("The folder has no row %1 of views.").arg(row));
+  if (found == scan.byRow.end())
+    return failure(LightFieldLoader::tr("The folder has no row %1 of views.").arg(row));
   QStringList files;
   for (int column : scan.columns) {
     const auto view = found->second.find(column);
     if (view == found->second.end())
-      return failure(tr("The view at row %1, column %2 is missing.").arg(row).arg(column));
+      return failure(
+          LightFieldLoader::tr("The view at row %1, column %2 is missing.").arg(row).arg(column));
     files.append(view->second);
   }
   if (scan.listing.grid)
     for (int c = scan.columns.front(); c <= scan.columns.back(); ++c)
       if (!found->second.count(c))
-        return failure(tr("The view at row %1, column %2 is missing.").arg(row).arg(c));
+        return failure(
+            LightFieldLoader::tr("The view at row %1, column %2 is missing.").arg(row).arg(c));
   if (const QString error = viewCountError(int(files.size())); !error.isEmpty())
     return failure(error);
   QSize size;
@@ -385,7 +402,8 @@ Result openImage(const QString& path, const Progress& progress) {
 Result open(const QString& path, int row, const Progress& progress) {
   const QFileInfo info(path);
   if (info.isDir()) return openFolder(path, row, progress);
-  if (!info.exists()) return failure(tr("\"%1\" does not exist.").arg(nameOf(path)));
+  if (!info.exists())
+    return failure(LightFieldLoader::tr("\"%1\" does not exist.").arg(nameOf(path)));
   return openImage(path, progress);
 }
 

@@ -1,6 +1,7 @@
 #include "document/scenefile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -35,14 +36,16 @@ QString quoted(const QString& text) {
 
 QJsonValue field(const QJsonObject& object, const char* name, const QString& where) {
   const QJsonValue value = object.value(QLatin1String(name));
-  if (value.isUndefined()) refuse(QStringLiteral("%1 has no %2").arg(where, quoted(name)));
+  if (value.isUndefined())
+    refuse(QCoreApplication::translate("SceneFile", "%1 has no %2").arg(where, quoted(name)));
   return value;
 }
 
 QJsonObject objectField(const QJsonObject& object, const char* name, const QString& where) {
   const QJsonValue value = field(object, name, where);
   if (!value.isObject()) {
-    refuse(QStringLiteral("%1: %2 is not an object").arg(where, quoted(name)));
+    refuse(QCoreApplication::translate("SceneFile", "%1: %2 is not an object")
+               .arg(where, quoted(name)));
   }
   return value.toObject();
 }
@@ -50,10 +53,12 @@ QJsonObject objectField(const QJsonObject& object, const char* name, const QStri
 double number(const QJsonObject& object, const char* name, const QString& where, double lo,
               double hi) {
   const QJsonValue value = field(object, name, where);
-  if (!value.isDouble()) refuse(QStringLiteral("%1: %2 is not a number").arg(where, quoted(name)));
+  if (!value.isDouble())
+    refuse(QCoreApplication::translate("SceneFile", "%1: %2 is not a number")
+               .arg(where, quoted(name)));
   const double v = value.toDouble();
   if (!std::isfinite(v) || v < lo || v > hi) {
-    refuse(QStringLiteral("%1: %2 is %3, outside %4 to %5")
+    refuse(QCoreApplication::translate("SceneFile", "%1: %2 is %3, outside %4 to %5")
                .arg(where, quoted(name), QString::number(v), QString::number(lo),
                     QString::number(hi)));
   }
@@ -62,7 +67,7 @@ double number(const QJsonObject& object, const char* name, const QString& where,
 
 CGRect readRect(const QJsonObject& shape, const QString& where) {
   const QJsonObject r = objectField(shape, "rect", where);
-  const QString in = where + QStringLiteral(", rectangle");
+  const QString in = where + QCoreApplication::translate("SceneFile", ", rectangle");
   const double x = number(r, "x", in, -kMaxCoordinate, kMaxCoordinate);
   const double y = number(r, "y", in, -kMaxCoordinate, kMaxCoordinate);
   const double w = number(r, "width", in, 0, kMaxCoordinate);
@@ -72,7 +77,7 @@ CGRect readRect(const QJsonObject& shape, const QString& where) {
 
 toolkit::Color readColor(const QJsonObject& shape, const QString& where) {
   const QJsonObject c = objectField(shape, "color", where);
-  const QString in = where + QStringLiteral(", colour");
+  const QString in = where + QCoreApplication::translate("SceneFile", ", colour");
   const double r = number(c, "red", in, 0, 1), g = number(c, "green", in, 0, 1);
   const double b = number(c, "blue", in, 0, 1), a = number(c, "alpha", in, 0, 1);
   return toolkit::Color::colorWithCalibratedRed(r, g, b, a);
@@ -80,10 +85,13 @@ toolkit::Color readColor(const QJsonObject& shape, const QString& where) {
 
 QImage readImage(const QJsonValue& value, const QString& where, qint64& pixelBudget) {
   if (!value.isString())
-    refuse(QStringLiteral("%1: the image is not a text of PNG data").arg(where));
+    refuse(QCoreApplication::translate("SceneFile", "%1: the image is not a text of PNG data")
+               .arg(where));
   const auto decoded = QByteArray::fromBase64Encoding(value.toString().toLatin1(),
                                                       QByteArray::AbortOnBase64DecodingErrors);
-  if (!decoded) refuse(QStringLiteral("%1: the image is not valid base64").arg(where));
+  if (!decoded)
+    refuse(
+        QCoreApplication::translate("SceneFile", "%1: the image is not valid base64").arg(where));
   QByteArray bytes = *decoded;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::ReadOnly);
@@ -91,19 +99,21 @@ QImage readImage(const QJsonValue& value, const QString& where, qint64& pixelBud
   reader.setAutoTransform(false);
   const QSize size = reader.size();
   if (!reader.canRead() || !size.isValid()) {
-    refuse(QStringLiteral("%1: the embedded image is not a PNG image").arg(where));
+    refuse(QCoreApplication::translate("SceneFile", "%1: the embedded image is not a PNG image")
+               .arg(where));
   }
   const qint64 pixels = qint64(size.width()) * size.height();
   if (pixels > toolkit::kMaxImagePixels || pixels > pixelBudget) {
-    refuse(QStringLiteral("%1: the embedded image is too large (%2 x %3 pixels)")
+    refuse(QCoreApplication::translate("SceneFile",
+                                       "%1: the embedded image is too large (%2 x %3 pixels)")
                .arg(where)
                .arg(size.width())
                .arg(size.height()));
   }
   QImage image;
   if (!reader.read(&image) || image.isNull() || image.size() != size) {
-    refuse(
-        QStringLiteral("%1: the embedded image is damaged (%2)").arg(where, reader.errorString()));
+    refuse(QCoreApplication::translate("SceneFile", "%1: the embedded image is damaged (%2)")
+               .arg(where, reader.errorString()));
   }
   pixelBudget -= pixels;
   image.setDevicePixelRatio(1);
@@ -111,16 +121,19 @@ QImage readImage(const QJsonValue& value, const QString& where, qint64& pixelBud
 }
 
 std::unique_ptr<Shape> readShape(const QJsonValue& value, int index, qint64& pixelBudget) {
-  const QString where = QStringLiteral("shape %1").arg(index + 1);
-  if (!value.isObject()) refuse(QStringLiteral("%1 is not an object").arg(where));
+  const QString where = QCoreApplication::translate("SceneFile", "shape %1").arg(index + 1);
+  if (!value.isObject())
+    refuse(QCoreApplication::translate("SceneFile", "%1 is not an object").arg(where));
   const QJsonObject object = value.toObject();
   const QJsonValue kind = field(object, "kind", where);
-  if (!kind.isString()) refuse(QStringLiteral("%1: %2 is not a text").arg(where, quoted("kind")));
+  if (!kind.isString())
+    refuse(QCoreApplication::translate("SceneFile", "%1: %2 is not a text")
+               .arg(where, quoted("kind")));
   const CGRect rect = readRect(object, where);
   std::unique_ptr<Shape> shape = makeShapeOfKind(kind.toString(), rect);
   if (shape == nullptr) {
-    refuse(
-        QStringLiteral("%1 has an unknown kind %2").arg(where, quoted(kind.toString().left(40))));
+    refuse(QCoreApplication::translate("SceneFile", "%1 has an unknown kind %2")
+               .arg(where, quoted(kind.toString().left(40))));
   }
   shape->setColor(readColor(object, where));
   const QJsonValue image = object.value(QLatin1String("image"));
@@ -129,14 +142,18 @@ std::unique_ptr<Shape> readShape(const QJsonValue& value, int index, qint64& pix
 }
 
 int readVersion(const QJsonObject& root) {
-  const QJsonValue value = field(root, "version", QStringLiteral("the scene"));
+  const QJsonValue value =
+      field(root, "version", QCoreApplication::translate("SceneFile", "the scene"));
   const double v = value.toDouble(-1);
   if (!value.isDouble() || v < 1 || v != std::floor(v)) {
-    refuse(QStringLiteral("its format version is not a whole number from 1 up"));
+    refuse(QCoreApplication::translate("SceneFile",
+                                       "its format version is not a whole number from 1 up"));
   }
   if (v > kVersion) {
-    refuse(QStringLiteral("it was written by a newer Ombrel (format version %1; this one reads "
-                          "version %2)")
+    refuse(QCoreApplication::translate(
+               "SceneFile",
+               "it was written by a newer Ombrel (format version %1; this one reads "
+               "version %2)")
                .arg(QString::number(v), QString::number(kVersion)));
   }
   return static_cast<int>(v);
@@ -145,7 +162,8 @@ int readVersion(const QJsonObject& root) {
 bool flag(const QJsonObject& object, const char* name, const QString& where) {
   const QJsonValue value = field(object, name, where);
   if (!value.isBool())
-    refuse(QStringLiteral("%1: %2 is not true or false").arg(where, quoted(name)));
+    refuse(QCoreApplication::translate("SceneFile", "%1: %2 is not true or false")
+               .arg(where, quoted(name)));
   return value.toBool();
 }
 
@@ -159,18 +177,21 @@ constexpr int kMaxViewpoint = 100000;
 int wholeNumber(const QJsonObject& object, const char* name, const QString& where, int lo, int hi) {
   const double v = number(object, name, where, lo, hi);
   if (v != std::floor(v))
-    refuse(QStringLiteral("%1: %2 is not a whole number").arg(where, quoted(name)));
+    refuse(QCoreApplication::translate("SceneFile", "%1: %2 is not a whole number")
+               .arg(where, quoted(name)));
   return static_cast<int>(v);
 }
 
 LessonSettings readSettings(const QJsonObject& root) {
-  const QJsonObject lesson = objectField(root, "lesson", QStringLiteral("the scene"));
-  const QString where = QStringLiteral("the lesson");
+  const QJsonObject lesson =
+      objectField(root, "lesson", QCoreApplication::translate("SceneFile", "the scene"));
+  const QString where = QCoreApplication::translate("SceneFile", "the lesson");
   LessonSettings settings;
   settings.focusDegrees = static_cast<float>(number(lesson, "focusAngle", where, 0.0, 90.0));
   const double d = number(lesson, "depthOfField", where, 0.0, kMaxHalfLength);
   if (d != std::floor(d)) {
-    refuse(QStringLiteral("%1: %2 is not a whole number").arg(where, quoted("depthOfField")));
+    refuse(QCoreApplication::translate("SceneFile", "%1: %2 is not a whole number")
+               .arg(where, quoted("depthOfField")));
   }
   settings.halfLength = static_cast<int>(d);
   settings.showFocusDepth = flag(lesson, "showFocusDepth", where);
@@ -184,7 +205,8 @@ LessonSettings readSettings(const QJsonObject& root) {
     const auto known =
         std::find(std::begin(kApertureNames), std::end(kApertureNames), name.toString());
     if (!name.isString() || known == std::end(kApertureNames))
-      refuse(QStringLiteral("%1: %2 is not one of box, tent, gaussian, twoSlits, pinholes")
+      refuse(QCoreApplication::translate(
+                 "SceneFile", "%1: %2 is not one of box, tent, gaussian, twoSlits, pinholes")
                  .arg(where, quoted("aperture")));
     camera.aperture = static_cast<lightfield::Aperture>(known - std::begin(kApertureNames));
   }
@@ -197,27 +219,31 @@ LessonSettings readSettings(const QJsonObject& root) {
 }
 
 ReadResult readDocument(const QByteArray& bytes) {
-  if (bytes.isEmpty()) refuse(QStringLiteral("the file is empty"));
+  if (bytes.isEmpty()) refuse(QCoreApplication::translate("SceneFile", "the file is empty"));
   QJsonParseError parseError;
   const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
   if (parseError.error != QJsonParseError::NoError) {
-    refuse(QStringLiteral("it is not a scene file (not JSON: %1 at byte %2)")
-               .arg(parseError.errorString())
-               .arg(parseError.offset));
+    refuse(
+        QCoreApplication::translate("SceneFile", "it is not a scene file (not JSON: %1 at byte %2)")
+            .arg(parseError.errorString())
+            .arg(parseError.offset));
   }
   const QJsonObject root = document.object();
   if (!document.isObject() || root.value(QLatin1String("format")).toString() != kFormatName) {
-    refuse(QStringLiteral("it is JSON but not an Ombrel scene"));
+    refuse(QCoreApplication::translate("SceneFile", "it is JSON but not an Ombrel scene"));
   }
   const int version = readVersion(root);
   ReadResult result;
   // Version 1 keeps only shapes: opening one leaves the optics and aids as they are.
   if (version >= 2) result.settings = readSettings(root);
-  const QJsonValue shapes = field(root, "shapes", QStringLiteral("the scene"));
-  if (!shapes.isArray()) refuse(QStringLiteral("its %1 are not a list").arg(quoted("shapes")));
+  const QJsonValue shapes =
+      field(root, "shapes", QCoreApplication::translate("SceneFile", "the scene"));
+  if (!shapes.isArray())
+    refuse(QCoreApplication::translate("SceneFile", "its %1 are not a list").arg(quoted("shapes")));
   const QJsonArray list = shapes.toArray();
   if (list.size() > kMaxShapes) {
-    refuse(QStringLiteral("it holds %1 shapes, more than the %2 Ombrel opens")
+    refuse(QCoreApplication::translate("SceneFile",
+                                       "it holds %1 shapes, more than the %2 Ombrel opens")
                .arg(list.size())
                .arg(kMaxShapes));
   }
@@ -230,7 +256,8 @@ ReadResult readDocument(const QByteArray& bytes) {
 }
 
 QString openMessage(const QString& fileName, const QString& reason) {
-  return QStringLiteral("Could not open %1: %2.").arg(quoted(fileName), reason);
+  return QCoreApplication::translate("SceneFile", "Could not open %1: %2.")
+      .arg(quoted(fileName), reason);
 }
 
 QJsonObject colorObject(const toolkit::Color& color) {
@@ -270,11 +297,15 @@ ReadResult readSceneFile(const QString& path) {
     result.error = openMessage(name, reason);
     return result;
   };
-  if (!info.exists()) return refused(QStringLiteral("there is no such file"));
-  if (info.isDir()) return refused(QStringLiteral("it is a folder, not a scene file"));
-  if (!info.isFile()) return refused(QStringLiteral("it is not a regular file"));
+  if (!info.exists())
+    return refused(QCoreApplication::translate("SceneFile", "there is no such file"));
+  if (info.isDir())
+    return refused(QCoreApplication::translate("SceneFile", "it is a folder, not a scene file"));
+  if (!info.isFile())
+    return refused(QCoreApplication::translate("SceneFile", "it is not a regular file"));
   const auto tooLarge = [&] {
-    return refused(QStringLiteral("it is larger than any scene file Ombrel opens (%1 MB)")
+    return refused(QCoreApplication::translate(
+                       "SceneFile", "it is larger than any scene file Ombrel opens (%1 MB)")
                        .arg(kMaxFileBytes / (1024 * 1024)));
   };
   if (info.size() > kMaxFileBytes) return tooLarge();
@@ -328,10 +359,12 @@ std::optional<QString> writeSceneFile(const QString& path, const ShapeList& shap
                                       const std::optional<LessonSettings>& settings) {
   const QString name = QFileInfo(path).fileName();
   const auto failed = [&name](const QString& reason) {
-    return QStringLiteral("Could not save %1: %2. Any earlier file of that name is unchanged.")
+    return QCoreApplication::translate(
+               "SceneFile", "Could not save %1: %2. Any earlier file of that name is unchanged.")
         .arg(quoted(name), reason);
   };
-  if (QFileInfo(path).isDir()) return failed(QStringLiteral("a folder of that name is in the way"));
+  if (QFileInfo(path).isDir())
+    return failed(QCoreApplication::translate("SceneFile", "a folder of that name is in the way"));
   const QByteArray bytes = writeScene(shapes, settings);
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return failed(file.errorString());

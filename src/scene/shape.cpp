@@ -1,5 +1,7 @@
 #include "scene/shape.h"
 
+#include <QCoreApplication>
+
 #include "toolkit/imagefile.h"
 #include "toolkit/openpanel.h"
 
@@ -107,4 +109,23 @@ void Triangle::setRect(CGRect rect) {
   path.lineToPoint({rx + 0.5 * rw, ry + rh});
   path.closePath();
   _path = std::move(path);
+}
+
+QString kindTitle(const QString& kind) {
+  static const char* const titles[] = {QT_TRANSLATE_NOOP("Shape", "Rectangle"),
+                                       QT_TRANSLATE_NOOP("Shape", "Circle"),
+                                       QT_TRANSLATE_NOOP("Shape", "Triangle")};
+  for (const char* title : titles)
+    if (kind == QLatin1String(title)) return QCoreApplication::translate("Shape", title);
+  return kind;
+}
+
+QString kindNoun(const QString& kind) {
+  if (kind == QLatin1String("Rectangle"))
+    return QCoreApplication::translate("Shape", "rectangle", "in a sentence");
+  if (kind == QLatin1String("Circle"))
+    return QCoreApplication::translate("Shape", "circle", "in a sentence");
+  if (kind == QLatin1String("Triangle"))
+    return QCoreApplication::translate("Shape", "triangle", "in a sentence");
+  return kind.toLower();
 }

@@ -99,3 +99,8 @@ std::unique_ptr<T> makeShape(CGRect rect) {
 
 // A new gray shape of the kind a tool name draws, or null for any other name.
 std::unique_ptr<Shape> makeShapeOfKind(const QString& kind, CGRect rect);
+
+// A kind's name for the user, in the current language: "Rectangle" to title a step,
+// "rectangle" inside a sentence.
+QString kindTitle(const QString& kind);
+QString kindNoun(const QString& kind);

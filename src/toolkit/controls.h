@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QSlider>
 #include <QString>
+#include <QVariant>
 
 namespace toolkit {
 
@@ -39,7 +40,10 @@ inline int buttonState(const QAbstractButton* button) {
 // The title of the selected cell of a tool selector; empty when none is selected.
 inline QString selectedCellTitle(const QButtonGroup* group) {
   const QAbstractButton* checked = group != nullptr ? group->checkedButton() : nullptr;
-  return checked != nullptr ? checked->text() : QString();
+  if (checked == nullptr) return {};
+  // The title the code knows a cell by, which a translated label does not change.
+  const QVariant title = checked->property("cellTitle");
+  return title.isValid() ? title.toString() : checked->text();
 }
 
 }  // namespace toolkit

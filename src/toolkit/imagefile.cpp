@@ -1,5 +1,6 @@
 #include "toolkit/imagefile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -114,11 +115,11 @@ QString describe(ImageFileError error) {
     case ImageFileError::kNone:
       return {};
     case ImageFileError::kCannotBeRead:
-      return QStringLiteral("cannot be read");
+      return QCoreApplication::translate("ImageFile", "cannot be read");
     case ImageFileError::kNotAnImage:
-      return QStringLiteral("not an image");
+      return QCoreApplication::translate("ImageFile", "not an image");
     case ImageFileError::kTooLarge:
-      return QStringLiteral("too large");
+      return QCoreApplication::translate("ImageFile", "too large");
   }
   return {};
 }

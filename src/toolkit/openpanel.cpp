@@ -1,5 +1,6 @@
 #include "toolkit/openpanel.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 namespace toolkit {
@@ -8,8 +9,8 @@ namespace {
 
 std::optional<QString> runOpenDialog() {
   const QString path =
-      QFileDialog::getOpenFileName(nullptr, QStringLiteral("Open Image"), QString(),
-                                   openPanelNameFilters().join(QStringLiteral(";;")));
+      QFileDialog::getOpenFileName(nullptr, QCoreApplication::translate("OpenPanel", "Open Image"),
+                                   QString(), openPanelNameFilters().join(QStringLiteral(";;")));
   if (path.isEmpty()) return std::nullopt;
   return path;
 }
@@ -22,8 +23,9 @@ FileChooser& installedChooser() {
 }  // namespace
 
 QStringList openPanelNameFilters() {
-  return {QStringLiteral("Images (*.png *.jpg *.jpeg *.bmp *.gif *.ppm *.pgm *.xpm *.svg)"),
-          QStringLiteral("All files (*)")};
+  return {QCoreApplication::translate(
+              "OpenPanel", "Images (*.png *.jpg *.jpeg *.bmp *.gif *.ppm *.pgm *.xpm *.svg)"),
+          QCoreApplication::translate("OpenPanel", "All files (*)")};
 }
 
 std::optional<QString> chooseFile() {

@@ -122,6 +122,7 @@ done
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 grep -q 'libqt6widgets6' <<<"$depends" || fail "Depends does not name Qt's widget library"
+grep -q 'qt6-translations-l10n' <<<"$depends" || fail "Depends does not name Qt's translations"
 IFS=',' read -ra entries <<<"$depends"
 for entry in "${entries[@]}"; do
   name=$(sed 's/^ *//; s/[ (].*//' <<<"$entry")
