@@ -19,6 +19,7 @@
 #include <cmath>
 #include <vector>
 
+#include "app/pictureexport.h"
 #include "app/scenedocument.h"
 #include "document/scenefile.h"
 #include "lightfield/planes.h"
@@ -159,6 +160,21 @@ TEST(LightFieldDocument, OpensAGridRowAndShowsItsRaySpaceAndRefocusedPhoto) {
   EXPECT_TRUE(std::equal(rig.document.photo().begin(), rig.document.photo().end(),
                          epi.begin() + 3 * kWidth * rf::rowOfView(kViews, c)));
   rig.dof->setValue(10);
+
+  // Export takes the light field's ray space, one pixel per view and pixel, and its photo.
+  auto* exporter = rig.window.findChild<PictureExport*>(QStringLiteral("pictureExport"));
+  ASSERT_NE(exporter, nullptr);
+  const QImage raySpace = exporter->picture({PictureKind::RaySpace, 1, false});
+  ASSERT_EQ(raySpace.size(), QSize(kWidth, kViews));
+  const Bytes shownEpi = stacked(1, rig.document.scanline());
+  for (int row = 0; row < kViews; row += 2)
+    for (int x = 0; x < kWidth; x += 11) {
+      const unsigned char* p = &shownEpi[std::size_t(3) * (std::size_t(row) * kWidth + x)];
+      EXPECT_EQ(raySpace.pixel(x, row), qRgb(p[0], p[1], p[2])) << x << " " << row;
+    }
+  const QImage photo = exporter->picture({PictureKind::Photo, 1, false});
+  ASSERT_FALSE(photo.isNull());
+  EXPECT_EQ(photo.pixel(0, 0), rig.document.photoStrip()->image().pixel(0, 0));
 
   // Arrow keys and a drag on the central view pick other scanlines; each rebuilds at once.
   QWindow* handle = rig.window.windowHandle();

@@ -544,7 +544,10 @@ fi
 # scanline, a click on the photo refocuses, File > Close Light Field gives the scene back ---
 
 examples=$(cd "$(dirname "$0")/../../data/examples/lightfield-planes" && pwd)
+# The mouse rests beneath the canvas, over no view, so no hover draws on the scene.
+rest_mouse() { xdotool mousemove $((CANVAS_X + 150)) $((CANVAS_Y + 380)); }
 xdotool windowfocus --sync "$win"
+rest_mouse
 shot lf_scene
 xdotool key ctrl+shift+o
 if dialog=$(wait_window '^Open Light Field$'); then
@@ -577,6 +580,7 @@ if dialog=$(wait_window '^Open Light Field$'); then
     else
       fail "light field: the photo did not change after the click (shot lf_refocused.png)"
     fi
+    rest_mouse
     xdotool windowfocus --sync "$win"
     xdotool key ctrl+w
     back() { [ "$(probe diff "$shots/lf_scene.png" "$shots/$1.png" "$CANVAS_X" "$CANVAS_Y" 300 300)" -eq 0 ]; }
