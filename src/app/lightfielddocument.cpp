@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -41,7 +42,7 @@ QImage packedImage(const unsigned char* rgb, int width, int height) {
 
 CentralView::CentralView(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("lightFieldCanvas"));
-  setAccessibleName(QStringLiteral("Central view"));
+  setAccessibleName(QCoreApplication::translate("LightFieldDocument", "Central view"));
   setToolTip(
       QStringLiteral("The central camera view. Drag the red scanline, or press the up and "
                      "down arrow keys, to cut the ray space at another row."));
@@ -94,7 +95,7 @@ void CentralView::pick(double widgetY) {
 
 EpiView::EpiView(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("lightFieldRaySpace"));
-  setAccessibleName(QStringLiteral("Ray space of the scanline"));
+  setAccessibleName(QCoreApplication::translate("LightFieldDocument", "Ray space of the scanline"));
   setToolTip(
       QStringLiteral("The ray space of the scanline: one row per camera view (view 0 at the "
                      "bottom), one column per pixel. A point at one depth is a line."));
@@ -159,21 +160,21 @@ void EpiView::paintEvent(QPaintEvent*) {
   painter.setPen(palette().color(QPalette::WindowText));
   const QRect below(r.left(), r.bottom() + 2, r.width(), kLabelMargin - 2);
   painter.drawText(below, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("0"));
-  painter.drawText(below, Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("pixel →"));
+  painter.drawText(below, Qt::AlignHCenter | Qt::AlignTop, tr("pixel →"));
   painter.drawText(below, Qt::AlignRight | Qt::AlignTop, QString::number(width - 1));
   painter.save();
   painter.translate(0, r.bottom() + 1);
   painter.rotate(-90);
   const QRect beside(0, 0, r.height(), kLabelMargin - 2);
   painter.drawText(beside, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("0"));
-  painter.drawText(beside, Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("view →"));
+  painter.drawText(beside, Qt::AlignHCenter | Qt::AlignVCenter, tr("view →"));
   painter.drawText(beside, Qt::AlignRight | Qt::AlignVCenter, QString::number(views - 1));
   painter.restore();
 }
 
 PhotoStrip::PhotoStrip(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("lightFieldPhoto"));
-  setAccessibleName(QStringLiteral("Refocused scanline"));
+  setAccessibleName(QCoreApplication::translate("LightFieldDocument", "Refocused scanline"));
   setToolTip(
       QStringLiteral("The scanline refocused by shifting and averaging the views. Hover a "
                      "pixel to see its samples in ray space; click it to focus there."));
@@ -241,13 +242,15 @@ class LightFieldChooser : public QFileDialog {
 
 std::optional<QString> chooseLightField(QWidget* parent) {
   if (installed().chooseLightField) return installed().chooseLightField(parent);
-  LightFieldChooser dialog(parent, QStringLiteral("Open Light Field"));
+  LightFieldChooser dialog(parent,
+                           QCoreApplication::translate("LightFieldDocument", "Open Light Field"));
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setNameFilters({QStringLiteral("Views or epipolar image (*.png *.jpg *.jpeg *.bmp *.ppm "
                                         "*.tif *.tiff *.webp)"),
-                         QStringLiteral("All files (*)")});
-  dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Open"));
+                         QCoreApplication::translate("LightFieldDocument", "All files (*)")});
+  dialog.setLabelText(QFileDialog::Accept,
+                      QCoreApplication::translate("LightFieldDocument", "Open"));
   if (dialog.exec() != QDialog::Accepted || dialog.chosen.isEmpty()) return std::nullopt;
   return dialog.chosen;
 }
@@ -255,12 +258,13 @@ std::optional<QString> chooseLightField(QWidget* parent) {
 std::optional<int> chooseRow(QWidget* parent, const QList<int>& rows, int suggested) {
   if (installed().chooseRow) return installed().chooseRow(parent, rows, suggested);
   QStringList items;
-  for (int row : rows) items << QStringLiteral("Row %1").arg(row);
+  for (int row : rows)
+    items << QCoreApplication::translate("LightFieldDocument", "Row %1").arg(row);
   bool ok = false;
-  const QString item =
-      QInputDialog::getItem(parent, QStringLiteral("Open Light Field"),
-                            QStringLiteral("The views form a grid. Open which row?"), items,
-                            std::max(0, int(rows.indexOf(suggested))), false, &ok);
+  const QString item = QInputDialog::getItem(
+      parent, QCoreApplication::translate("LightFieldDocument", "Open Light Field"),
+      QCoreApplication::translate("LightFieldDocument", "The views form a grid. Open which row?"),
+      items, std::max(0, int(rows.indexOf(suggested))), false, &ok);
   if (!ok) return std::nullopt;
   return rows.value(int(items.indexOf(item)), suggested);
 }
@@ -312,16 +316,18 @@ void LightFieldDocument::setDialogs(Dialogs dialogs) {
 LightFieldDocument::LightFieldDocument(const Parts& parts, QObject* parent)
     : QObject(parent), parts_(parts) {
   setObjectName(QStringLiteral("lightFieldDocument"));
-  open_ = new QAction(QStringLiteral("Open &Light Field…"), parts_.window);
+  open_ = new QAction(QCoreApplication::translate("LightFieldDocument", "Open &Light Field…"),
+                      parts_.window);
   open_->setObjectName(QStringLiteral("actionOpenLightField"));
   open_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+O")));
-  open_->setStatusTip(
-      QStringLiteral("Open a row of camera views (a folder) or one epipolar-plane image"));
-  close_ = new QAction(QStringLiteral("&Close Light Field"), parts_.window);
+  open_->setStatusTip(QCoreApplication::translate(
+      "LightFieldDocument", "Open a row of camera views (a folder) or one epipolar-plane image"));
+  close_ = new QAction(QCoreApplication::translate("LightFieldDocument", "&Close Light Field"),
+                       parts_.window);
   close_->setObjectName(QStringLiteral("actionCloseLightField"));
   close_->setShortcut(QKeySequence(QStringLiteral("Ctrl+W")));
   close_->setEnabled(false);
-  close_->setStatusTip(QStringLiteral("Go back to the scene"));
+  close_->setStatusTip(QCoreApplication::translate("LightFieldDocument", "Go back to the scene"));
   parts_.fileMenu->insertAction(parts_.insertBefore, open_);
   parts_.fileMenu->insertAction(parts_.insertBefore, close_);
   parts_.fileMenu->insertSeparator(parts_.insertBefore);
@@ -359,7 +365,7 @@ int LightFieldDocument::halfCount() const {
 
 QString LightFieldDocument::focusReadout() const {
   const double s = disparity();
-  return QStringLiteral("%1° — disparity %2 px per view")
+  return tr("%1° — disparity %2 px per view")
       .arg(static_cast<double>(parts_.focus->floatValue()), 0, 'f', 1)
       .arg(std::isfinite(s) ? QString::number(s, 'f', 2) : QStringLiteral("−∞"));
 }
@@ -367,11 +373,7 @@ QString LightFieldDocument::focusReadout() const {
 QString LightFieldDocument::depthReadout() const {
   const int n = views_.count(), c = rf::centreView(n);
   const int first = std::max(0, c - halfCount()), last = std::min(n - 1, c + halfCount());
-  return QStringLiteral("views %1 to %2 (%3 of %4)")
-      .arg(first)
-      .arg(last)
-      .arg(last - first + 1)
-      .arg(n);
+  return tr("views %1 to %2 (%3 of %4)").arg(first).arg(last).arg(last - first + 1).arg(n);
 }
 
 bool LightFieldDocument::open() {
@@ -394,9 +396,8 @@ bool LightFieldDocument::openPath(const QString& path, int row, int scanline) {
       row = *chosen;
     }
   }
-  QProgressDialog progress(QStringLiteral("Opening the light field…"), QStringLiteral("Cancel"), 0,
-                           0, parts_.window);
-  progress.setWindowTitle(QStringLiteral("Open Light Field"));
+  QProgressDialog progress(tr("Opening the light field…"), tr("Cancel"), 0, 0, parts_.window);
+  progress.setWindowTitle(tr("Open Light Field"));
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(400);
   progress.setAutoReset(false);
@@ -408,7 +409,7 @@ bool LightFieldDocument::openPath(const QString& path, int row, int scanline) {
       });
   progress.close();
   if (result.cancelled) {
-    report(QStringLiteral("Opening the light field was cancelled; nothing changed."));
+    report(tr("Opening the light field was cancelled; nothing changed."));
     return false;
   }
   if (!result.ok()) {
@@ -432,8 +433,8 @@ bool LightFieldDocument::openPath(const QString& path, int row, int scanline) {
   if (!wasOpen) showLightField(true);
   scanline_ = -1;
   setScanline(scanline >= 0 ? scanline : views_.height() / 2);
-  parts_.window->setWindowTitle(QStringLiteral("%1 — Light Field — Ombrel").arg(info.fileName()));
-  report(QStringLiteral("Opened the light field “%1”: %2 views of %3 × %4 pixels.")
+  parts_.window->setWindowTitle(tr("%1 — Light Field — Ombrel").arg(info.fileName()));
+  report(tr("Opened the light field “%1”: %2 views of %3 × %4 pixels.")
              .arg(info.fileName())
              .arg(views_.count())
              .arg(views_.width())
@@ -455,7 +456,7 @@ void LightFieldDocument::close() {
   parts_.dof->setValue(saved_.dof);
   // The scene's title, image and photo come back.
   if (parts_.backToScene) parts_.backToScene();
-  report(QStringLiteral("Closed the light field; back to the scene."));
+  report(tr("Closed the light field; back to the scene."));
   emit closed();
 }
 
@@ -522,7 +523,7 @@ bool LightFieldDocument::focusOnPixel(int x) {
       rf::fitDisparity(epi_.data(), n, views_.width(), x, n, 0.0, -kFitReach,
                        static_cast<int>(kFitReach) * kFitStepsPerPixel + 1, kFitRadius);
   if (!std::isfinite(s)) {
-    report(QStringLiteral("Too few views see pixel %1 to find its depth.").arg(x));
+    report(tr("Too few views see pixel %1 to find its depth.").arg(x));
     return false;
   }
   const double degrees = rf::degreesForDisparity(s);
@@ -546,7 +547,7 @@ void LightFieldDocument::showLightField(bool shown) {
       "it. A real light field has no shapes or planes to act on.");
   if (parts_.canvasTitle != nullptr) {
     if (shown) saved_.canvasTitle = parts_.canvasTitle->text();
-    parts_.canvasTitle->setText(shown ? QStringLiteral("Central view") : saved_.canvasTitle);
+    parts_.canvasTitle->setText(shown ? tr("Central view") : saved_.canvasTitle);
   }
   if (shown) {
     saved_.visible.clear();
