@@ -3,6 +3,8 @@
 #include <QSettings>
 #include <QUndoStack>
 #include <cmath>
+#include <memory>
+#include <utility>
 
 #include "app/axislabels.h"
 #include "app/camerapanel.h"
@@ -10,6 +12,7 @@
 #include "app/editactions.h"
 #include "app/focalstackdock.h"
 #include "app/helpwindows.h"
+#include "app/lightfielddocument.h"
 #include "app/pictureexport.h"
 #include "app/presentation.h"
 #include "app/scenedocument.h"
@@ -138,20 +141,35 @@ void MainWindow::feedSession() {
   session_->setCamera(canvas->cameraSettings());
   // The camera panel changes the camera without a slider: its readouts follow.
   connect(session_, &Session::cameraChanged, this, &MainWindow::updateReadouts);
-  connect(canvas, &DrawView::photoTaken, session_,
-          [this, canvas] { session_->setPhoto(canvas->photoRow(), canvas->stripWidth()); });
-  connect(canvas, &DrawView::rendered, session_, [this, canvas] {
-    const CGRect capture = canvas->captureRect();
-    lightfield::RayGeometry geometry;
-    geometry.lowerLine = canvas->lowerLine().getLocation();
-    geometry.upperLine = canvas->upperLine().getLocation();
-    geometry.left = capture.origin.x;
-    const int n = canvas->stripWidth();
-    session_->publishLightField(n, n, canvas->cleanRays(), geometry, lightfield::Source::Canvas,
-                                canvas->strip().data(), canvas->stripHeight());
-    // A fixed width's cap and the viewpoint's range follow the image's size.
-    session_->setCamera(canvas->cameraSettings());
+  // While a real light field is open the session holds its image; the scene's comes back with it.
+  connect(canvas, &DrawView::photoTaken, session_, [this] {
+    if (!lightFieldOpen()) publishCanvasPhoto();
   });
+  connect(canvas, &DrawView::rendered, session_, [this] {
+    if (!lightFieldOpen()) publishCanvasRays();
+  });
+}
+
+bool MainWindow::lightFieldOpen() const {
+  return lightFields_ != nullptr && lightFields_->isOpen();
+}
+
+void MainWindow::publishCanvasPhoto() {
+  session_->setPhoto(ui_->drawView->photoRow(), ui_->drawView->stripWidth());
+}
+
+void MainWindow::publishCanvasRays() {
+  DrawView* canvas = ui_->drawView;
+  const CGRect capture = canvas->captureRect();
+  lightfield::RayGeometry geometry;
+  geometry.lowerLine = canvas->lowerLine().getLocation();
+  geometry.upperLine = canvas->upperLine().getLocation();
+  geometry.left = capture.origin.x;
+  const int n = canvas->stripWidth();
+  session_->publishLightField(n, n, canvas->cleanRays(), geometry, lightfield::Source::Canvas,
+                              canvas->strip().data(), canvas->stripHeight());
+  // A fixed width's cap and the viewpoint's range follow the image's size.
+  session_->setCamera(canvas->cameraSettings());
 }
 
 void MainWindow::installFeatures() {
@@ -204,9 +222,16 @@ void MainWindow::installFeatures() {
     settings.showFocusDepth = teachingAids_ != nullptr && teachingAids_->showsFocusDepth();
     settings.linkViews = teachingAids_ != nullptr && teachingAids_->linksViews();
     settings.camera = ui_->drawView->cameraChoice();
+    if (lightFieldOpen()) {
+      settings.lightField = lightFields_->path();
+      settings.lightFieldRow = lightFields_->row();
+      settings.lightFieldScanline = lightFields_->scanline();
+    }
     return settings;
   };
   document.applySettings = [this](const scenefile::LessonSettings& settings) {
+    // First, so the sliders it gives back are then set to the lesson's.
+    if (lightFieldOpen() && settings.lightField.isEmpty()) lightFields_->close();
     if (teachingAids_ != nullptr) {
       teachingAids_->stopSweep();
       teachingAids_->setShown(settings.showFocusDepth, settings.linkViews);
@@ -217,6 +242,15 @@ void MainWindow::installFeatures() {
     // The camera panel follows the session.
     ui_->drawView->setCameraChoice(settings.camera);
     session_->setCamera(ui_->drawView->cameraSettings());
+    // Once the step that applies the lesson is done: opening shows a progress dialog.
+    if (!settings.lightField.isEmpty())
+      QMetaObject::invokeMethod(
+          this,
+          [this, settings] {
+            lightFields_->openPath(settings.lightField, settings.lightFieldRow,
+                                   settings.lightFieldScanline);
+          },
+          Qt::QueuedConnection);
   };
   new EditActions({this, canvas, history_, status_, editMenu(), scenesMenu(),
                    [this](ShapeList shapes, const QString& stepName) {
@@ -242,9 +276,58 @@ void MainWindow::installFeatures() {
                    this);
   new StatusMessages({canvas, ui_->renderButton, ui_->takePhotoButton, status_}, this);
   new CameraPanel({this, canvas, ui_->renderView, ui_->photoView, session_, viewMenu()}, this);
+  installLightFields();
+}
+
+void MainWindow::installLightFields() {
+  LightFieldDocument::Parts parts;
+  parts.window = this;
+  parts.session = session_;
+  parts.status = status_;
+  parts.fileMenu = fileMenu();
+  parts.insertBefore = ui_->actionQuit;
+  parts.focus = ui_->focusSlider;
+  parts.dof = ui_->dofSlider;
+  parts.canvas = ui_->drawView;
+  parts.raySpace = ui_->renderView;
+  parts.photo = ui_->photoView;
+  parts.canvasTitle = ui_->sceneLabel;
+  parts.sceneOnly = [this] {
+    QList<QWidget*> widgets;
+    for (QWidget* label : findChildren<QWidget*>(QStringLiteral("raySpaceAxisLabel")))
+      widgets << label;
+    return widgets;
+  };
+  for (QAbstractButton* tool : ui_->toolGroup->buttons()) parts.sceneControls << tool;
+  parts.sceneControls << ui_->renderButton << ui_->autoRenderButton << ui_->takePhotoButton
+                      << ui_->autoPhotoButton << ui_->axesButton << ui_->focusOnSelectionButton
+                      << ui_->sweepButton << ui_->focusDepthBox << ui_->linkViewsBox;
+  parts.sceneMenus = {editMenu(), scenesMenu()};
+  // The scene's aids would follow the mouse over views that are not shown.
+  auto aidsShown = std::make_shared<std::pair<bool, bool>>();
+  parts.leavingScene = [this, aidsShown] {
+    teachingAids_->stopSweep();
+    *aidsShown = {teachingAids_->showsFocusDepth(), teachingAids_->linksViews()};
+    teachingAids_->setShown(false, false);
+  };
+  parts.backToScene = [this, aidsShown] {
+    // The canvas kept its rays and photo up to date behind the light field.
+    publishCanvasRays();
+    publishCanvasPhoto();
+    document_->updateTitle();
+    teachingAids_->setShown(aidsShown->first, aidsShown->second);
+  };
+  lightFields_ = new LightFieldDocument(parts, this);
+  connect(lightFields_, &LightFieldDocument::opened, this, &MainWindow::updateReadouts);
+  connect(lightFields_, &LightFieldDocument::closed, this, &MainWindow::updateReadouts);
 }
 
 void MainWindow::updateReadouts() {
+  if (lightFieldOpen()) {
+    ui_->focusReadout->setText(lightFields_->focusReadout());
+    ui_->dofReadout->setText(lightFields_->depthReadout());
+    return;
+  }
   const lightfield::CameraSettings camera = ui_->drawView->cameraSettings();
   ui_->focusReadout->setText(TeachingAids::focusReadout(camera, ui_->drawView->stripWidth()));
   ui_->dofReadout->setText(TeachingAids::depthReadout(camera));

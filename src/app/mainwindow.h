@@ -5,6 +5,7 @@
 
 class DrawView;
 class EditActions;
+class LightFieldDocument;
 class PhotoView;
 class QMenu;
 class QUndoStack;
@@ -41,6 +42,7 @@ class MainWindow : public QMainWindow {
 
   Session* session() const { return session_; }
   SceneDocument* document() const { return document_; }
+  LightFieldDocument* lightFieldDocument() const { return lightFields_; }
   StatusService* status() const { return status_; }
   UndoHistory* history() const { return history_; }
   // Every change of the scene is one step on this stack, pushed through history().
@@ -56,6 +58,10 @@ class MainWindow : public QMainWindow {
   void feedSession();
   void updateReadouts();
   void installFeatures();
+  void installLightFields();
+  bool lightFieldOpen() const;
+  void publishCanvasPhoto();
+  void publishCanvasRays();
 
   std::unique_ptr<Ui::MainWindow> ui_;
   Session* session_ = nullptr;
@@ -63,4 +69,5 @@ class MainWindow : public QMainWindow {
   UndoHistory* history_ = nullptr;
   SceneDocument* document_ = nullptr;
   TeachingAids* teachingAids_ = nullptr;
+  LightFieldDocument* lightFields_ = nullptr;
 };

@@ -57,6 +57,8 @@ class SceneDocument : public QObject {
   // A new untitled document holding `shapes` (File ▸ New, a built-in scene),
   // one undoable step; asks first. False when the user cancelled.
   bool startUntitled(ShapeList shapes, const QString& stepName);
+  // Titles the window after the scene's file and marks unsaved changes.
+  void updateTitle();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -69,7 +71,6 @@ class SceneDocument : public QObject {
   void switched(const ReplaceSceneCommand& step, bool forward);
   void afterIndexChange();
   void afterSave();
-  void updateTitle();
   void report(const QString& message);
 
   Parts parts_;

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -215,6 +216,19 @@ LessonSettings readSettings(const QJsonObject& root) {
         wholeNumber(lesson, "pinholes", where, lightfield::kMinPinholes, lightfield::kMaxPinholes);
   if (lesson.contains(QLatin1String("keepApertureWidth")))
     camera.keepWidth = flag(lesson, "keepApertureWidth", where);
+  // So did real light fields.
+  if (lesson.contains(QLatin1String("lightField"))) {
+    const QJsonObject lf = objectField(lesson, "lightField", where);
+    const QString of = QStringLiteral("the lesson's light field");
+    const QJsonValue path = lf.value(QLatin1String("path"));
+    if (!path.isString() || path.toString().isEmpty())
+      refuse(QStringLiteral("%1: %2 is not a file or folder name").arg(of, quoted("path")));
+    settings.lightField = path.toString();
+    if (lf.contains(QLatin1String("row")))
+      settings.lightFieldRow = wholeNumber(lf, "row", of, -1, kMaxLightFieldRow);
+    if (lf.contains(QLatin1String("scanline")))
+      settings.lightFieldScanline = wholeNumber(lf, "scanline", of, -1, kMaxLightFieldScanline);
+  }
   return settings;
 }
 
@@ -314,7 +328,12 @@ ReadResult readSceneFile(const QString& path) {
   const QByteArray bytes = file.read(kMaxFileBytes + 1);
   if (file.error() != QFileDevice::NoError) return refused(file.errorString());
   if (bytes.size() > kMaxFileBytes) return tooLarge();
-  return readScene(bytes, name);
+  ReadResult result = readScene(bytes, name);
+  // A light field named relative to the lesson is found beside it, wherever the two are moved.
+  if (result.settings && !result.settings->lightField.isEmpty())
+    result.settings->lightField =
+        QDir::cleanPath(info.absoluteDir().absoluteFilePath(result.settings->lightField));
+  return result;
 }
 
 QByteArray writeScene(const ShapeList& shapes, const std::optional<LessonSettings>& settings) {
@@ -350,6 +369,11 @@ QByteArray writeScene(const ShapeList& shapes, const std::optional<LessonSetting
       lesson.insert(QStringLiteral("pinholes"), camera.pinholes);
       lesson.insert(QStringLiteral("keepApertureWidth"), camera.keepWidth);
     }
+    if (!settings->lightField.isEmpty())
+      lesson.insert(QStringLiteral("lightField"),
+                    QJsonObject{{QStringLiteral("path"), settings->lightField},
+                                {QStringLiteral("row"), settings->lightFieldRow},
+                                {QStringLiteral("scanline"), settings->lightFieldScanline}});
     root.insert(QStringLiteral("lesson"), lesson);
   }
   return QJsonDocument(root).toJson(QJsonDocument::Indented);
@@ -365,7 +389,11 @@ std::optional<QString> writeSceneFile(const QString& path, const ShapeList& shap
   };
   if (QFileInfo(path).isDir())
     return failed(QCoreApplication::translate("SceneFile", "a folder of that name is in the way"));
-  const QByteArray bytes = writeScene(shapes, settings);
+  std::optional<LessonSettings> written = settings;
+  if (written && QDir::isAbsolutePath(written->lightField))
+    written->lightField =
+        QDir::cleanPath(QFileInfo(path).absoluteDir().relativeFilePath(written->lightField));
+  const QByteArray bytes = writeScene(shapes, written);
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return failed(file.errorString());
   // QSaveFile::commit() ignores a failure of its own final flush (a full disk)

@@ -33,9 +33,17 @@ struct LessonSettings {
   bool linkViews = false;
   // The camera panel's choices; lessons without them get the specified camera.
   lightfield::CameraChoice camera;
+  // A real light field shown with the lesson (empty: the scene): its folder or image, relative
+  // to the lesson's folder in the file and absolute once read from a file; the grid row (-1: a
+  // plain row or an epipolar image) and the scanline (-1: the middle).
+  QString lightField;
+  int lightFieldRow = -1;
+  int lightFieldScanline = -1;
   friend bool operator==(const LessonSettings&, const LessonSettings&) = default;
 };
 inline constexpr int kMaxHalfLength = 1000;
+inline constexpr int kMaxLightFieldRow = 1000000;
+inline constexpr int kMaxLightFieldScanline = 8191;
 
 // Either the shapes of a scene (and, from version 2 on, the lesson's
 // settings) or one message naming the file and the reason.

@@ -94,7 +94,7 @@ void refocus(const unsigned char* epi, int views, int width, int halfCount, doub
 }
 
 double fitDisparity(const unsigned char* epi, int views, int width, int x, int halfCount,
-                    double low, double high, int steps) {
+                    double low, double high, int steps, int radius) {
   const double none = std::numeric_limits<double>::quiet_NaN();
   if (views < 2 || width <= 0 || x < 0 || x >= width || halfCount < 1) return none;
   const int c = centreView(views);
@@ -102,33 +102,41 @@ double fitDisparity(const unsigned char* epi, int views, int width, int x, int h
   const int last = std::min(views - 1, c + std::min(halfCount, views));
   const int needed = std::max(2, (last - first + 2) / 2);
   const auto lastPixel = static_cast<float>(width - 1);
+  const int fromX = std::max(0, x - std::max(0, radius));
+  const int toX = std::min(width - 1, x + std::max(0, radius));
   double best = none, bestFit = std::numeric_limits<double>::infinity();
   for (int step = 0; step < std::max(1, steps); ++step) {
     const double s = steps <= 1 ? low : low + (high - low) * step / (steps - 1);
-    // The samples refocus() would average for this pixel, summed and squared-summed.
-    double sum[3] = {0, 0, 0}, squares = 0;
-    int seen = 0;
-    for (int v = first; v <= last; ++v) {
-      const double shift = v == c ? 0.0 : s * double(v - c);
-      if (!std::isfinite(shift) || std::abs(shift) > 1e9) continue;
-      const float p = static_cast<float>(x) + static_cast<float>(shift);
-      if (!(p >= 0.0f && p <= lastPixel)) continue;
-      const float left = std::floor(p);
-      const float f = p - left;
-      const unsigned char* a =
-          epi + std::size_t{3} * std::size_t(width) * std::size_t(rowOfView(views, v)) +
-          3 * static_cast<std::ptrdiff_t>(left);
-      for (int ch = 0; ch < 3; ++ch) {
-        const double value = f > 0.0f ? (1.0f - f) * float(a[ch]) + f * float(a[ch + 3]) : a[ch];
-        sum[ch] += value;
-        squares += value * value;
+    double deviation = 0;
+    int samples = 0;
+    for (int column = fromX; column <= toX; ++column) {
+      // The samples refocus() would average for this pixel, summed and squared-summed.
+      double sum[3] = {0, 0, 0}, squares = 0;
+      int seen = 0;
+      for (int v = first; v <= last; ++v) {
+        const double shift = v == c ? 0.0 : s * double(v - c);
+        if (!std::isfinite(shift) || std::abs(shift) > 1e9) continue;
+        const float p = static_cast<float>(column) + static_cast<float>(shift);
+        if (!(p >= 0.0f && p <= lastPixel)) continue;
+        const float left = std::floor(p);
+        const float f = p - left;
+        const unsigned char* a =
+            epi + std::size_t{3} * std::size_t(width) * std::size_t(rowOfView(views, v)) +
+            3 * static_cast<std::ptrdiff_t>(left);
+        for (int ch = 0; ch < 3; ++ch) {
+          const double value = f > 0.0f ? (1.0f - f) * float(a[ch]) + f * float(a[ch + 3]) : a[ch];
+          sum[ch] += value;
+          squares += value * value;
+        }
+        ++seen;
       }
-      ++seen;
+      if (seen < needed) continue;
+      deviation += squares;
+      for (double channel : sum) deviation -= channel * channel / seen;
+      samples += seen;
     }
-    if (seen < needed) continue;
-    double fit = squares;
-    for (double channel : sum) fit -= channel * channel / seen;
-    fit /= seen;
+    if (samples == 0) continue;
+    const double fit = deviation / samples;
     if (fit < bestFit) {
       bestFit = fit;
       best = s;

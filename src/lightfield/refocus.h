@@ -70,7 +70,12 @@ void refocus(const unsigned char* epi, int views, int width, int halfCount, doub
 // where at least half of those views (and at least two) see it. The first best wins, so a pixel
 // without texture, where every line fits, gets `low`. NaN when no line counts (x outside the EPI,
 // or fewer than two views).
+//
+// With a `radius`, the lines through the pixels x - radius .. x + radius (inside the EPI) are
+// fitted together, each at the same disparity: the fit is their squared differences summed over
+// the lines that count, divided by the samples those lines hold. Inside a flat band of colour,
+// where one line fits at many disparities, the band's edges then decide.
 double fitDisparity(const unsigned char* epi, int views, int width, int x, int halfCount,
-                    double low, double high, int steps);
+                    double low, double high, int steps, int radius = 0);
 
 }  // namespace lightfield::refocus

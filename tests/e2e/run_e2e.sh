@@ -543,6 +543,62 @@ else
   fail "camera: no viewpoint slider after View > Camera (shot camera_open.png)"
 fi
 
+# --- 8c: File > Open Light Field opens the example set through its dialog; the arrow keys move the
+# scanline, a click on the photo refocuses, File > Close Light Field gives the scene back ---
+
+examples=$(cd "$(dirname "$0")/../../data/examples/lightfield-planes" && pwd)
+# The mouse rests beneath the canvas, over no view, so no hover draws on the scene.
+rest_mouse() { xdotool mousemove $((CANVAS_X + 150)) $((CANVAS_Y + 380)); }
+xdotool windowfocus --sync "$win"
+rest_mouse
+shot lf_scene
+xdotool key ctrl+shift+o
+if dialog=$(wait_window '^Open Light Field$'); then
+  answer_file_dialog "$dialog" "$examples"
+  wait_closed "$dialog" || fail "light field: the Open Light Field dialog stayed open after Return"
+  if title_matches '^lightfield-planes .+ Light Field .+ Ombrel$'; then
+    pass "light field: the example set opened through the dialog"
+    # The central view replaces the scene; its red scanline runs across the canvas.
+    central_shown() { [ "$(probe diff "$shots/lf_scene.png" "$shots/$1.png" "$CANVAS_X" "$CANVAS_Y" 300 300)" -gt 5000 ]; }
+    wait_for lf_open central_shown || fail "light field: the canvas still shows the scene (shot lf_open.png)"
+    xdotool windowfocus --sync "$win"
+    for _ in 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27 28 29 30; do
+      xdotool key Down
+    done
+    # Below the stripes' rows the ray space and the photo show other colours.
+    moved() {
+      [ "$(probe diff "$shots/lf_open.png" "$shots/$1.png" "$RAY_X" "$RAY_Y" 300 300)" -gt 1000 ] &&
+        [ "$(probe diff "$shots/lf_open.png" "$shots/$1.png" "$PHOTO_X" "$PHOTO_Y" 300 40)" -gt 100 ]
+    }
+    if wait_for lf_scanline moved; then
+      pass "light field: 30 presses of Down moved the scanline; ray space and photo followed"
+    else
+      fail "light field: ray space or photo unchanged after Down (shot lf_scanline.png)"
+    fi
+    # The central view sees the checkerboard at pixel 170 of 256 on this scanline: focus there.
+    xdotool mousemove $((PHOTO_X + 300 * 170 / 256 + 1)) $((PHOTO_Y + 20)) click 1
+    refocused() { [ "$(probe diff "$shots/lf_scanline.png" "$shots/$1.png" "$PHOTO_X" "$PHOTO_Y" 300 40)" -gt 100 ]; }
+    if wait_for lf_refocused refocused; then
+      pass "light field: a click on the photo refocused it"
+    else
+      fail "light field: the photo did not change after the click (shot lf_refocused.png)"
+    fi
+    rest_mouse
+    xdotool windowfocus --sync "$win"
+    xdotool key ctrl+w
+    back() { [ "$(probe diff "$shots/lf_scene.png" "$shots/$1.png" "$CANVAS_X" "$CANVAS_Y" 300 300)" -eq 0 ]; }
+    if title_matches '^lesson\.ombrel' && wait_for lf_closed back; then
+      pass "light field: Close Light Field gave back the scene and its title"
+    else
+      fail "light field: after Ctrl+W the title is \"$(xdotool getwindowname "$win")\" (shot lf_closed.png)"
+    fi
+  else
+    fail "light field: the title is \"$(xdotool getwindowname "$win")\" after opening the example set"
+  fi
+else
+  fail "light field: no Open Light Field dialog after Ctrl+Shift+O"
+fi
+
 # --- 9: unsaved work is never lost: quit asks, Cancel keeps the app, Save As, a second start ---
 
 # The 2x drag is the one change since lesson.ombrel was saved.

@@ -34,7 +34,11 @@ TEST(Documents, FileMenuHoldsNewOpenSaveExportBeforeQuit) {
     if (!action->isSeparator()) names << action->objectName();
   }
   EXPECT_EQ(names, (QStringList{"actionNew", "actionOpen", "actionSave", "actionSaveAs",
-                                "actionExport", "actionExportFocalStack", "actionQuit"}));
+                                "actionExport", "actionExportFocalStack", "actionOpenLightField",
+                                "actionCloseLightField", "actionQuit"}));
+  EXPECT_EQ(w.find<QAction>("actionOpenLightField")->shortcut(), QKeySequence("Ctrl+Shift+O"));
+  EXPECT_EQ(w.find<QAction>("actionCloseLightField")->shortcut(), QKeySequence("Ctrl+W"));
+  EXPECT_FALSE(w.find<QAction>("actionCloseLightField")->isEnabled());
   EXPECT_EQ(w.find<QAction>("actionNew")->shortcut(), QKeySequence(QKeySequence::New));
   EXPECT_EQ(w.find<QAction>("actionOpen")->shortcut(), QKeySequence(QKeySequence::Open));
   EXPECT_EQ(w.find<QAction>("actionSave")->shortcut(), QKeySequence(QKeySequence::Save));

@@ -132,6 +132,20 @@ std::vector<BadFile> badFiles() {
        R"({"format": "Ombrel scene", "version": 2, "shapes": [], "lesson": {"focusAngle": 30,
            "depthOfField": 2, "showFocusDepth": 1, "linkViews": false}})",
        "“showFocusDepth” is not true or false"},
+      {"lightfield.ombrel",
+       R"({"format": "Ombrel scene", "version": 2, "shapes": [], "lesson": {"focusAngle": 30,
+           "depthOfField": 2, "showFocusDepth": false, "linkViews": false, "lightField": "v"}})",
+       "“lightField” is not an object"},
+      {"lightfieldpath.ombrel",
+       R"({"format": "Ombrel scene", "version": 2, "shapes": [], "lesson": {"focusAngle": 30,
+           "depthOfField": 2, "showFocusDepth": false, "linkViews": false,
+           "lightField": {"path": ""}}})",
+       "“path” is not a file or folder name"},
+      {"scanline.ombrel",
+       R"({"format": "Ombrel scene", "version": 2, "shapes": [], "lesson": {"focusAngle": 30,
+           "depthOfField": 2, "showFocusDepth": false, "linkViews": false,
+           "lightField": {"path": "views", "row": 2, "scanline": 9000}}})",
+       "“scanline” is 9000"},
       {"version.ombrel", R"({"format": "Ombrel scene", "version": "one", "shapes": []})",
        "version"},
       {"halfversion.ombrel", R"({"format": "Ombrel scene", "version": 1.5, "shapes": []})",
@@ -273,7 +287,7 @@ TEST(SceneFile, SaveThenOpenGivesAByteIdenticalCapture) {
   ASSERT_TRUE(w.document().openFile(stored));
   EXPECT_EQ(w.lesson(), files::readFile(stored)) << "a save now writes this instead:\n"
                                                  << w.lesson().toStdString();
-  const scenefile::LessonSettings settings{30.0f, 6, true, false, {}};
+  const scenefile::LessonSettings settings{30.0f, 6, true, false, {}, {}, -1, -1};
   EXPECT_EQ(w.document().settings(), settings);
 }
 

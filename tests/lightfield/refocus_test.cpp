@@ -237,6 +237,47 @@ TEST(Refocus, ClickToFocusFitsEachPlanesDisparity) {
   }
   EXPECT_TRUE(std::isnan(fitDisparity(scene.epi.data(), views, n, n, views / 2, -6, 1, 10)));
   EXPECT_TRUE(std::isnan(fitDisparity(scene.epi.data(), 1, n, 0, 3, -6, 1, 10)));
+  EXPECT_TRUE(std::isnan(fitDisparity(scene.epi.data(), views, n, -1, views / 2, -6, 1, 10, 3)));
+
+  // Bands of flat colour 4 to 7 pixels wide (repeating every 22 pixels, so no other disparity
+  // from -6 to 0 lines them up) moving -2/3 pixel a view, as the example set's
+  // checkerboard does: through a band's middle many lines fit without a difference, and alone
+  // the pixel takes the first of them; fitted with its neighbours, the band's edges pick the
+  // band's own disparity.
+  constexpr int kBandViews = 17, kBandWidth = 120;
+  const double band = -2.0 / 3.0;
+  auto dark = [](double x) {
+    constexpr int kWidths[] = {4, 7, 6, 5};
+    const double period = 22.0;
+    double within = x - period * std::floor(x / period);
+    for (int i = 0;; ++i) {
+      if (within < kWidths[i % 4]) return i % 2 == 0;
+      within -= kWidths[i % 4];
+    }
+  };
+  Bytes epi(std::size_t(3) * kBandViews * kBandWidth);
+  for (int v = 0; v < kBandViews; ++v)
+    for (int u = 0; u < kBandWidth; ++u) {
+      // The scene position this pixel of view v sees, as a point at disparity `band` moves.
+      const double x = u - band * (v - centreView(kBandViews));
+      for (int ch = 0; ch < 3; ++ch)
+        epi[std::size_t(3) * (std::size_t(rowOfView(kBandViews, v)) * kBandWidth + u) + ch] =
+            dark(x) ? 40 : 200;
+    }
+  int alone = 0, together = 0;
+  for (int x = 30; x < 90; ++x) {
+    alone +=
+        std::abs(fitDisparity(epi.data(), kBandViews, kBandWidth, x, 8, -6, 0, 241) - band) <= 0.05;
+    together += std::abs(fitDisparity(epi.data(), kBandViews, kBandWidth, x, 8, -6, 0, 241, 4) -
+                         band) <= 0.05;
+  }
+  // Alone, a good share of the pixels in a band's middle miss.
+  EXPECT_LT(alone, 45);
+  EXPECT_EQ(together, 60);
+  // A radius of 0 is the pixel alone.
+  for (int x : {0, 47, 119})
+    EXPECT_EQ(fitDisparity(epi.data(), kBandViews, kBandWidth, x, 8, -16, 0, 641, 0),
+              fitDisparity(epi.data(), kBandViews, kBandWidth, x, 8, -16, 0, 641));
 }
 
 }  // namespace

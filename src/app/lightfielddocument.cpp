@@ -1,0 +1,618 @@
+#include "app/lightfielddocument.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QBoxLayout>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProgressDialog>
+#include <QWindow>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "app/statusservice.h"
+#include "lightfield/refocus.h"
+#include "session/session.h"
+#include "toolkit/controls.h"
+
+namespace rf = lightfield::refocus;
+
+namespace lightfieldviews {
+
+namespace {
+
+// Room for the ray-space view's axis names and end numbers.
+constexpr int kLabelMargin = 16;
+
+QImage packedImage(const unsigned char* rgb, int width, int height) {
+  return QImage(rgb, width, height, 3 * width, QImage::Format_RGB888).copy();
+}
+
+}  // namespace
+
+CentralView::CentralView(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("lightFieldCanvas"));
+  setAccessibleName(QCoreApplication::translate("LightFieldDocument", "Central view"));
+  setToolTip(
+      QStringLiteral("The central camera view. Drag the red scanline, or press the up and "
+                     "down arrow keys, to cut the ray space at another row."));
+  setCursor(Qt::SizeVerCursor);
+}
+
+void CentralView::setView(const QImage& view) {
+  view_ = view;
+  update();
+}
+
+void CentralView::setScanline(int y) {
+  scanline_ = y;
+  update();
+}
+
+QRect CentralView::imageRect() const {
+  if (view_.isNull()) return {};
+  const QSize shown = view_.size().scaled(size(), Qt::KeepAspectRatio);
+  return {(width() - shown.width()) / 2, (height() - shown.height()) / 2, shown.width(),
+          shown.height()};
+}
+
+void CentralView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::white);
+  if (view_.isNull()) return;
+  const QRect r = imageRect();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+  painter.drawImage(r, view_);
+  const double y = r.top() + (scanline_ + 0.5) * r.height() / view_.height();
+  painter.setPen(QPen(Qt::red, 1));
+  painter.drawLine(QPointF(r.left(), y), QPointF(r.right() + 1, y));
+}
+
+void CentralView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) pick(event->position().y());
+}
+
+void CentralView::mouseMoveEvent(QMouseEvent* event) {
+  if (event->buttons() & Qt::LeftButton) pick(event->position().y());
+}
+
+void CentralView::pick(double widgetY) {
+  const QRect r = imageRect();
+  if (r.isEmpty()) return;
+  const int y = static_cast<int>(std::floor((widgetY - r.top()) * view_.height() / r.height()));
+  emit scanlinePicked(std::clamp(y, 0, view_.height() - 1));
+}
+
+EpiView::EpiView(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("lightFieldRaySpace"));
+  setAccessibleName(QCoreApplication::translate("LightFieldDocument", "Ray space of the scanline"));
+  setToolTip(
+      QStringLiteral("The ray space of the scanline: one row per camera view (view 0 at the "
+                     "bottom), one column per pixel. A point at one depth is a line."));
+}
+
+void EpiView::setImage(const QImage& epi) {
+  epi_ = epi;
+  update();
+}
+
+void EpiView::setTakingPart(int first, int last) {
+  first_ = first;
+  last_ = last;
+  update();
+}
+
+void EpiView::setSamples(std::vector<double> samples) {
+  samples_ = std::move(samples);
+  update();
+}
+
+QRect EpiView::imageRect() const {
+  return rect().adjusted(kLabelMargin, 0, 0, -kLabelMargin);
+}
+
+void EpiView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), palette().window());
+  const QRect r = imageRect();
+  painter.fillRect(r, Qt::white);
+  if (epi_.isNull()) return;
+  const int views = epi_.height(), width = epi_.width();
+  // Nearest neighbour: each view stays a band of its own colour.
+  painter.drawImage(r, epi_);
+  const double rowHeight = double(r.height()) / views;
+  auto rowTop = [&](int view) { return r.top() + rf::rowOfView(views, view) * rowHeight; };
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(255, 255, 255, 170));
+  for (int v = 0; v < views; ++v)
+    if (v < first_ || v > last_)
+      painter.drawRect(QRectF(r.left(), rowTop(v), r.width(), rowHeight));
+  if (!samples_.empty()) {
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const QColor link(0xff, 0x00, 0xff);
+    QPolygonF line;
+    for (int v = 0; v < int(samples_.size()) && v < views; ++v) {
+      if (!std::isfinite(samples_[std::size_t(v)])) continue;
+      line << QPointF(r.left() + (samples_[std::size_t(v)] + 0.5) * r.width() / width,
+                      rowTop(v) + rowHeight / 2);
+    }
+    painter.setPen(QPen(link, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(line);
+    painter.setBrush(link);
+    painter.setPen(Qt::NoPen);
+    for (const QPointF& p : line) painter.drawEllipse(p, 2.0, 2.0);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+  }
+  QFont font = painter.font();
+  font.setPixelSize(10);
+  painter.setFont(font);
+  painter.setPen(palette().color(QPalette::WindowText));
+  const QRect below(r.left(), r.bottom() + 2, r.width(), kLabelMargin - 2);
+  painter.drawText(below, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("0"));
+  painter.drawText(below, Qt::AlignHCenter | Qt::AlignTop, tr("pixel →"));
+  painter.drawText(below, Qt::AlignRight | Qt::AlignTop, QString::number(width - 1));
+  painter.save();
+  painter.translate(0, r.bottom() + 1);
+  painter.rotate(-90);
+  const QRect beside(0, 0, r.height(), kLabelMargin - 2);
+  painter.drawText(beside, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("0"));
+  painter.drawText(beside, Qt::AlignHCenter | Qt::AlignVCenter, tr("view →"));
+  painter.drawText(beside, Qt::AlignRight | Qt::AlignVCenter, QString::number(views - 1));
+  painter.restore();
+}
+
+PhotoStrip::PhotoStrip(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("lightFieldPhoto"));
+  setAccessibleName(QCoreApplication::translate("LightFieldDocument", "Refocused scanline"));
+  setToolTip(
+      QStringLiteral("The scanline refocused by shifting and averaging the views. Hover a "
+                     "pixel to see its samples in ray space; click it to focus there."));
+  setMouseTracking(true);
+}
+
+void PhotoStrip::setImage(const QImage& photo) {
+  photo_ = photo;
+  update();
+}
+
+int PhotoStrip::pixelAt(double widgetX) const {
+  if (photo_.isNull() || width() <= 0) return -1;
+  const int x = static_cast<int>(std::floor(widgetX * photo_.width() / width()));
+  return x >= 0 && x < photo_.width() ? x : -1;
+}
+
+void PhotoStrip::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::white);
+  if (!photo_.isNull()) painter.drawImage(rect(), photo_);
+}
+
+void PhotoStrip::mouseMoveEvent(QMouseEvent* event) {
+  emit hovered(pixelAt(event->position().x()));
+}
+
+void PhotoStrip::mousePressEvent(QMouseEvent* event) {
+  const int x = pixelAt(event->position().x());
+  if (event->button() == Qt::LeftButton && x >= 0) emit clicked(x);
+}
+
+void PhotoStrip::leaveEvent(QEvent*) {
+  emit hovered(-1);
+}
+
+}  // namespace lightfieldviews
+
+namespace {
+
+LightFieldDocument::Dialogs& installed() {
+  static LightFieldDocument::Dialogs dialogs;
+  return dialogs;
+}
+
+// One dialog for both kinds: Open on a folder (or with nothing chosen, on the folder shown)
+// takes the folder as a row of views; Open on an image takes it as an epipolar-plane image.
+// Double-clicking a folder still goes into it.
+class LightFieldChooser : public QFileDialog {
+ public:
+  using QFileDialog::QFileDialog;
+  QString chosen;
+
+  void accept() override {
+    const QStringList files = selectedFiles();
+    const QFileInfo info(files.isEmpty() ? directory().absolutePath() : files.first());
+    if (files.size() <= 1 && info.exists()) {
+      chosen = info.absoluteFilePath();
+      QDialog::accept();
+      return;
+    }
+    QFileDialog::accept();
+  }
+};
+
+std::optional<QString> chooseLightField(QWidget* parent) {
+  if (installed().chooseLightField) return installed().chooseLightField(parent);
+  LightFieldChooser dialog(parent,
+                           QCoreApplication::translate("LightFieldDocument", "Open Light Field"));
+  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters({QStringLiteral("Views or epipolar image (*.png *.jpg *.jpeg *.bmp *.ppm "
+                                        "*.tif *.tiff *.webp)"),
+                         QCoreApplication::translate("LightFieldDocument", "All files (*)")});
+  dialog.setLabelText(QFileDialog::Accept,
+                      QCoreApplication::translate("LightFieldDocument", "Open"));
+  if (dialog.exec() != QDialog::Accepted || dialog.chosen.isEmpty()) return std::nullopt;
+  return dialog.chosen;
+}
+
+std::optional<int> chooseRow(QWidget* parent, const QList<int>& rows, int suggested) {
+  if (installed().chooseRow) return installed().chooseRow(parent, rows, suggested);
+  QStringList items;
+  for (int row : rows)
+    items << QCoreApplication::translate("LightFieldDocument", "Row %1").arg(row);
+  bool ok = false;
+  const QString item = QInputDialog::getItem(
+      parent, QCoreApplication::translate("LightFieldDocument", "Open Light Field"),
+      QCoreApplication::translate("LightFieldDocument", "The views form a grid. Open which row?"),
+      items, std::max(0, int(rows.indexOf(suggested))), false, &ok);
+  if (!ok) return std::nullopt;
+  return rows.value(int(items.indexOf(item)), suggested);
+}
+
+// Puts `added` where `widget` is: beside it in a box layout, in its cell of a grid.
+bool placeBeside(QLayout* layout, QWidget* widget, QWidget* added) {
+  if (layout == nullptr) return false;
+  const int index = layout->indexOf(widget);
+  if (index >= 0) {
+    if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
+      int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+      grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+      grid->addWidget(added, row, column, rowSpan, columnSpan);
+      return true;
+    }
+    if (auto* box = qobject_cast<QBoxLayout*>(layout)) {
+      box->insertWidget(index + 1, added);
+      return true;
+    }
+    return false;
+  }
+  for (int i = 0; i < layout->count(); ++i)
+    if (placeBeside(layout->itemAt(i)->layout(), widget, added)) return true;
+  return false;
+}
+
+void takePlaceOf(QWidget* widget, QWidget* added) {
+  added->setFixedSize(widget->minimumSize());
+  added->hide();
+  QWidget* parent = widget->parentWidget();
+  if (parent != nullptr && placeBeside(parent->layout(), widget, added)) return;
+  added->setParent(parent);
+}
+
+// The widest disparity click-to-focus tries, in pixels per view (wider than the rectified sets'
+// nearest objects; a wider reach lets a regular texture line up with itself a period away), its
+// step, and how many pixels on each side of the clicked one join the fit (flat bands of colour
+// are common in real scenes). Ties go to the smaller shift.
+constexpr double kFitReach = 8.0;
+constexpr int kFitStepsPerPixel = 40;
+constexpr int kFitRadius = 4;
+
+}  // namespace
+
+void LightFieldDocument::setDialogs(Dialogs dialogs) {
+  installed() = std::move(dialogs);
+}
+
+LightFieldDocument::LightFieldDocument(const Parts& parts, QObject* parent)
+    : QObject(parent), parts_(parts) {
+  setObjectName(QStringLiteral("lightFieldDocument"));
+  open_ = new QAction(QCoreApplication::translate("LightFieldDocument", "Open &Light Field…"),
+                      parts_.window);
+  open_->setObjectName(QStringLiteral("actionOpenLightField"));
+  open_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+O")));
+  open_->setStatusTip(QCoreApplication::translate(
+      "LightFieldDocument", "Open a row of camera views (a folder) or one epipolar-plane image"));
+  close_ = new QAction(QCoreApplication::translate("LightFieldDocument", "&Close Light Field"),
+                       parts_.window);
+  close_->setObjectName(QStringLiteral("actionCloseLightField"));
+  close_->setShortcut(QKeySequence(QStringLiteral("Ctrl+W")));
+  close_->setEnabled(false);
+  close_->setStatusTip(QCoreApplication::translate("LightFieldDocument", "Go back to the scene"));
+  parts_.fileMenu->insertAction(parts_.insertBefore, open_);
+  parts_.fileMenu->insertAction(parts_.insertBefore, close_);
+  parts_.fileMenu->insertSeparator(parts_.insertBefore);
+  connect(open_, &QAction::triggered, this, [this] { open(); });
+  connect(close_, &QAction::triggered, this, &LightFieldDocument::close);
+
+  central_ = new lightfieldviews::CentralView;
+  epiView_ = new lightfieldviews::EpiView;
+  photoStrip_ = new lightfieldviews::PhotoStrip;
+  takePlaceOf(parts_.canvas, central_);
+  takePlaceOf(parts_.raySpace, epiView_);
+  takePlaceOf(parts_.photo, photoStrip_);
+  connect(central_, &lightfieldviews::CentralView::scanlinePicked, this,
+          &LightFieldDocument::setScanline);
+  connect(photoStrip_, &lightfieldviews::PhotoStrip::hovered, this,
+          &LightFieldDocument::hoverPhotoPixel);
+  connect(photoStrip_, &lightfieldviews::PhotoStrip::clicked, this,
+          &LightFieldDocument::focusOnPixel);
+  // After the window's own handlers, so the photo in the session is the light field's.
+  for (toolkit::Slider* slider : {parts_.focus, parts_.dof})
+    connect(slider, &QSlider::valueChanged, this, [this] {
+      if (isOpen()) refocus();
+    });
+  // Before the window's routing of keys to the scene canvas, which is installed earlier.
+  qApp->installEventFilter(this);
+}
+
+double LightFieldDocument::disparity() const {
+  return rf::disparityForDegrees(static_cast<double>(parts_.focus->floatValue()));
+}
+
+int LightFieldDocument::halfCount() const {
+  return parts_.dof->value();
+}
+
+QString LightFieldDocument::focusReadout() const {
+  const double s = disparity();
+  return tr("%1° — disparity %2 px per view")
+      .arg(static_cast<double>(parts_.focus->floatValue()), 0, 'f', 1)
+      .arg(std::isfinite(s) ? QString::number(s, 'f', 2) : QStringLiteral("−∞"));
+}
+
+QString LightFieldDocument::depthReadout() const {
+  const int n = views_.count(), c = rf::centreView(n);
+  const int first = std::max(0, c - halfCount()), last = std::min(n - 1, c + halfCount());
+  return tr("views %1 to %2 (%3 of %4)").arg(first).arg(last).arg(last - first + 1).arg(n);
+}
+
+bool LightFieldDocument::open() {
+  const std::optional<QString> path = chooseLightField(parts_.window);
+  return path && openPath(*path);
+}
+
+bool LightFieldDocument::openPath(const QString& path, int row, int scanline) {
+  const QFileInfo info(path);
+  if (info.isDir() && row < 0) {
+    const lightfieldloader::Listing listing = lightfieldloader::listFolder(path);
+    if (!listing.ok()) {
+      report(listing.error);
+      return false;
+    }
+    if (listing.grid && listing.rows.size() > 1) {
+      const std::optional<int> chosen =
+          chooseRow(parts_.window, listing.rows, listing.rows.at(listing.rows.size() / 2));
+      if (!chosen) return false;
+      row = *chosen;
+    }
+  }
+  QProgressDialog progress(tr("Opening the light field…"), tr("Cancel"), 0, 0, parts_.window);
+  progress.setWindowTitle(tr("Open Light Field"));
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(400);
+  progress.setAutoReset(false);
+  lightfieldloader::Result result =
+      lightfieldloader::open(path, row, [&progress](int done, int total) {
+        progress.setMaximum(total);
+        progress.setValue(done);
+        return !progress.wasCanceled();
+      });
+  progress.close();
+  if (result.cancelled) {
+    report(tr("Opening the light field was cancelled; nothing changed."));
+    return false;
+  }
+  if (!result.ok()) {
+    report(result.error);
+    return false;
+  }
+  if (!isOpen()) {
+    if (parts_.leavingScene) parts_.leavingScene();
+    saved_.focus = parts_.focus->value();
+    saved_.dof = parts_.dof->value();
+  }
+  const bool wasOpen = isOpen();
+  views_ = std::move(result.views);
+  path_ = info.absoluteFilePath();
+  row_ = row;
+  hovered_ = -1;
+  epiView_->setSamples({});
+  const int c = rf::centreView(views_.count());
+  central_->setView(
+      lightfieldviews::packedImage(views_.scanline(c, 0), views_.width(), views_.height()));
+  if (!wasOpen) showLightField(true);
+  scanline_ = -1;
+  setScanline(scanline >= 0 ? scanline : views_.height() / 2);
+  parts_.window->setWindowTitle(tr("%1 — Light Field — Ombrel").arg(info.fileName()));
+  report(tr("Opened the light field “%1”: %2 views of %3 × %4 pixels.")
+             .arg(info.fileName())
+             .arg(views_.count())
+             .arg(views_.width())
+             .arg(views_.height()));
+  emit opened();
+  return true;
+}
+
+void LightFieldDocument::close() {
+  if (!isOpen()) return;
+  views_ = {};
+  path_.clear();
+  row_ = -1;
+  epi_.clear();
+  photo_.clear();
+  hovered_ = -1;
+  showLightField(false);
+  parts_.focus->setValue(saved_.focus);
+  parts_.dof->setValue(saved_.dof);
+  // The scene's title, image and photo come back.
+  if (parts_.backToScene) parts_.backToScene();
+  report(tr("Closed the light field; back to the scene."));
+  emit closed();
+}
+
+void LightFieldDocument::setScanline(int y) {
+  if (!isOpen()) return;
+  y = std::clamp(y, 0, views_.height() - 1);
+  if (y == scanline_) return;
+  scanline_ = y;
+  central_->setScanline(y);
+  rebuildRaySpace();
+  refocus();
+}
+
+void LightFieldDocument::rebuildRaySpace() {
+  const int n = views_.count(), w = views_.width();
+  epi_.resize(std::size_t{3} * std::size_t(n) * std::size_t(w));
+  views_.epipolarImage(scanline_, epi_.data());
+  parts_.session->publishLightField(n, w, epi_.data(), lightfield::RayGeometry{},
+                                    lightfield::Source::File);
+  epiView_->setImage(lightfieldviews::packedImage(epi_.data(), w, n));
+}
+
+void LightFieldDocument::refocus() {
+  const int n = views_.count(), w = views_.width();
+  photo_.resize(std::size_t{3} * std::size_t(w));
+  rf::refocus(epi_.data(), n, w, halfCount(), disparity(), photo_.data());
+  parts_.session->setPhoto(photo_.data(), w);
+  photoStrip_->setImage(lightfieldviews::packedImage(photo_.data(), w, 1));
+  const int c = rf::centreView(n);
+  epiView_->setTakingPart(std::max(0, c - halfCount()), std::min(n - 1, c + halfCount()));
+  hoverPhotoPixel(hovered_);
+}
+
+void LightFieldDocument::hoverPhotoPixel(int x) {
+  hovered_ = isOpen() && x >= 0 && x < views_.width() ? x : -1;
+  if (hovered_ < 0) {
+    epiView_->setSamples({});
+    if (isOpen()) parts_.status->setReading({});
+    return;
+  }
+  // Where refocus() reads each view for this pixel.
+  const int n = views_.count(), w = views_.width(), c = rf::centreView(n), h = halfCount();
+  const double s = disparity();
+  std::vector<double> samples(std::size_t(n), std::numeric_limits<double>::quiet_NaN());
+  for (int v = std::max(0, c - h); v <= std::min(n - 1, c + h); ++v) {
+    const float shift = v == c ? 0.0f : static_cast<float>(s * (v - c));
+    const float position = static_cast<float>(x) + shift;
+    if (std::isfinite(position) && position >= 0.0f && position <= float(w - 1))
+      samples[std::size_t(v)] = position;
+  }
+  epiView_->setSamples(std::move(samples));
+  parts_.status->setReading(QStringLiteral("Photo pixel %1: the mean of views %2 to %3 along "
+                                           "disparity %4 px per view")
+                                .arg(x)
+                                .arg(std::max(0, c - h))
+                                .arg(std::min(n - 1, c + h))
+                                .arg(s, 0, 'f', 2));
+}
+
+bool LightFieldDocument::focusOnPixel(int x) {
+  if (!isOpen()) return false;
+  const int n = views_.count();
+  const double s =
+      rf::fitDisparity(epi_.data(), n, views_.width(), x, n, 0.0, -kFitReach,
+                       static_cast<int>(kFitReach) * kFitStepsPerPixel + 1, kFitRadius);
+  if (!std::isfinite(s)) {
+    report(tr("Too few views see pixel %1 to find its depth.").arg(x));
+    return false;
+  }
+  const double degrees = rf::degreesForDisparity(s);
+  parts_.focus->setValue(static_cast<int>(std::lround(degrees * parts_.focus->valueScale())));
+  report(QStringLiteral("Focused on pixel %1: its samples fit best at disparity %2 px per view "
+                        "(%3°).")
+             .arg(x)
+             .arg(s, 0, 'f', 2)
+             .arg(degrees, 0, 'f', 1));
+  return true;
+}
+
+void LightFieldDocument::showLightField(bool shown) {
+  for (QWidget* widget : {parts_.canvas, parts_.raySpace, parts_.photo}) widget->setVisible(!shown);
+  for (QWidget* widget : {static_cast<QWidget*>(central_), static_cast<QWidget*>(epiView_),
+                          static_cast<QWidget*>(photoStrip_)})
+    widget->setVisible(shown);
+  close_->setEnabled(shown);
+  const QString why = QStringLiteral(
+      "Works on the scene: close the light field (File ▸ Close Light Field) to use "
+      "it. A real light field has no shapes or planes to act on.");
+  if (parts_.canvasTitle != nullptr) {
+    if (shown) saved_.canvasTitle = parts_.canvasTitle->text();
+    parts_.canvasTitle->setText(shown ? tr("Central view") : saved_.canvasTitle);
+  }
+  if (shown) {
+    saved_.visible.clear();
+    saved_.controls.clear();
+    saved_.actions.clear();
+    if (parts_.sceneOnly)
+      for (QWidget* widget : parts_.sceneOnly()) {
+        saved_.visible.append({widget, widget->isVisible()});
+        // Their room stays, so nothing else in the window moves.
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+        widget->hide();
+      }
+    for (QWidget* widget : parts_.sceneControls) {
+      saved_.controls.append({widget, widget->toolTip(), widget->isEnabled()});
+      widget->setEnabled(false);
+      widget->setToolTip(why);
+    }
+    const QList<QAction*> keep = {open_, close_, parts_.insertBefore};
+    for (QMenu* menu : parts_.sceneMenus)
+      for (QAction* action : menu->actions()) {
+        const bool picture = action->objectName().startsWith(QLatin1String("actionExport")) ||
+                             action->objectName() == QLatin1String("actionCopyPicture");
+        if (action->isSeparator() || keep.contains(action) || picture) continue;
+        saved_.actions.append({action, action->isEnabled()});
+        action->setEnabled(false);
+      }
+  } else {
+    for (const auto& [widget, visible] : saved_.visible)
+      if (widget) widget->setVisible(visible);
+    for (const auto& [widget, tip, enabled] : saved_.controls)
+      if (widget) {
+        widget->setEnabled(enabled);
+        widget->setToolTip(tip);
+      }
+    for (const auto& [action, enabled] : saved_.actions)
+      if (action) action->setEnabled(enabled);
+  }
+}
+
+bool LightFieldDocument::eventFilter(QObject* watched, QEvent* event) {
+  if (!isOpen() || event->type() != QEvent::KeyPress || parts_.window->windowHandle() == nullptr ||
+      watched != parts_.window->windowHandle())
+    return false;
+  // The scene is not shown: no key reaches its canvas.
+  switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Up:
+      setScanline(scanline_ - 1);
+      break;
+    case Qt::Key_Down:
+      setScanline(scanline_ + 1);
+      break;
+    case Qt::Key_PageUp:
+      setScanline(scanline_ - 10);
+      break;
+    case Qt::Key_PageDown:
+      setScanline(scanline_ + 10);
+      break;
+    default:
+      break;
+  }
+  return true;
+}
+
+void LightFieldDocument::report(const QString& message) {
+  parts_.status->post(message, StatusService::Kind::Report);
+}

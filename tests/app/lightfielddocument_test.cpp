@@ -1,0 +1,393 @@
+// A real light field in the window: opened from a folder of views rendered here, its ray space
+// cut at the chosen scanline, its photo refocused by the engine, and the scene given back intact.
+#include "app/lightfielddocument.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUndoStack>
+#include <cmath>
+#include <vector>
+
+#include "app/pictureexport.h"
+#include "app/scenedocument.h"
+#include "document/scenefile.h"
+#include "lightfield/planes.h"
+#include "lightfield/refocus.h"
+#include "session/session.h"
+#include "support/window_fixture.h"
+
+using fixture::ShownWindow;
+namespace rf = lightfield::refocus;
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+constexpr int kViews = 9, kWidth = 120, kHeight = 10;
+
+// A near plane over part of the field, a middle one, and a far background on the upper line.
+const lightfield::planes::World& world() {
+  // The central view (view 4) sees the near plane at pixels 10..40 and the middle one at 55..85.
+  static const lightfield::planes::World w{
+      {{0.25, 5.5, 13.0, 21, 2.0}, {0.5, 29.5, 44.5, 22, 2.0}, {1.0, -1000.0, 1000.0, 23, 2.0}}};
+  return w;
+}
+
+// Grid rows 0 and 1 of kViews views each, named as the archives name them; row 1 sees other
+// texture rows. Returns the folder.
+QString writeGrid(const QTemporaryDir& dir) {
+  for (int row = 0; row < 2; ++row)
+    for (int v = 0; v < kViews; ++v) {
+      const Bytes rgb = world().view(v, kWidth, kHeight, 5 * row);
+      const QImage image(rgb.data(), kWidth, kHeight, 3 * kWidth, QImage::Format_RGB888);
+      const QString name = QStringLiteral("out_%1_%2.png")
+                               .arg(row, 2, 10, QLatin1Char('0'))
+                               .arg(v, 2, 10, QLatin1Char('0'));
+      EXPECT_TRUE(image.save(dir.filePath(name)));
+    }
+  return dir.path();
+}
+
+// Scanline y of every view of grid row `row`, rendered afresh, stacked view 0 at the bottom.
+Bytes stacked(int row, int y) {
+  std::vector<Bytes> views;
+  std::vector<const unsigned char*> lines;
+  for (int v = 0; v < kViews; ++v) views.push_back(world().view(v, kWidth, kHeight, 5 * row));
+  for (const Bytes& view : views) lines.push_back(view.data() + std::size_t(3) * kWidth * y);
+  Bytes epi(std::size_t(3) * kViews * kWidth);
+  rf::stackScanlines(lines.data(), kViews, kWidth, epi.data());
+  return epi;
+}
+
+Bytes engineRefocus(const Bytes& epi, int halfCount, double disparity) {
+  Bytes photo(std::size_t(3) * kWidth);
+  rf::refocus(epi.data(), kViews, kWidth, halfCount, disparity, photo.data());
+  return photo;
+}
+
+struct Rig : ShownWindow {
+  QTemporaryDir dir;
+  QString folder = writeGrid(dir);
+  LightFieldDocument& document = *window.lightFieldDocument();
+  toolkit::Slider* focus = find<toolkit::Slider>("focusSlider");
+  toolkit::Slider* dof = find<toolkit::Slider>("dofSlider");
+  QList<int> rowsOffered;
+
+  Rig() {
+    LightFieldDocument::Dialogs dialogs;
+    dialogs.chooseLightField = [this](QWidget*) { return std::optional<QString>(folder); };
+    dialogs.chooseRow = [this](QWidget*, const QList<int>& rows, int suggested) {
+      rowsOffered = rows;
+      return std::optional<int>(suggested);
+    };
+    LightFieldDocument::setDialogs(dialogs);
+  }
+  ~Rig() { LightFieldDocument::setDialogs({}); }
+
+  QString message() const { return window.statusBar()->currentMessage(); }
+  void checkShowsItsOwnRaySpaceAndPhoto(int row) const {
+    const Session& session = *window.session();
+    const Bytes epi = stacked(row, document.scanline());
+    EXPECT_EQ(document.epipolarImage(), epi);
+    ASSERT_EQ(session.lightField().rows(), kViews);
+    ASSERT_EQ(session.lightField().columns(), kWidth);
+    EXPECT_EQ(session.lightField().source(), lightfield::Source::File);
+    EXPECT_TRUE(std::equal(epi.begin(), epi.end(), session.lightField().pixels()));
+    const Bytes photo = engineRefocus(
+        epi, dof->value(), rf::disparityForDegrees(static_cast<double>(focus->floatValue())));
+    EXPECT_EQ(document.photo(), photo);
+    EXPECT_EQ(session.photo(), photo);
+    const QImage shown = document.photoStrip()->image();
+    ASSERT_EQ(shown.width(), kWidth);
+    for (int x = 0; x < kWidth; x += 7)
+      EXPECT_EQ(shown.pixel(x, 0), qRgb(photo[3 * x], photo[3 * x + 1], photo[3 * x + 2])) << x;
+  }
+};
+
+}  // namespace
+
+TEST(LightFieldDocument, OpensAGridRowAndShowsItsRaySpaceAndRefocusedPhoto) {
+  Rig rig;
+  QAction* open = rig.find<QAction>("actionOpenLightField");
+  QAction* close = rig.find<QAction>("actionCloseLightField");
+  ASSERT_TRUE(open && close);
+  EXPECT_TRUE(rig.window.fileMenu()->actions().contains(open));
+  EXPECT_FALSE(close->isEnabled());
+  EXPECT_FALSE(rig.document.centralView()->isVisible());
+
+  open->trigger();
+  ASSERT_TRUE(rig.document.isOpen()) << rig.message().toStdString();
+  EXPECT_EQ(rig.rowsOffered, (QList<int>{0, 1}));
+  EXPECT_EQ(rig.document.views().count(), kViews);
+  EXPECT_EQ(rig.document.scanline(), kHeight / 2);
+  EXPECT_TRUE(close->isEnabled());
+  // The light field's views stand in for the scene's.
+  EXPECT_FALSE(rig.canvas().isVisible());
+  EXPECT_FALSE(rig.renderView().isVisible());
+  EXPECT_TRUE(rig.document.centralView()->isVisible());
+  EXPECT_TRUE(rig.document.epiView()->isVisible());
+  EXPECT_TRUE(rig.document.photoStrip()->isVisible());
+  for (QLabel* label : rig.window.findChildren<QLabel*>(QStringLiteral("raySpaceAxisLabel")))
+    EXPECT_FALSE(label->isVisible());
+  EXPECT_TRUE(rig.message().contains(QStringLiteral("9 views"))) << rig.message().toStdString();
+  rig.checkShowsItsOwnRaySpaceAndPhoto(1);
+
+  // The sliders refocus it: focus and depth of field, each shown as the engine computes it, and
+  // the readouts say what the engine used.
+  auto* focusReadout = rig.find<QLabel>("focusReadout");
+  auto* dofReadout = rig.find<QLabel>("dofReadout");
+  rig.focus->setValue(266);  // about the near plane's disparity of -3
+  rig.checkShowsItsOwnRaySpaceAndPhoto(1);
+  EXPECT_TRUE(focusReadout->text().contains(QStringLiteral("disparity ") +
+                                            QString::number(rig.document.disparity(), 'f', 2)))
+      << focusReadout->text().toStdString();
+  rig.dof->setValue(1);
+  rig.checkShowsItsOwnRaySpaceAndPhoto(1);
+  EXPECT_EQ(dofReadout->text(), QStringLiteral("views 3 to 5 (3 of 9)"));
+  rig.dof->setValue(0);  // a pinhole: the central view's scanline itself
+  const Bytes epi = stacked(1, rig.document.scanline());
+  const int c = rf::centreView(kViews);
+  EXPECT_TRUE(std::equal(rig.document.photo().begin(), rig.document.photo().end(),
+                         epi.begin() + 3 * kWidth * rf::rowOfView(kViews, c)));
+  rig.dof->setValue(10);
+
+  // Export takes the light field's ray space, one pixel per view and pixel, and its photo.
+  auto* exporter = rig.window.findChild<PictureExport*>(QStringLiteral("pictureExport"));
+  ASSERT_NE(exporter, nullptr);
+  const QImage raySpace = exporter->picture({PictureKind::RaySpace, 1, false});
+  ASSERT_EQ(raySpace.size(), QSize(kWidth, kViews));
+  const Bytes shownEpi = stacked(1, rig.document.scanline());
+  for (int row = 0; row < kViews; row += 2)
+    for (int x = 0; x < kWidth; x += 11) {
+      const unsigned char* p = &shownEpi[std::size_t(3) * (std::size_t(row) * kWidth + x)];
+      EXPECT_EQ(raySpace.pixel(x, row), qRgb(p[0], p[1], p[2])) << x << " " << row;
+    }
+  const QImage photo = exporter->picture({PictureKind::Photo, 1, false});
+  ASSERT_FALSE(photo.isNull());
+  EXPECT_EQ(photo.pixel(0, 0), rig.document.photoStrip()->image().pixel(0, 0));
+
+  // Arrow keys and a drag on the central view pick other scanlines; each rebuilds at once.
+  QWindow* handle = rig.window.windowHandle();
+  QTest::keyClick(handle, Qt::Key_Down);
+  EXPECT_EQ(rig.document.scanline(), kHeight / 2 + 1);
+  rig.checkShowsItsOwnRaySpaceAndPhoto(1);
+  QTest::keyClick(handle, Qt::Key_Up);
+  QTest::keyClick(handle, Qt::Key_Up);
+  EXPECT_EQ(rig.document.scanline(), kHeight / 2 - 1);
+  for (int i = 0; i < 2 * kHeight; ++i) QTest::keyClick(handle, Qt::Key_Down);
+  EXPECT_EQ(rig.document.scanline(), kHeight - 1);
+  rig.checkShowsItsOwnRaySpaceAndPhoto(1);
+  auto* central = rig.document.centralView();
+  const QRect r = central->imageRect();
+  QTest::mousePress(central, Qt::LeftButton, {}, QPoint(r.center().x(), r.top() + 1));
+  EXPECT_EQ(rig.document.scanline(), 0);
+  QMouseEvent drag(QEvent::MouseMove, QPointF(r.center().x(), r.top() + 0.35 * r.height()),
+                   central->mapToGlobal(QPointF(0, 0)), Qt::NoButton, Qt::LeftButton, {});
+  QCoreApplication::sendEvent(central, &drag);
+  EXPECT_EQ(rig.document.scanline(), 3);
+  rig.checkShowsItsOwnRaySpaceAndPhoto(1);
+}
+
+TEST(LightFieldDocument, ThePhotoPixelsSamplesAndClickToFocusAgreeWithTheEngine) {
+  Rig rig;
+  ASSERT_TRUE(rig.document.openPath(rig.folder, 0));
+  rig.focus->setValue(450);
+  rig.dof->setValue(3);
+  // The samples drawn for a hovered pixel are where the photo reads: their mean is the pixel.
+  const Bytes& epi = rig.document.epipolarImage();
+  for (int x : {0, 30, 61, 119}) {
+    rig.document.hoverPhotoPixel(x);
+    const std::vector<double>& samples = rig.document.epiView()->samples();
+    ASSERT_EQ(int(samples.size()), kViews);
+    const int c = rf::centreView(kViews);
+    double sum[3] = {0, 0, 0};
+    int count = 0;
+    for (int v = 0; v < kViews; ++v) {
+      const double p = samples[std::size_t(v)];
+      if (std::abs(v - c) > 3) {
+        EXPECT_TRUE(std::isnan(p)) << v;
+      }
+      if (!std::isfinite(p)) continue;
+      const int i = static_cast<int>(std::floor(p));
+      const double f = p - i;
+      const unsigned char* row = epi.data() + 3 * kWidth * rf::rowOfView(kViews, v);
+      for (int ch = 0; ch < 3; ++ch)
+        sum[ch] += (1 - f) * row[3 * i + ch] + (f > 0 ? f * row[3 * (i + 1) + ch] : 0.0);
+      ++count;
+    }
+    ASSERT_GT(count, 0) << x;
+    for (int ch = 0; ch < 3; ++ch)
+      EXPECT_NEAR(sum[ch] / count, rig.document.photo()[std::size_t(3 * x + ch)], 0.5 + 1e-9)
+          << x << " " << ch;
+  }
+  rig.document.hoverPhotoPixel(-1);
+  EXPECT_TRUE(rig.document.epiView()->samples().empty());
+
+  // Clicking a pixel of each plane focuses on that plane's disparity, -(1 - lambda) / lambda,
+  // to within a slider step; its texture is then sharp where it was blurred.
+  struct Case {
+    int x;
+    double lambda;
+  } cases[] = {{25, 0.25}, {70, 0.5}, {105, 1.0}};
+  for (const Case& k : cases) {
+    rig.focus->setValue(100);
+    QTest::mouseClick(rig.document.photoStrip(), Qt::LeftButton, {},
+                      QPoint(int((k.x + 0.5) * rig.document.photoStrip()->width() / kWidth), 5));
+    const double degrees = rf::degreesForDisparity(rf::disparityForFraction(k.lambda));
+    EXPECT_NEAR(rig.focus->floatValue(), degrees, 0.051) << k.x;
+    EXPECT_NEAR(rig.document.disparity(), rf::disparityForFraction(k.lambda), 0.02) << k.x;
+  }
+}
+
+TEST(LightFieldDocument, ClosingGivesTheSceneBackAsItWas) {
+  Rig rig;
+  Session& session = *rig.window.session();
+  QUndoStack* undo = rig.window.undoStack();
+  rig.window.document()->startUntitled({}, QStringLiteral("Empty"));
+  const int steps = undo->count();
+  const bool clean = undo->isClean();
+  const QString title = rig.window.windowTitle();
+  const lightfield::LightField field = session.lightField();
+  const Bytes photo = session.photo();
+  const int focus = rig.focus->value(), dof = rig.dof->value();
+  auto* tool = rig.find<QPushButton>("rectangleButton");
+  const QString tip = tool->toolTip();
+  QAction* undoAction = rig.find<QAction>("actionUndo");
+  const bool undoEnabled = undoAction->isEnabled();
+
+  ASSERT_TRUE(rig.document.openPath(rig.folder, 1));
+  EXPECT_NE(rig.window.windowTitle(), title);
+  EXPECT_FALSE(tool->isEnabled());
+  EXPECT_NE(tool->toolTip(), tip);
+  EXPECT_FALSE(undoAction->isEnabled());
+  EXPECT_TRUE(rig.find<QAction>("actionExport")->isEnabled());
+  rig.focus->setValue(300);
+  rig.dof->setValue(2);
+  QTest::keyClick(rig.window.windowHandle(), Qt::Key_Delete);
+
+  rig.find<QAction>("actionCloseLightField")->trigger();
+  EXPECT_FALSE(rig.document.isOpen());
+  EXPECT_TRUE(rig.canvas().isVisible());
+  EXPECT_TRUE(rig.renderView().isVisible());
+  EXPECT_FALSE(rig.document.centralView()->isVisible());
+  for (QLabel* label : rig.window.findChildren<QLabel*>(QStringLiteral("raySpaceAxisLabel")))
+    EXPECT_TRUE(label->isVisible());
+  EXPECT_EQ(undo->count(), steps);
+  EXPECT_EQ(undo->isClean(), clean);
+  EXPECT_EQ(rig.window.windowTitle(), title);
+  EXPECT_EQ(rig.focus->value(), focus);
+  EXPECT_EQ(rig.dof->value(), dof);
+  EXPECT_TRUE(tool->isEnabled());
+  EXPECT_EQ(tool->toolTip(), tip);
+  EXPECT_EQ(undoAction->isEnabled(), undoEnabled);
+  EXPECT_EQ(session.lightField().source(), lightfield::Source::Canvas);
+  EXPECT_EQ(session.lightField().rows(), field.rows());
+  EXPECT_TRUE(std::equal(field.pixels(), field.pixels() + 3 * field.rows() * field.columns(),
+                         session.lightField().pixels()));
+  EXPECT_EQ(session.photo(), photo);
+}
+
+// Bad input gives one message and leaves the window as it was, with or without a light field open.
+TEST(LightFieldDocument, BadInputLeavesTheDocumentAsItWas) {
+  Rig rig;
+  QTemporaryDir bad;
+  auto folder = [&bad](const QString& name) {
+    EXPECT_TRUE(QDir(bad.path()).mkpath(name));
+    return bad.filePath(name);
+  };
+  auto saveView = [](const QString& path, int width) {
+    QImage image(width, kHeight, QImage::Format_RGB888);
+    image.fill(Qt::gray);
+    EXPECT_TRUE(image.save(path));
+  };
+  const QString empty = folder(QStringLiteral("empty"));
+  const QString one = folder(QStringLiteral("one"));
+  saveView(one + QStringLiteral("/view_00.png"), kWidth);
+  const QString mixed = folder(QStringLiteral("mixed"));
+  saveView(mixed + QStringLiteral("/view_00.png"), kWidth);
+  saveView(mixed + QStringLiteral("/view_01.png"), kWidth + 1);
+  const QString missing = bad.filePath(QStringLiteral("not-there"));
+
+  for (bool withOneOpen : {false, true}) {
+    if (withOneOpen) {
+      ASSERT_TRUE(rig.document.openPath(rig.folder, 1));
+    }
+    const int views = rig.document.views().count();
+    const int scanline = rig.document.scanline();
+    const Bytes epi = rig.document.epipolarImage();
+    const std::uint64_t revision = rig.window.session()->lightField().revision;
+    const QString title = rig.window.windowTitle();
+    for (const QString& path : {empty, one, mixed, missing}) {
+      rig.window.statusBar()->clearMessage();
+      EXPECT_FALSE(rig.document.openPath(path)) << path.toStdString();
+      EXPECT_FALSE(rig.message().isEmpty()) << path.toStdString();
+      EXPECT_EQ(rig.document.isOpen(), withOneOpen);
+      EXPECT_EQ(rig.document.views().count(), views);
+      EXPECT_EQ(rig.document.scanline(), scanline);
+      EXPECT_EQ(rig.document.epipolarImage(), epi);
+      EXPECT_EQ(rig.window.session()->lightField().revision, revision);
+      EXPECT_EQ(rig.window.windowTitle(), title);
+      EXPECT_EQ(rig.canvas().isVisible(), !withOneOpen);
+    }
+    // Declining the row, or the dialog, opens nothing and says nothing.
+    LightFieldDocument::Dialogs declining;
+    declining.chooseLightField = [&](QWidget*) { return std::optional<QString>(rig.folder); };
+    declining.chooseRow = [](QWidget*, const QList<int>&, int) { return std::optional<int>(); };
+    LightFieldDocument::setDialogs(declining);
+    rig.window.statusBar()->clearMessage();
+    EXPECT_FALSE(rig.document.open());
+    declining.chooseLightField = [](QWidget*) { return std::optional<QString>(); };
+    LightFieldDocument::setDialogs(declining);
+    EXPECT_FALSE(rig.document.open());
+    EXPECT_TRUE(rig.message().isEmpty());
+    EXPECT_EQ(rig.window.session()->lightField().revision, revision);
+  }
+}
+
+// A lesson saved with a light field open names it relative to itself and opens it again, at its
+// row and scanline; a lesson without one closes it. Older lessons read as before.
+TEST(LightFieldDocument, ALessonRefersToItsLightFieldByARelativePath) {
+  Rig rig;
+  ASSERT_TRUE(rig.document.openPath(rig.folder, 1));
+  rig.document.setScanline(2);
+  rig.focus->setValue(266);
+  ASSERT_TRUE(QDir(rig.folder).mkpath(QStringLiteral("lessons")));
+  const QString lesson = rig.folder + QStringLiteral("/lessons/planes.ombrel");
+  ASSERT_TRUE(rig.window.document()->saveTo(lesson));
+  QFile file(lesson);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray bytes = file.readAll();
+  EXPECT_TRUE(bytes.contains("\"path\": \"..\"")) << bytes.toStdString();
+  const scenefile::ReadResult read = scenefile::readSceneFile(lesson);
+  ASSERT_TRUE(read.ok()) << read.error.toStdString();
+  EXPECT_EQ(read.settings->lightField, QDir::cleanPath(rig.folder));
+  EXPECT_EQ(read.settings->lightFieldRow, 1);
+  EXPECT_EQ(read.settings->lightFieldScanline, 2);
+  // Without a light field the lesson is written as before.
+  EXPECT_FALSE(scenefile::writeScene({}, scenefile::LessonSettings{}).contains("lightField"));
+
+  rig.document.close();
+  rig.focus->setValue(450);
+  ASSERT_TRUE(rig.window.document()->openFile(lesson));
+  ASSERT_TRUE(fixture::waitFor([&] { return rig.document.isOpen(); }));
+  EXPECT_EQ(rig.document.row(), 1);
+  EXPECT_EQ(rig.document.scanline(), 2);
+  EXPECT_EQ(rig.focus->value(), 266);
+  rig.checkShowsItsOwnRaySpaceAndPhoto(1);
+
+  const QString plain = rig.folder + QStringLiteral("/lessons/plain.ombrel");
+  ASSERT_FALSE(scenefile::writeSceneFile(plain, {}, scenefile::LessonSettings{}).has_value());
+  ASSERT_TRUE(rig.window.document()->openFile(plain));
+  EXPECT_FALSE(rig.document.isOpen());
+  EXPECT_TRUE(rig.canvas().isVisible());
+}
