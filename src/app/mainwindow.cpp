@@ -10,6 +10,7 @@
 #include "app/editactions.h"
 #include "app/focalstackdock.h"
 #include "app/helpwindows.h"
+#include "app/highcontrast.h"
 #include "app/pictureexport.h"
 #include "app/presentation.h"
 #include "app/scenedocument.h"
@@ -242,6 +243,7 @@ void MainWindow::installFeatures() {
                    this);
   new StatusMessages({canvas, ui_->renderButton, ui_->takePhotoButton, status_}, this);
   new CameraPanel({this, canvas, ui_->renderView, ui_->photoView, session_, viewMenu()}, this);
+  new HighContrast({viewMenu(), {this, canvas, ui_->renderView, ui_->photoView}}, this);
 }
 
 void MainWindow::updateReadouts() {
