@@ -12,6 +12,7 @@
 #include "app/editactions.h"
 #include "app/focalstackdock.h"
 #include "app/helpwindows.h"
+#include "app/highcontrast.h"
 #include "app/lightfielddocument.h"
 #include "app/pictureexport.h"
 #include "app/presentation.h"
@@ -276,6 +277,7 @@ void MainWindow::installFeatures() {
                    this);
   new StatusMessages({canvas, ui_->renderButton, ui_->takePhotoButton, status_}, this);
   new CameraPanel({this, canvas, ui_->renderView, ui_->photoView, session_, viewMenu()}, this);
+  new HighContrast({viewMenu(), {this, canvas, ui_->renderView, ui_->photoView}}, this);
   installLightFields();
 }
 

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "views/overlaystyle.h"
+
 namespace optics = lightfield::optics;
 
 PointSpreadPlot::PointSpreadPlot(QWidget* parent) : QWidget(parent) {
@@ -23,9 +25,12 @@ void PointSpreadPlot::show(int n, const lightfield::Camera& camera, double lambd
 
 void PointSpreadPlot::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), palette().base());
+  // High contrast: the overlays' black on white, whatever the desktop's palette.
+  const OverlayStyle& style = overlayStyle();
+  const bool plain = !style.highContrast;
+  painter.fillRect(rect(), plain ? palette().base().color() : QColor(style.textBackground));
   const QRectF area = QRectF(rect()).adjusted(6, 6, -6, -18);
-  painter.setPen(palette().text().color());
+  painter.setPen(plain ? palette().text().color() : QColor(style.text));
   painter.drawLine(area.bottomLeft(), area.bottomRight());
   if (spread_.empty()) return;
   double reach = 4.0;
@@ -34,14 +39,18 @@ void PointSpreadPlot::paintEvent(QPaintEvent*) {
     reach = std::max(reach, std::abs(s.offset) + 1.0);
     heaviest = std::max(heaviest, s.weight);
   }
-  // Photo pixels across, centred on the point's sharp image; each sample one bar.
+  // Photo pixels across, centred on the point's sharp image; each place one bar of its summed
+  // weight, opaque and no wider than the narrowest gap between places (a pixel at least).
   auto xOf = [&](double offset) { return area.center().x() + offset / reach * area.width() / 2; };
   painter.drawLine(QPointF(xOf(0), area.bottom()), QPointF(xOf(0), area.bottom() + 3));
-  const double barWidth = std::max(1.0, area.width() / (2 * reach));
+  double barWidth = area.width() / (2 * reach);
+  for (std::size_t j = 1; j < spread_.size(); ++j)
+    barWidth = std::min(barWidth, xOf(spread_[j].offset) - xOf(spread_[j - 1].offset));
+  barWidth = std::max(1.0, barWidth);
   for (const auto& s : spread_) {
     const double h = area.height() * s.weight / heaviest;
     painter.fillRect(QRectF(xOf(s.offset) - barWidth / 2, area.bottom() - h, barWidth, h),
-                     QColor(40, 90, 200, 160));
+                     QColor(40, 90, 200));
   }
   const auto [low, high] = std::minmax_element(
       spread_.begin(), spread_.end(), [](auto& a, auto& b) { return a.offset < b.offset; });

@@ -5,9 +5,10 @@
 
 #include "lightfield/optics.h"
 
-// The camera's point-spread function at one height: where each weighted
-// sample of a photo pixel images a point, drawn as a bar of its weight, over
-// photo pixels centred on the point's sharp image.
+// The camera's point-spread function at one height: where the weighted
+// samples of a photo pixel image a point, one bar per place with the summed
+// weight of the samples there, over photo pixels centred on the point's sharp
+// image.
 class PointSpreadPlot : public QWidget {
   Q_OBJECT
 

@@ -103,9 +103,13 @@ TeachingAids::Sharpness TeachingAids::sharpness(const lightfield::CameraSettings
     const bool edgeOn = optics::focusSteps(degrees).rowStep == 0.0f;
     return {optics::sharpBand(degrees, d), d > 0 && edgeOn ? 2.0 * d : 0.0};
   }
-  // The engine's own samples of a middle pixel, as the photo really blurs.
-  const optics::FocusSteps steps = camera.steps();
-  optics::photoSamples(n, n / 2, d, steps.colStep, steps.rowStep, samples);
+  // The samples of a middle pixel that carry weight, where the chosen camera takes them: the
+  // photo blurs as they do, whatever the viewpoint and profile. A weighted profile's spot is no
+  // wider than their spread, so the band never claims more sharpness than the photo has.
+  samples.clear();
+  std::vector<optics::WeightedPixel> weighted;
+  optics::cameraSamples(n, n / 2, camera.cameraFor(n), weighted);
+  for (const optics::WeightedPixel& w : weighted) samples.push_back({w.column, w.row});
   return {optics::sampledBand(samples, n), optics::sharpestBlur(samples, n)};
 }
 
@@ -187,10 +191,8 @@ TeachingAids::Area TeachingAids::areaUnder(CGPoint w, CGPoint* local) const {
 const TeachingAids::Sharpness& TeachingAids::currentSharpness() const {
   const lightfield::CameraSettings& camera = parts_.session->camera();
   const int n = stripSize();
-  if (camera.focusDegrees != band_.degrees || camera.halfLength != band_.halfLength ||
-      n != band_.n) {
-    band_ = {camera.focusDegrees, camera.halfLength, n, sharpness(camera, n, bandSamples_)};
-  }
+  if (!band_.valid || !(camera == band_.camera) || n != band_.n)
+    band_ = {true, camera, n, sharpness(camera, n, bandSamples_)};
   return band_.sharpness;
 }
 
@@ -246,11 +248,13 @@ QString TeachingAids::hoverCanvas(CGPoint p, bool link, AidOverlay& next) const 
   const auto degrees =
       static_cast<float>(std::round(optics::focusDegreesForFraction(lambda) * scale) / scale);
   const QString angle = QLocale().toString(degrees, 'f', 1);
-  const int d = parts_.session->camera().halfLength;
-  if (n > 0 && d > 0) {
+  // The current camera refocused there: with a kept width, its half-length changes too.
+  const lightfield::CameraSettings& now = parts_.session->camera();
+  const lightfield::CameraSettings there = lightfield::cameraFromControls(
+      degrees, now.choice.keepWidth ? now.width : now.halfLength, now.choice, n);
+  if (n > 0 && there.halfLength > 0) {
     std::vector<optics::Pixel> samples;
-    const optics::FocusSteps steps = optics::focusSteps(degrees);
-    optics::photoSamples(n, n / 2, d, steps.colStep, steps.rowStep, samples);
+    sharpness(there, n, samples);
     const double blur = optics::sampledBlur(samples, n, lambda);
     if (blur > 1.0) {
       // Just over one pixel would round to "1.0": say it without the number.
@@ -324,7 +328,7 @@ QString TeachingAids::hoverPhoto(CGPoint p, bool link, AidOverlay& next) const {
   const std::size_t count = next.samples.size();
   if (!link) next.samples.clear();
   const QString mean = words.arg(i).arg(hexColor(photo.data() + 3 * i)).arg(count).arg(all);
-  const int v = optics::pinholePosition(n);
+  const int v = camera.viewpointIn(n);  // the pixel's central ray leaves the aperture's centre
   const Sharpness& sharp = currentSharpness();
   if (sharp.nothingSharp())
     return withDepthNote(tr("%L1; nothing is sharp (%L2)").arg(mean, sharp.leastBlur()), i, v);
@@ -358,7 +362,8 @@ bool TeachingAids::focusOnPhotoPixel(int i) {
   const int n = field.columns();
   const int h = field.stripHeight();
   if (n <= 0 || i < 0 || i >= n || field.strip().empty()) return false;
-  const auto hit = optics::firstHit(field.strip().data(), h, n, i, optics::pinholePosition(n));
+  const int centre = parts_.session->camera().viewpointIn(n);
+  const auto hit = optics::firstHit(field.strip().data(), h, n, i, centre);
   if (!hit) return false;
   focusOnHeight(field.geometry().lowerLine + h - hit->row - 0.5);
   return true;

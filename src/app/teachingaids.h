@@ -48,9 +48,9 @@ class TeachingAids : public QObject {
     Session* session = nullptr;
   };
 
-  // What a camera keeps sharp in an n-wide strip, from the real samples of a
-  // middle photo pixel: the band (empty, low > high, when no height blurs
-  // over at most one photo pixel) and the least blur any height has.
+  // What a camera keeps sharp in an n-wide strip, from the real weighted
+  // samples of a middle photo pixel (its viewpoint and profile): the band (empty, low > high, when
+  // no height blurs over at most one photo pixel) and the least blur any height has.
   struct Sharpness {
     lightfield::optics::Band band;
     double sharpestBlur = 0.0;
@@ -138,8 +138,8 @@ class TeachingAids : public QObject {
   AidOverlay overlay_;
   mutable std::vector<lightfield::optics::Pixel> bandSamples_;
   mutable struct BandFor {
-    float degrees = -1.0f;
-    int halfLength = 0;
+    bool valid = false;
+    lightfield::CameraSettings camera;
     int n = 0;
     Sharpness sharpness;
   } band_;

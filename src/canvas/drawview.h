@@ -185,6 +185,8 @@ class DrawView : public toolkit::View, public RayCanvas, public SceneEditor {
   int viewpointShift() const;
   // The marker's centre: the middle of the canvas, moved with the viewpoint.
   double cameraMarkerX() const;
+  // Sets the camera marker's place and width from the current camera.
+  void placeCameraMarker();
   // What the press of the current gesture found, to report the gesture at release.
   struct Gesture {
     int selectionBefore = -1;

@@ -4,6 +4,8 @@
 #include "canvas/drawview.h"
 #include "lightfield/optics.h"
 #include "toolkit/controls.h"
+#include "toolkit/graphicscontext.h"
+#include "views/overlaystyle.h"
 
 using toolkit::BezierPath;
 using toolkit::Color;
@@ -12,6 +14,26 @@ namespace {
 
 Color overlayColor() {
   return Color::colorWithCalibratedRed(0, 0, 1.0, 0.4);
+}
+
+// High contrast: the outline stroked thicker in a dark blue over a white halo, a filled bundle
+// keeping its see-through tint inside.
+void drawHighContrast(toolkit::GraphicsContext& context, const BezierPath& path, bool fill) {
+  const OverlayStyle& style = overlayStyle();
+  QPainter& painter = context.painter();
+  if (fill) {
+    overlayColor().set(context);
+    path.fill(context);
+  }
+  painter.save();
+  // Aliased: every pixel of the outline is one of the two colours, never a blend of them.
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setBrush(Qt::NoBrush);
+  const QPainterPath& outline = path.painterPath();
+  QPen pen(QColor::fromRgba(style.rays), style.width(path.lineWidth()), Qt::SolidLine, Qt::RoundCap,
+           Qt::RoundJoin);
+  strokeOverHalo(painter, style, pen, [&] { painter.drawPath(outline); });
+  painter.restore();
 }
 
 }  // namespace
@@ -87,16 +109,19 @@ void DrawView::clearRay() {
 
 void DrawView::drawRay(toolkit::GraphicsContext& context) const {
   if (_path == nullptr) return;
+  if (overlayStyle().highContrast) return drawHighContrast(context, *_path, false);
   overlayColor().set(context);
   _path->stroke(context);
 }
 
 void DrawView::drawSensorRays(toolkit::GraphicsContext& context) const {
   if (_path == nullptr) return;
-  overlayColor().set(context);
   // The slider's value now, not the one the outline was built with, decides.
-  if (halfLength() == 0 ||
-      (choice_.aperture == lightfield::Aperture::Pinholes && halfLength() > 0)) {
+  const bool stroked =
+      halfLength() == 0 || (choice_.aperture == lightfield::Aperture::Pinholes && halfLength() > 0);
+  if (overlayStyle().highContrast) return drawHighContrast(context, *_path, !stroked);
+  overlayColor().set(context);
+  if (stroked) {
     _path->stroke(context);
   } else {
     _path->fill(context);

@@ -60,6 +60,9 @@ void DrawView::doRender(QObject*) {
   _rect.origin.y = static_cast<double>(lower);
   height = static_cast<int>(_rect.size.height);
   width = static_cast<int>(_rect.size.width);
+  // The viewpoint and a kept aperture width place the marker by the strip's width: a camera
+  // chosen before the first render (a lesson opened at start) is placed only now.
+  placeCameraMarker();
 
   hideAxes();
   const QImage capture = bitmapOfRect(_rect);
@@ -111,7 +114,7 @@ void DrawView::pushRenderView() {
   }
 }
 
-void DrawView::changeOptics(QObject* sender) {
+void DrawView::placeCameraMarker() {
   const double aperture =
       lightfield::optics::apertureWidth(static_cast<double>(focusDegrees()), halfLength());
   const float half = static_cast<float>(aperture / 2);
@@ -120,6 +123,10 @@ void DrawView::changeOptics(QObject* sender) {
   } else {
     _camera.setWidth(half);
   }
+}
+
+void DrawView::changeOptics(QObject* sender) {
+  placeCameraMarker();
   setNeedsDisplayInRect(bounds());
   takePhoto(sender);
 }

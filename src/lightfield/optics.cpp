@@ -253,6 +253,19 @@ void pointSpread(int n, const Camera& camera, double lambda, std::vector<SpreadS
   cameraSamples(n, n / 2, camera, samples);
   for (const WeightedPixel& s : samples)
     spread.push_back({imageOffset(s, n / 2, camera.viewpoint, n, lambda), s.weight});
+  // Samples that truncate to one ray-space pixel (or image a point at one place) are one entry
+  // of the photo's mean: their weights add up.
+  std::sort(spread.begin(), spread.end(),
+            [](const SpreadSample& a, const SpreadSample& b) { return a.offset < b.offset; });
+  std::size_t kept = 0;
+  for (std::size_t j = 0; j < spread.size(); ++j) {
+    if (kept > 0 &&
+        spread[j].offset - spread[kept - 1].offset <= 1e-9 * (1.0 + std::abs(spread[j].offset)))
+      spread[kept - 1].weight += spread[j].weight;
+    else
+      spread[kept++] = spread[j];
+  }
+  spread.resize(kept);
 }
 
 void apertureShare(const unsigned char* strip, int h, int n, int i, const Camera& camera,

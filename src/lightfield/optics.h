@@ -151,10 +151,11 @@ struct Spot {
 Spot sampledSpot(const std::vector<WeightedPixel>& samples, int i, int viewpoint, int n,
                  double lambda);
 
-// The point-spread function at lambda, for the panel's plot: where each weighted sample of the
-// middle photo pixel (n / 2) images a point (imageOffset()) and with what weight, in increasing
-// k. The photo of a one-pixel point is this profile with each entry swept over about 1 / lambda
-// pixels. `spread` and `samples` are reused.
+// The point-spread function at lambda, for the panel's plot: where the weighted samples of the
+// middle photo pixel (n / 2) image a point (imageOffset()) and with what weight, one entry per
+// place in increasing offset, the weights of samples imaging at one place summed (as the photo's
+// mean sums them). The photo of a one-pixel point is this profile with each entry swept over about
+// 1 / lambda pixels. `spread` and `samples` are reused.
 struct SpreadSample {
   double offset = 0.0;
   int weight = 0;

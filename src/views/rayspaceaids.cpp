@@ -5,14 +5,7 @@
 #include <cstring>
 
 #include "toolkit/graphicscontext.h"
-
-namespace {
-
-// The photo samples take cyan, so they differ from the black marks and the line.
-const QColor kLinkColor(aids::kLinkRgb);
-const QColor kSampleColor(0, 230, 255);
-
-}  // namespace
+#include "views/overlaystyle.h"
 
 bool RaySpaceAids::sameInRaySpace(const RaySpaceAids& o) const {
   auto sameRuns = [](const auto& a, const auto& b) {
@@ -31,16 +24,21 @@ void drawRaySpaceAids(toolkit::GraphicsContext& context, const RaySpaceAids& aid
   painter.setRenderHint(QPainter::Antialiasing, false);
   // One unit per ray-space pixel; v counts from the bottom, buffer rows from the top.
   const double sx = bounds.size.width / n, sy = bounds.size.height / n;
+  // The photo samples take their own colour, so they differ from the black marks and the line.
+  const OverlayStyle& style = overlayStyle();
+  std::vector<QRectF> cells;
+  cells.reserve(std::max(aids.dualLine.size(), aids.samples.size()));
   for (const auto& run : aids.dualLine) {
-    painter.fillRect(QRectF(bounds.origin.x + run.u * sx, bounds.origin.y + run.vLow * sy, sx,
-                            (run.vHigh - run.vLow + 1) * sy),
-                     kLinkColor);
+    cells.emplace_back(bounds.origin.x + run.u * sx, bounds.origin.y + run.vLow * sy, sx,
+                       (run.vHigh - run.vLow + 1) * sy);
   }
+  fillOverHalo(painter, style, style.dualLine, cells);
+  cells.clear();
   for (const auto& p : aids.samples) {
-    painter.fillRect(
-        QRectF(bounds.origin.x + p.column * sx, bounds.origin.y + (n - 1 - p.row) * sy, sx, sy),
-        kSampleColor);
+    cells.emplace_back(bounds.origin.x + p.column * sx, bounds.origin.y + (n - 1 - p.row) * sy, sx,
+                       sy);
   }
+  fillOverHalo(painter, style, style.samples, cells);
   painter.restore();
 }
 
@@ -50,9 +48,10 @@ void drawRaySpaceRow(toolkit::GraphicsContext& context, int row, int n, CGRect b
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, false);
   const double sy = bounds.size.height / n;
-  const QColor orange(255, 140, 0);
-  const double top = bounds.origin.y + row * sy;
-  painter.fillRect(QRectF(bounds.origin.x, top - 2, bounds.size.width, 2), orange);
-  painter.fillRect(QRectF(bounds.origin.x, top + sy, bounds.size.width, 2), orange);
+  const OverlayStyle& style = overlayStyle();
+  const double top = bounds.origin.y + row * sy, thick = style.width(2.0);
+  const QRectF bars[] = {QRectF(bounds.origin.x, top - thick, bounds.size.width, thick),
+                         QRectF(bounds.origin.x, top + sy, bounds.size.width, thick)};
+  fillOverHalo(painter, style, style.row, bars);
   painter.restore();
 }

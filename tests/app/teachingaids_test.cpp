@@ -19,6 +19,7 @@
 #include "app/windowzoom.h"
 #include "lightfield/optics.h"
 #include "support/window_fixture.h"
+#include "views/overlaystyle.h"
 
 namespace optics = lightfield::optics;
 
@@ -116,13 +117,20 @@ TEST_F(TeachingAidsTest, WithEveryAidOffTheViewsLookAsWithoutThem) {
   QWidget* bareViews[] = {&bare.canvas, &bare.renderView, &bare.photoView};
   for (int k = 0; k < 3; ++k) EXPECT_EQ(grab(views[k]), grab(bareViews[k])) << k;
 
-  // Switching every aid on and off again, with hovers between, leaves no trace.
+  // Switching every aid and high contrast on and off again, with hovers between, leaves no
+  // trace.
   const QImage before[] = {grab(views[0]), grab(views[1]), grab(views[2])};
   const QRect photoPlace = shown.photoView().geometry();
+  QAction* highContrast = action("actionHighContrast");
+  EXPECT_TRUE(highContrast->isCheckable());
+  EXPECT_FALSE(highContrast->isChecked());
+  EXPECT_TRUE(window.viewMenu()->actions().contains(highContrast));
   setAll(true);
+  highContrast->setChecked(true);
   hover(&canvas(), 120, 150);
   hover(&shown.photoView(), 120, 20);
   hover(&shown.renderView(), 90, 90);
+  highContrast->setChecked(false);
   setAll(false);
   hover(&canvas(), 20, 5);  // below the lower line: no overlay of today's either
   for (int k = 0; k < 3; ++k) EXPECT_EQ(grab(views[k]), before[k]) << k;
@@ -221,6 +229,27 @@ TEST_F(TeachingAidsTest, HoverDrawsALinkAndReadsOutEachView) {
   }
   EXPECT_EQ(countColour(sampled, qRgb(0, 230, 255) & 0xffffff),
             static_cast<int>(sampledPixels.size()));
+  // In high contrast the same samples, in the dark core colour, each edged by the white halo;
+  // the bundle on the canvas is outlined thicker in its own core colour.
+  const QImage plainCanvas = grab(&canvas());
+  action("actionHighContrast")->setChecked(true);
+  const OverlayStyle& hc = highContrastOverlayStyle();
+  const QImage contrasted = grab(&shown.renderView());
+  for (const auto& [column, row] : sampledPixels) {
+    EXPECT_EQ(contrasted.pixel(column, row) & 0xffffff, hc.samples & 0xffffff);
+    for (int dy = -1; dy <= 1; ++dy)
+      for (int dx = -1; dx <= 1; ++dx) {
+        if (sampledPixels.count({column + dx, row + dy}) != 0) continue;
+        EXPECT_EQ(contrasted.pixel(column + dx, row + dy) & 0xffffff, hc.halo & 0xffffff)
+            << column + dx << ", " << row + dy;
+      }
+  }
+  EXPECT_EQ(countColour(contrasted, hc.samples & 0xffffff), static_cast<int>(sampledPixels.size()));
+  const QImage boldCanvas = grab(&canvas());
+  EXPECT_EQ(countColour(plainCanvas, hc.rays & 0xffffff), 0);
+  EXPECT_GT(countColour(boldCanvas, hc.rays & 0xffffff), 250);
+  action("actionHighContrast")->setChecked(false);
+  EXPECT_EQ(grab(&canvas()), plainCanvas);
   EXPECT_TRUE(aids->overlay().dualLine.empty());
   EXPECT_TRUE(readout().startsWith("Photo pixel 120:")) << readout().toStdString();
   EXPECT_TRUE(readout().contains("21 of its 21 samples")) << readout().toStdString();

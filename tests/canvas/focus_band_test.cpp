@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 #include "app/teachingaids.h"
@@ -13,6 +14,7 @@
 #include "support/window_fixture.h"
 
 using fixture::CanvasRig;
+using lightfield::Aperture;
 namespace optics = lightfield::optics;
 
 namespace {
@@ -48,6 +50,8 @@ TEST(FocusBand, MeasuredEdgesFollowTheSamplesAndStaySharpInsideTheBand) {
     double degrees;
     int dof;
     std::vector<int> heights;
+    // The camera panel's choices: the band and readout follow the camera that takes the photo.
+    lightfield::CameraChoice choice = {};
   } settings[] = {
       {45.0,
        10,
@@ -64,43 +68,76 @@ TEST(FocusBand, MeasuredEdgesFollowTheSamplesAndStaySharpInsideTheBand) {
       {5.0, 3, {30, 60, 150, 288}},
       {45.0, 3, {60, 120, 134, 138, 142, 146, 150, 154, 158, 162, 166, 170, 200}},
       {90.0, 3, {60, 200, 240, 246, 250, 256, 262, 270, 280, 288}},
+      // Off the centre, with each profile, and with a kept aperture width (its d from the angle).
+      {45.0, 10, {130, 140, 144, 148, 152, 156, 170, 220}, {190, Aperture::Box}},
+      {20.0, 3, {60, 80, 90, 100, 103, 110, 130, 200}, {110, Aperture::Box}},
+      {5.0, 10, {100, 150, 200, 288}, {200, Aperture::Box}},
+      {60.0, 8, {120, 165, 176, 184, 186, 187, 192, 200, 215, 260}, {120, Aperture::Tent}},
+      {45.0, 6, {90, 134, 140, 146, 152, 158, 200}, {-1, Aperture::Gaussian}},
+      {30.0, 12, {90, 100, 106, 112, 118, 130, 180}, {170, Aperture::TwoSlits}},
+      {45.0, 9, {100, 136, 142, 148, 154, 200}, {-1, Aperture::Pinholes, 3}},
+      {10.0, 12, {40, 50, 58, 59, 60, 61, 80, 150}, {130, Aperture::Pinholes, 2}},
+      {30.0, 10, {60, 90, 100, 106, 112, 118, 130, 180}, {-1, Aperture::Box, 2, true}},
+      {70.0, 10, {150, 190, 200, 206, 212, 230, 280}, {180, Aperture::Tent, 2, true}},
   };
   for (const auto& s : settings) {
     CanvasRig rig;
+    rig.canvas.setCameraChoice(s.choice);
     rig.setOptics(s.degrees, s.dof);
+    // A kept width takes its half-length from the strip's width, known after a render.
+    rig.canvas.doRender(nullptr);
     // The band as the window draws it: from a middle pixel's real samples.
-    const lightfield::CameraSettings camera{rig.focus.floatValue(), s.dof};
+    const lightfield::CameraSettings camera = rig.canvas.cameraSettings();
+    const int viewpoint = camera.viewpointIn(300);
     std::vector<optics::Pixel> samples;
     const TeachingAids::Sharpness sharpness = TeachingAids::sharpness(camera, 300, samples);
     const optics::Band band = sharpness.band;
     const double low = optics::heightOfFraction(band.low);
     const double high = optics::heightOfFraction(band.high);
     const QString readout = TeachingAids::focusReadout(camera, 300);
-    std::printf("focus %.0f deg, depth of field %d: line at y = %.1f, band y = %.1f .. %.1f\n",
-                s.degrees, s.dof, optics::heightOfFraction(optics::focusFraction(s.degrees)), low,
-                high);
+    std::printf(
+        "focus %.0f deg, depth of field %d (d = %d, viewpoint %d, profile %d): line at y = %.1f, "
+        "band y = %.1f .. %.1f\n",
+        s.degrees, s.dof, camera.halfLength, viewpoint, static_cast<int>(s.choice.aperture),
+        optics::heightOfFraction(optics::focusFraction(s.degrees)), low, high);
     std::printf("  readout: %s\n", qPrintable(readout));
     std::printf("  %6s %8s %8s %9s %8s\n", "y", "formula", "samples", "measured", "in band");
     int insideCount = 0, narrowest = 1 << 20;
+    const bool sparse = s.choice.aperture == Aperture::Pinholes;
+    std::pair<int, int> slants{1 << 20, -(1 << 20)};  // u - v over the samples
+    for (const optics::Pixel& p : samples) {
+      const int slant = p.column - (300 - 1 - p.row);
+      slants = {std::min(slants.first, slant), std::max(slants.second, slant)};
+    }
     for (int height : s.heights) {
-      const int width = edgeWidthAt(rig, height);
-      narrowest = std::min(narrowest, width);
       // The edge is the bar's lowest pixel row, centred half a unit above y.
       const double y = height + 0.5;
       const double lambda = optics::fractionOfHeight(y);
-      const double formula = optics::edgeBlur(s.degrees, s.dof, lambda);
+      const double formula = optics::edgeBlur(s.degrees, camera.halfLength, lambda);
       const double predicted = optics::sampledBlur(samples, 300, lambda);
+      // Off the centre the edge's image moves by parallax: measure it only whole in the photo.
+      const double image = (140.0 - (1.0 - lambda) * viewpoint) / lambda;
+      if (image - predicted / 2 < 1.0 || image + predicted / 2 > 298.0) {
+        ADD_FAILURE() << "edge outside the photo: " << s.degrees << " deg, y " << y;
+        continue;
+      }
+      const int width = edgeWidthAt(rig, height);
+      narrowest = std::min(narrowest, width);
       const bool inside = y >= low && y <= high;
       std::printf("  %6.1f %8.2f %8.2f %9d %8s\n", y, formula, predicted, width,
                   inside ? "yes" : "");
-      // The engine's samples predict the measured width to a pixel or so.
-      EXPECT_LE(std::abs(width - predicted), 1.0 + 0.05 * predicted)
+      // The engine's samples predict the measured width to a pixel or so. With few samples
+      // (pinholes) the bar's three rows above its edge row count too: each sample's ray crosses
+      // them 3 / 280 of its slant further along, and no sample in between evens that out.
+      const double tilt = sparse ? 3.0 / 280.0 * (slants.second - slants.first) / lambda : 0.0;
+      EXPECT_LE(std::abs(width - predicted), 1.0 + 0.05 * predicted + tilt)
           << s.degrees << " deg, y " << y;
       // Inside the band the blur is at most one pixel. Counting mixed pixels,
       // a spread of b pixels straddles the edge in floor(b) + 1 of them at
       // most, depending on where the edge falls: two for b <= 1.
       if (inside) {
-        EXPECT_LE(width, 2) << s.degrees << " deg, d " << s.dof << ", y " << y;
+        EXPECT_LE(width, 2) << s.degrees << " deg, d " << s.dof << ", viewpoint " << viewpoint
+                            << ", y " << y;
         ++insideCount;
       }
       // Outside, a blur that is plain to see measures wider than anything inside.

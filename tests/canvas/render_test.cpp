@@ -376,4 +376,19 @@ TEST(RenderPipeline, KeptApertureWidthSetsTheHalfLengthFromTheFocus) {
       EXPECT_NEAR(2 * reach, c.width, 2 * std::sin(c.degrees * 0.0174533) + 1e-9) << c.degrees;
     }
   }
+
+  // Chosen before the first render, as a lesson opened at start does: the render places the
+  // marker where the photo's aperture is, and the settings take the strip's width.
+  CanvasRig early;
+  lightfield::CameraChoice moved;
+  moved.viewpoint = 120;
+  moved.keepWidth = true;
+  early.canvas.setCameraChoice(moved);
+  early.setOptics(30.0, 20);
+  early.canvas.doRender(nullptr);
+  EXPECT_EQ(early.canvas.cameraSettings().halfLength, 20);
+  const auto& outline = early.canvas.camera().bezierPath().elements();
+  EXPECT_DOUBLE_EQ(early.canvas.camera().location().x,
+                   150.0 + 120 - lightfield::centreViewpoint(kN));
+  EXPECT_NEAR(outline[1].point.x - outline[0].point.x, 20.0, 1e-4);
 }
