@@ -10,6 +10,7 @@
 #include "app/editactions.h"
 #include "app/focalstackdock.h"
 #include "app/helpwindows.h"
+#include "app/keyboardaccess.h"
 #include "app/pictureexport.h"
 #include "app/presentation.h"
 #include "app/scenedocument.h"
@@ -18,6 +19,7 @@
 #include "app/statusservice.h"
 #include "app/teachingaids.h"
 #include "app/undohistory.h"
+#include "app/viewaccessibility.h"
 #include "canvas/drawview.h"
 #include "lightfield/optics.h"
 #include "session/session.h"
@@ -27,6 +29,7 @@
 #include "views/renderview.h"
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui_(new Ui::MainWindow) {
+  viewaccessibility::install();
   ui_->setupUi(this);
   initViews();
   connectOutlets();
@@ -242,6 +245,21 @@ void MainWindow::installFeatures() {
                    this);
   new StatusMessages({canvas, ui_->renderButton, ui_->takePhotoButton, status_}, this);
   new CameraPanel({this, canvas, ui_->renderView, ui_->photoView, session_, viewMenu()}, this);
+  new KeyboardAccess(
+      {this,
+       canvas,
+       ui_->renderView,
+       ui_->photoView,
+       {ui_->pointerButton, ui_->rectangleButton, ui_->circleButton, ui_->triangleButton,
+        ui_->focusSlider, ui_->dofSlider, ui_->focusOnSelectionButton, ui_->sweepButton,
+        ui_->renderButton, ui_->takePhotoButton, ui_->axesButton, ui_->autoRenderButton,
+        ui_->autoPhotoButton, ui_->focusDepthBox, ui_->linkViewsBox},
+       editMenu(),
+       viewMenu(),
+       teachingAids_,
+       status_},
+      this);
+  viewaccessibility::reportChanges(canvas, ui_->renderView, ui_->photoView);
 }
 
 void MainWindow::updateReadouts() {
