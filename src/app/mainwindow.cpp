@@ -266,4 +266,8 @@ void MainWindow::updateReadouts() {
   const lightfield::CameraSettings camera = ui_->drawView->cameraSettings();
   ui_->focusReadout->setText(TeachingAids::focusReadout(camera, ui_->drawView->stripWidth()));
   ui_->dofReadout->setText(TeachingAids::depthReadout(camera));
+  // A label offers a screen reader its name only: what it says now goes in its description.
+  for (QLabel* readout : {ui_->focusReadout, ui_->dofReadout}) {
+    readout->setAccessibleDescription(readout->text());
+  }
 }

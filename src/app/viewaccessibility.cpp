@@ -124,7 +124,7 @@ class CanvasAccessible : public QAccessibleWidget {
     if (t != QAccessible::Description) return QAccessibleWidget::text(t);
     const int n = childCount();
     const int selected = canvas_->selectedShapeIndex();
-    QString words = tr("%n shape(s) between the lower and the upper plane line", nullptr, n);
+    QString words = tr("Shapes between the plane lines: %1").arg(n);
     if (selected >= 0) {
       words +=
           QLatin1String("; ") + tr("selected: %1").arg(describeShape(*canvas_->shapes()[selected]));

@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -340,6 +341,14 @@ TEST(Accessibility, TheResultViewsDescribeWhatIsUnderTheCursor) {
   EXPECT_TRUE(
       described.endsWith(viewaccessibility::colourName(QColor(pixel[0], pixel[1], pixel[2]))));
   EXPECT_TRUE(photo->text(QAccessible::Description).contains(QLatin1String("300 pixels wide")));
+  // The readouts say what they show, as their text does.
+  w.find<toolkit::Slider>("focusSlider")->setValue(300);
+  for (const char* name : {"focusReadout", "dofReadout"}) {
+    auto* readout = w.find<QLabel>(name);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(readout)->text(QAccessible::Description),
+              readout->text());
+  }
+  EXPECT_TRUE(w.find<QLabel>("focusReadout")->text().startsWith(QStringLiteral("30.0°")));
 }
 
 }  // namespace

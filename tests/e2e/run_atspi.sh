@@ -16,7 +16,10 @@ for tool in Xvfb dbus-run-session xdotool; do
     exit 77
   }
 done
-python3 -c 'import pyatspi' 2>/dev/null || {
+# Debian's own Python has the bindings; another python3 may come first on PATH.
+py=/usr/bin/python3
+[ -x "$py" ] || py=python3
+"$py" -c 'import pyatspi' 2>/dev/null || {
   echo "SKIP: python3-pyatspi is not installed (scripts/test installs it)"
   exit 77
 }
@@ -57,8 +60,8 @@ dbus-run-session -- bash -c '
   launcher=$!
   "$1" >"$2/atspi_app.log" 2>&1 &
   app=$!
-  python3 "$3/atspi_walk.py"
+  "$4" "$3/atspi_walk.py"
   rc=$?
   kill $app $launcher 2>/dev/null
   wait $app 2>/dev/null
-  exit $rc' "$work" "$app" "$out" "$here"
+  exit $rc' "$work" "$app" "$out" "$here" "$py"

@@ -634,13 +634,14 @@ if win=$(timeout 30 xdotool search --sync --onlyvisible --name '^Ombrel$' | head
   # Each starting billboard in turn, then billboard 1 again: 10 right, 5 wider, 2 taller.
   keys ctrl+bracketright ctrl+bracketright ctrl+bracketright ctrl+bracketright
   keys shift+Right alt+Right alt+Right alt+Right alt+Right alt+Right alt+Up alt+Up
-  # One shape of each kind: Tab to the tool, Space picks it, Escape, draw in the middle.
-  tabs 2; keys space Escape ctrl+shift+n
-  tabs 3; keys space Escape ctrl+shift+n
-  tabs 4; keys space Escape ctrl+shift+n
+  # One shape of each kind: Tab comes in at the chosen tool, Down picks the next one,
+  # Escape gives the keys back to the scene, Ctrl+Shift+N draws in the middle.
+  keys Tab Down Escape ctrl+shift+n
+  keys Tab Down Escape ctrl+shift+n
+  keys Tab Down Escape ctrl+shift+n
   # Focus 30.0 degrees (Home, six pages of 5.0), depth of field 5 (one page down), Render,
   # then both aids of the Show box.
-  tabs 5; keys Home Prior Prior Prior Prior Prior Prior
+  tabs 2; keys Home Prior Prior Prior Prior Prior Prior
   tabs 1; keys Next
   tabs 3; keys space
   tabs 5; keys space
