@@ -35,7 +35,7 @@ KeyboardAccess::KeyboardAccess(const Parts& parts, QObject* parent)
   connect(addAction(edit, "actionSelectNextShape", tr("Select &Next Shape"),
                     QKeySequence(Qt::CTRL | Qt::Key_BracketRight)),
           &QAction::triggered, canvas, [canvas] { canvas->selectNextShape(1); });
-  connect(addAction(edit, "actionSelectPreviousShape", tr("Select &Previous Shape"),
+  connect(addAction(edit, "actionSelectPreviousShape", tr("Select Pre&vious Shape"),
                     QKeySequence(Qt::CTRL | Qt::Key_BracketLeft)),
           &QAction::triggered, canvas, [canvas] { canvas->selectNextShape(-1); });
   StatusService* status = parts.status;
@@ -57,7 +57,7 @@ KeyboardAccess::KeyboardAccess(const Parts& parts, QObject* parent)
     int dx, dy;
   };
   static const Move moves[] = {
-      {"actionCursorLeft", QT_TR_NOOP("Move Cursor &Left"), Qt::Key_Left, -1, 0},
+      {"actionCursorLeft", QT_TR_NOOP("Move Cursor Left"), Qt::Key_Left, -1, 0},
       {"actionCursorRight", QT_TR_NOOP("Move Cursor &Right"), Qt::Key_Right, 1, 0},
       {"actionCursorUp", QT_TR_NOOP("Move Cursor &Up"), Qt::Key_Up, 0, 1},
       {"actionCursorDown", QT_TR_NOOP("Move Cursor &Down"), Qt::Key_Down, 0, -1}};
@@ -70,7 +70,7 @@ KeyboardAccess::KeyboardAccess(const Parts& parts, QObject* parent)
     parts.window->addAction(ten);
     connect(ten, &QAction::triggered, this, [this, m] { moveCursor(10 * m.dx, 10 * m.dy); });
   }
-  connect(addAction(view, "actionClickAtCursor", tr("&Click at Cursor"),
+  connect(addAction(view, "actionClickAtCursor", tr("Click a&t Cursor"),
                     QKeySequence(Qt::CTRL | Qt::Key_Return)),
           &QAction::triggered, this, [this] { clickAtCursor(); });
 }

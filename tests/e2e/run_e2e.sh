@@ -62,6 +62,8 @@ fi
 DISPLAY=:$(head -n1 "$work/display")
 export DISPLAY
 
+# No session bus: with none, libdbus would start one of its own and note it in the home folder.
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-session-bus
 mkdir -m 700 "$work/xdg"
 mkdir "$work/home"
 HOME=$work/home QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 XDG_RUNTIME_DIR=$work/xdg \
@@ -640,11 +642,12 @@ if win=$(timeout 30 xdotool search --sync --onlyvisible --name '^Ombrel$' | head
   keys Tab Down Escape ctrl+shift+n
   keys Tab Down Escape ctrl+shift+n
   # Focus 30.0 degrees (Home, six pages of 5.0), depth of field 5 (one page down), Render,
-  # then both aids of the Show box.
+  # then both aids of the Show box (after Take Photo and the axes: the hidden check boxes
+  # take no focus).
   tabs 2; keys Home Prior Prior Prior Prior Prior Prior
   tabs 1; keys Next
   tabs 3; keys space
-  tabs 5; keys space
+  tabs 3; keys space
   tabs 1; keys space Escape
   # Hover a ray-space pixel: the ray from 160 on the upper line to 150 on the lower one.
   keys ctrl+Right ctrl+shift+Right
