@@ -13,6 +13,7 @@
 #include "app/focalstackdock.h"
 #include "app/helpwindows.h"
 #include "app/highcontrast.h"
+#include "app/keyboardaccess.h"
 #include "app/lightfielddocument.h"
 #include "app/pictureexport.h"
 #include "app/presentation.h"
@@ -22,6 +23,7 @@
 #include "app/statusservice.h"
 #include "app/teachingaids.h"
 #include "app/undohistory.h"
+#include "app/viewaccessibility.h"
 #include "canvas/drawview.h"
 #include "lightfield/optics.h"
 #include "session/session.h"
@@ -31,6 +33,7 @@
 #include "views/renderview.h"
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui_(new Ui::MainWindow) {
+  viewaccessibility::install();
   ui_->setupUi(this);
   initViews();
   connectOutlets();
@@ -278,6 +281,21 @@ void MainWindow::installFeatures() {
   new StatusMessages({canvas, ui_->renderButton, ui_->takePhotoButton, status_}, this);
   new CameraPanel({this, canvas, ui_->renderView, ui_->photoView, session_, viewMenu()}, this);
   new HighContrast({viewMenu(), {this, canvas, ui_->renderView, ui_->photoView}}, this);
+  new KeyboardAccess(
+      {this,
+       canvas,
+       ui_->renderView,
+       ui_->photoView,
+       {ui_->pointerButton, ui_->rectangleButton, ui_->circleButton, ui_->triangleButton,
+        ui_->focusSlider, ui_->dofSlider, ui_->focusOnSelectionButton, ui_->sweepButton,
+        ui_->renderButton, ui_->takePhotoButton, ui_->axesButton, ui_->autoRenderButton,
+        ui_->autoPhotoButton, ui_->focusDepthBox, ui_->linkViewsBox},
+       editMenu(),
+       viewMenu(),
+       teachingAids_,
+       status_},
+      this);
+  viewaccessibility::reportChanges(canvas, ui_->renderView, ui_->photoView);
   installLightFields();
 }
 
@@ -333,4 +351,8 @@ void MainWindow::updateReadouts() {
   const lightfield::CameraSettings camera = ui_->drawView->cameraSettings();
   ui_->focusReadout->setText(TeachingAids::focusReadout(camera, ui_->drawView->stripWidth()));
   ui_->dofReadout->setText(TeachingAids::depthReadout(camera));
+  // A label offers a screen reader its name only: what it says now goes in its description.
+  for (QLabel* readout : {ui_->focusReadout, ui_->dofReadout}) {
+    readout->setAccessibleDescription(readout->text());
+  }
 }

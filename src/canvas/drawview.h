@@ -68,6 +68,13 @@ class DrawView : public toolkit::View, public RayCanvas, public SceneEditor {
   void mouseDragged(const toolkit::Event& event) override;
   void mouseUp(const toolkit::Event& event) override;
   void keyDown(const toolkit::Event& event) override;
+  // Keyboard counterparts of the mouse: select the shape after (step 1) or
+  // before (step -1) the selected one, in drawing order, wrapping around; and
+  // draw a shape of the current drawing tool, kDrawnSize large, in the middle
+  // of the canvas, selected, as one undo step. False when the tool is the Pointer.
+  void selectNextShape(int step);
+  static constexpr CGSize kDrawnSize = {40, 20};
+  bool drawShapeInMiddle();
   void dirtyCheck();
   // Where the marker of a shape out of sight sits (a square at the canvas
   // edge nearest the shape; a press in it selects the shape); empty for a

@@ -202,6 +202,9 @@ void DrawView::keyDown(const Event& event) {
       gesture_ ? std::nullopt : std::optional(ShapeState::of(shape));
   CanvasEdit::Kind kind = CanvasEdit::Kind::Nudge;
 
+  const bool resize = (event.modifierFlags() & toolkit::kAlternateKeyMask) != 0;
+  if (resize) kind = CanvasEdit::Kind::Resize;
+
   if (characters == QLatin1String(" ")) {
     loadImageInto(shape);
     kind = CanvasEdit::Kind::Fill;
@@ -209,9 +212,18 @@ void DrawView::keyDown(const Event& event) {
   } else if (!characters.isEmpty()) {  // a dead key brings no characters and does nothing
     const double step = (event.modifierFlags() & toolkit::kShiftKeyMask) ? 10 : 1;
     // A nudge stops where the shape would leave sight.
-    const auto nudge = [this, &shape](double dx, double dy) {
+    // With Alt the arrows move the top right corner and the bottom left one
+    // stays, as a drag of that knob would; the shape keeps at least one unit.
+    const auto nudge = [this, &shape, resize](double dx, double dy) {
       const CGRect from = shape.rect();
-      shape.setRect(insight::keptMove(from, NSOffsetRect(from, dx, dy), bounds()));
+      if (resize) {
+        const CGPoint anchor = from.origin;
+        const CGPoint corner = {std::max(anchor.x + 1, NSMaxX(from) + dx),
+                                std::max(anchor.y + 1, NSMaxY(from) + dy)};
+        shape.setRect(rubberBand(anchor, insight::keptCorner(anchor, corner, bounds())));
+      } else {
+        shape.setRect(insight::keptMove(from, NSOffsetRect(from, dx, dy), bounds()));
+      }
       _dirty = true;
     };
     switch (characters.at(0).unicode()) {
@@ -243,6 +255,34 @@ void DrawView::keyDown(const Event& event) {
     edit.after = ShapeState::of(shape);
     emit edited(edit);
   }
+}
+
+void DrawView::selectNextShape(int step) {
+  const int n = static_cast<int>(_shapes.size());
+  if (n == 0 || gesture_) return;
+  const int from = _selectedShapeIndex;
+  const int to = from == -1 ? (step > 0 ? 0 : n - 1) : ((from + step) % n + n) % n;
+  selectShape(to);
+}
+
+bool DrawView::drawShapeInMiddle() {
+  if (gesture_) return false;
+  const CGRect b = bounds();
+  const CGRect rect = CGRectMake(std::round(b.origin.x + (b.size.width - kDrawnSize.width) / 2),
+                                 std::round(b.origin.y + (b.size.height - kDrawnSize.height) / 2),
+                                 kDrawnSize.width, kDrawnSize.height);
+  auto shape = makeShapeOfKind(_selectedTool, rect);
+  if (shape == nullptr) return false;
+  const int before = _selectedShapeIndex;
+  _shapes.push_back(std::move(shape));
+  beginGesture(before, true);
+  selectShape(static_cast<int>(_shapes.size()) - 1);
+  requestRedraw(*_shapes.back());
+  endGesture();
+  const int renders = renderCount_;
+  emit shapeDrawn();
+  if (renderCount_ == renders) setStale(true);
+  return true;
 }
 
 bool DrawView::loadImageInto(Shape& shape) {

@@ -3,7 +3,10 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPen>
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace toolkit {
 
@@ -111,9 +114,43 @@ void View::paintEvent(QPaintEvent* event) {
   drawRect(context, dirty);
   paintingSelf_ = false;
   --drawingDepth_;
+  painter.resetTransform();
+  paintKeyboardMarks(painter);
   if (pendingDisplay_) {
     pendingDisplay_ = false;
     update();
+  }
+}
+
+void View::setKeyboardCursor(std::optional<CGPoint> point) {
+  if (point.has_value() == keyboardCursor_.has_value() &&
+      (!point || (point->x == keyboardCursor_->x && point->y == keyboardCursor_->y))) {
+    return;
+  }
+  keyboardCursor_ = point;
+  update();
+}
+
+void View::paintKeyboardMarks(QPainter& painter) const {
+  // Qt's styles show focus only once the keyboard has moved it; so does the ring.
+  const bool ring = hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
+  if (!ring && !keyboardCursor_) return;
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setBrush(Qt::NoBrush);
+  if (ring) {
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  }
+  if (keyboardCursor_) {
+    // The centre of the unit's pixels, in a colour that shows on white and on colour.
+    const QPointF c((keyboardCursor_->x + 0.5) * zoom_,
+                    height() - (keyboardCursor_->y + 0.5) * zoom_);
+    const double arm = 6 * std::max(1.0, zoom_ / 2);
+    for (const auto& [colour, width] : {std::pair{QColor(Qt::white), 3}, {QColor(Qt::black), 1}}) {
+      painter.setPen(QPen(colour, width));
+      painter.drawLine(QPointF(c.x() - arm, c.y()), QPointF(c.x() + arm, c.y()));
+      painter.drawLine(QPointF(c.x(), c.y() - arm), QPointF(c.x(), c.y() + arm));
+    }
   }
 }
 

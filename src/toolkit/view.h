@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <optional>
 
 #include "toolkit/event.h"
 #include "toolkit/geometry.h"
@@ -57,6 +58,12 @@ class View : public QWidget {
   virtual void keyDown(const Event&) {}
   virtual bool acceptsMouseMovedEvents() const { return false; }
 
+  // A cross the keyboard moves over the view in place of the mouse (a y-up
+  // point in units; none by default). Like the focus ring it is painted over
+  // drawRect(), so no capture shows it.
+  void setKeyboardCursor(std::optional<CGPoint> point);
+  std::optional<CGPoint> keyboardCursor() const { return keyboardCursor_; }
+
   // True while any view is inside a drawing pass.
   static bool isDrawing() { return drawingDepth_ > 0; }
 
@@ -71,8 +78,12 @@ class View : public QWidget {
   CGRect toDevice(CGRect rect) const;
   void fitToFrame();
 
+  // The focus ring and the keyboard cursor, in widget pixels.
+  void paintKeyboardMarks(QPainter& painter) const;
+
   CGRect frame_;
   double zoom_ = 1.0;
+  std::optional<CGPoint> keyboardCursor_;
   bool pendingDisplay_ = false;
   bool paintingSelf_ = false;
   static int drawingDepth_;

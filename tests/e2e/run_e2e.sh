@@ -62,6 +62,8 @@ fi
 DISPLAY=:$(head -n1 "$work/display")
 export DISPLAY
 
+# No session bus: with none, libdbus would start one of its own and note it in the home folder.
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-session-bus
 mkdir -m 700 "$work/xdg"
 mkdir "$work/home"
 # With no session bus, libdbus would launch one itself and write ~/.dbus: the home-folder check
@@ -680,6 +682,100 @@ else
   fail "second start: no window titled moved.ombrel after ombrel moved.ombrel; app log:"
   tail -n 20 "$out/e2e_app.log" | sed 's/^/  /'
 fi
+# --- keyboard only: a third start, and from then on no mouse event, only keys ---
+
+keys() { xdotool key --delay 30 "$@"; }
+tabs() { local i; for i in $(seq "$1"); do keys Tab; done; }
+HOME=$work/home QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 XDG_RUNTIME_DIR=$work/xdg \
+  "$app" >>"$out/e2e_app.log" 2>&1 &
+app_pid=$!
+if win=$(timeout 30 xdotool search --sync --onlyvisible --name '^Ombrel$' | head -n1) &&
+  [ -n "$win" ] && wait_for keys-start started 30; then
+  xdotool windowfocus --sync "$win"
+  # Each starting billboard in turn, then billboard 1 again: 10 right, 5 wider, 2 taller.
+  keys ctrl+bracketright ctrl+bracketright ctrl+bracketright ctrl+bracketright
+  keys shift+Right alt+Right alt+Right alt+Right alt+Right alt+Right alt+Up alt+Up
+  # One shape of each kind: Tab comes in at the chosen tool, Down picks the next one,
+  # Escape gives the keys back to the scene, Ctrl+Shift+N draws in the middle.
+  keys Tab Down Escape ctrl+shift+n
+  keys Tab Down Escape ctrl+shift+n
+  keys Tab Down Escape ctrl+shift+n
+  # Focus 30.0 degrees (Home, six pages of 5.0), depth of field 5 (one page down), Render,
+  # then both aids of the Show box (after Take Photo and the axes: the hidden check boxes
+  # take no focus).
+  tabs 2; keys Home Prior Prior Prior Prior Prior Prior
+  tabs 1; keys Next
+  tabs 3; keys space
+  tabs 3; keys space
+  tabs 1; keys space Escape
+  # Hover a ray-space pixel: the ray from 160 on the upper line to 150 on the lower one.
+  keys ctrl+Right ctrl+shift+Right
+  ray_shown() { [ "$(canvas_count "$1" 150 100 20 100 ray)" -gt 20 ]; }
+  if wait_for keys-ray ray_shown 20; then
+    pass "keys: the ray-space cursor shows its ray on the scene"
+  else
+    fail "keys: no ray on the scene after Ctrl+Right in ray space (shot keys-ray.png)"
+  fi
+  # The photo: Shift+Tab from the start focuses it; its cursor shows a pixel's bundle.
+  keys shift+Tab ctrl+shift+Left ctrl+shift+Left
+  bundle_shown() { [ "$(canvas_count "$1" 100 30 100 240 ray)" -gt 200 ]; }
+  if wait_for keys-photo bundle_shown 20; then
+    pass "keys: the photo cursor shows its pixel's bundle on the scene"
+  else
+    fail "keys: no bundle on the scene after Ctrl+Left on the photo (shot keys-photo.png)"
+  fi
+  keys Escape
+  # Save and export, as before, from the keys alone.
+  keys ctrl+s
+  if dialog=$(wait_window '^Save Scene$'); then
+    answer_file_dialog "$dialog" "$work/keys"
+    wait_file "$work/keys.ombrel"
+  fi
+  xdotool windowfocus --sync "$win"
+  if title_matches '^keys\.ombrel .+ Ombrel$'; then
+    pass "keys: saved, and the title names keys.ombrel"
+  else
+    fail "keys: the title is \"$(xdotool getwindowname "$win")\", not keys.ombrel's"
+  fi
+  keys ctrl+e
+  if choice=$(wait_window '^Export Picture$'); then
+    xdotool windowfocus --sync "$choice"
+    xdotool key Return
+    if dialog=$(wait_window '^Export Picture$' "$choice"); then
+      answer_file_dialog "$dialog" "$work/keys-scene"
+      wait_file "$work/keys-scene.png"
+    fi
+  fi
+  if [ "$(identify -format '%wx%h' "$work/keys-scene.png" 2>/dev/null)" = 300x300 ]; then
+    pass "keys: the scene exported as a 300 x 300 PNG"
+  else
+    fail "keys: no 300 x 300 keys-scene.png"
+  fi
+  # What the keys did, read back from the lesson they saved.
+  if python3 - "$work/keys.ombrel" <<'PY'; then
+import json, sys
+doc = json.load(open(sys.argv[1]))
+shapes, lesson = doc["shapes"], doc["lesson"]
+rects = [(s["kind"], s["rect"]["x"], s["rect"]["y"], s["rect"]["width"], s["rect"]["height"])
+         for s in shapes]
+want = [("Rectangle", 80, 100, 45, 12), ("Rectangle", 130, 150, 40, 10),
+        ("Rectangle", 190, 200, 40, 10), ("Rectangle", 130, 140, 40, 20),
+        ("Circle", 130, 140, 40, 20), ("Triangle", 130, 140, 40, 20)]
+ok = (rects == want and lesson["focusAngle"] == 30 and lesson["depthOfField"] == 5
+      and lesson["showFocusDepth"] and lesson["linkViews"])
+print(rects, lesson)
+sys.exit(0 if ok else 1)
+PY
+    pass "keys: moved, resized, drew each kind, focus 30.0, depth of field 5, both aids shown"
+  else
+    fail "keys: the saved lesson is not what the keys should have made"
+  fi
+  shot keys-end
+  quit_app keys
+else
+  fail "keys: no window or no first render on the third start (shot keys-start.png)"
+fi
+
 if [ -z "$(find "$work/home" -mindepth 1 2>/dev/null)" ]; then
   pass "nothing was written to the home folder"
 else
