@@ -66,9 +66,6 @@ export DISPLAY
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-session-bus
 mkdir -m 700 "$work/xdg"
 mkdir "$work/home"
-# With no session bus, libdbus would launch one itself and write ~/.dbus: the home-folder check
-# is about what Ombrel writes, so the app gets no bus at all.
-export DBUS_SESSION_BUS_ADDRESS=disabled:
 HOME=$work/home QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 XDG_RUNTIME_DIR=$work/xdg \
   "$app" >"$out/e2e_app.log" 2>&1 &
 app_pid=$!
