@@ -340,6 +340,11 @@ void MainWindow::installLightFields() {
   lightFields_ = new LightFieldDocument(parts, this);
   connect(lightFields_, &LightFieldDocument::opened, this, &MainWindow::updateReadouts);
   connect(lightFields_, &LightFieldDocument::closed, this, &MainWindow::updateReadouts);
+  // A scene asked for (New, Open, a built-in scene) is shown, not swapped in behind the light
+  // field; a lesson that names a light field opens it again once it is applied.
+  connect(document_, &SceneDocument::documentSwitched, this, [this] {
+    if (lightFieldOpen()) lightFields_->close();
+  });
 }
 
 void MainWindow::updateReadouts() {

@@ -144,6 +144,7 @@ void SceneDocument::switchDocument(ShapeList shapes, const QString& stepName, co
 void SceneDocument::switched(const ReplaceSceneCommand& step, bool forward) {
   path_ = forward ? step.document->pathAfter : step.document->pathBefore;
   cleanAfterSwitch_ = forward ? step.document->cleanAfter : step.document->cleanBefore;
+  emit documentSwitched();
 }
 
 // The history's clean mark belongs to one document: on a switch, put it

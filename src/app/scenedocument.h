@@ -60,6 +60,11 @@ class SceneDocument : public QObject {
   // Titles the window after the scene's file and marks unsaved changes.
   void updateTitle();
 
+ signals:
+  // Another document took the scene's place (New, Open, a built-in scene), or an undo or redo
+  // of one.
+  void documentSwitched();
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 

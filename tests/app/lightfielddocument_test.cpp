@@ -295,6 +295,13 @@ TEST(LightFieldDocument, ClosingGivesTheSceneBackAsItWas) {
   EXPECT_TRUE(std::equal(field.pixels(), field.pixels() + 3 * field.rows() * field.columns(),
                          session.lightField().pixels()));
   EXPECT_EQ(session.photo(), photo);
+
+  // A new scene asked for while a light field is open is shown, not swapped in behind it.
+  ASSERT_TRUE(rig.document.openPath(rig.folder, 1));
+  ASSERT_TRUE(rig.window.document()->startUntitled({}, QStringLiteral("Another")));
+  EXPECT_FALSE(rig.document.isOpen());
+  EXPECT_TRUE(rig.canvas().isVisible());
+  EXPECT_EQ(undo->count(), steps + 1);
 }
 
 // Bad input gives one message and leaves the window as it was, with or without a light field open.
