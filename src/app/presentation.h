@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QBoxLayout>
+#include <QFont>
 #include <QObject>
+#include <QPointer>
 #include <QRect>
 #include <optional>
 #include <vector>
@@ -8,8 +11,11 @@
 class DrawView;
 class LiveUpdates;
 class QAction;
+class QLabel;
+class QLayoutItem;
 class QMenu;
 class QWidget;
+class ScaledStyle;
 class StatusService;
 class WindowZoom;
 namespace toolkit {
@@ -47,9 +53,50 @@ class Presentation : public QObject {
     Qt::WindowStates states;
     int step = 0;
     std::optional<QRect> screenArea;
+    bool menuBar = false;
+    bool statusBar = false;
+    std::vector<QPointer<QWidget>> docks;
+  };
+  // One item taken from the controls' column, to go back where it was.
+  struct Taken {
+    QLayoutItem* item = nullptr;
+    int stretch = 0;
+  };
+  // A widget whose font presenting sets, and the font it had.
+  struct OwnFont {
+    QPointer<QWidget> widget;
+    bool set = false;
+    QFont font;
   };
   void setPresenting(bool on);
   QRect presentationScreen() const;
+  // The arrangement while presenting: the views at the big zoom side by
+  // side, the controls in compact columns below the scene, the readouts in
+  // large type beneath them.
+  bool buildStage();
+  void arrangeStage(double zoom);
+  // Flows the controls into columns no taller than `room`.
+  void distribute(int room);
+  void emptyColumns();
+  void dismantleStage();
+  void setOwnFont(QWidget* widget, const QFont& font);
+  void showReading();
+
+  StatusService* status_ = nullptr;
+  // The window's own layouts, as the form names them.
+  QPointer<QBoxLayout> controlColumn_, sceneColumn_, resultColumn_, mainLayout_;
+  std::vector<Taken> taken_;
+  QBoxLayout* stage_ = nullptr;  // columns of controls above the readout
+  QBoxLayout* columns_ = nullptr;
+  QLabel* reading_ = nullptr;
+  std::vector<OwnFont> fonts_;
+  std::vector<std::pair<QPointer<QBoxLayout>, QBoxLayout::Direction>> directions_;
+  ScaledStyle* compactStyle_ = nullptr;
+  int compactStep_ = 0;
+  QBoxLayout* readouts_ = nullptr;
+  int gap_ = 6;
+  // The readouts' type: as large as leaves the views their room.
+  double readoutScale_ = 1.0;
 
   QWidget* window_;
   WindowZoom* zoom_;

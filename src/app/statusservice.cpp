@@ -38,7 +38,10 @@ void StatusService::post(const QString& message, Kind kind) {
 }
 
 void StatusService::setReading(const QString& text) {
-  if (readout_->text() != text) readout_->setText(text);
+  if (readout_->text() != text) {
+    readout_->setText(text);
+    emit readingChanged(text);
+  }
   if (bar_ == nullptr || text.isEmpty() || bar_->currentMessage().isEmpty()) return;
   if (messageShown_.isValid() && messageShown_.elapsed() >= kReadMs) bar_->clearMessage();
 }

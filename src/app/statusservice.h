@@ -39,6 +39,9 @@ class StatusService : public QObject {
 
   static int durationMs(Kind kind);
 
+ signals:
+  void readingChanged(const QString& text);
+
  private:
   QPointer<QStatusBar> bar_;
   QLabel* readout_ = nullptr;

@@ -25,14 +25,16 @@ int WindowZoom::setStep(int step) {
   const int last = static_cast<int>(kSteps.size()) - 1;
   const int wanted = std::clamp(step, 0, last);
   const QRect area = screenArea();
-  const int before = step_;
   for (int s = wanted; s >= 0; --s) {
     apply(s);
     if (s == 0 || fits(area)) break;
   }
   window_->adjustSize();
   placeWithin(area);
-  if (step_ != before) emit zoomChanged(zoom());
+  if (step_ != settled_) {
+    settled_ = step_;
+    emit zoomChanged(zoom());
+  }
   return step_;
 }
 
@@ -45,13 +47,7 @@ void WindowZoom::apply(int step) {
   if (z == 1.0) {
     window_->setFont(QFont());  // inherit again, exactly as at start
   } else {
-    QFont font = baseFont_;
-    if (baseFont_.pointSizeF() > 0) {
-      font.setPointSizeF(baseFont_.pointSizeF() * z);
-    } else {
-      font.setPixelSize(std::max(1, static_cast<int>(baseFont_.pixelSize() * z + 0.5)));
-    }
-    window_->setFont(font);
+    window_->setFont(fontAt(z));
   }
   if (z != 1.0 && !style_) style_ = new ScaledStyle(z, this);
   if (style_) {
@@ -61,11 +57,28 @@ void WindowZoom::apply(int step) {
   for (const auto& [label, size] : labelMinimums_) {
     if (label) label->setMinimumSize((QSizeF(size) * z).toSize());
   }
+  if (arrange_) arrange_(z);
   // Let every layout take in the new sizes and fonts now, so the window's
   // size hints do (the status bar sizes itself only on a layout request).
   QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
   for (QLayout* layout : window_->findChildren<QLayout*>()) layout->invalidate();
   if (window_->layout()) window_->layout()->activate();
+}
+
+bool WindowZoom::fitsAt(int step) {
+  if (!window_) return false;
+  apply(std::clamp(step, 0, static_cast<int>(kSteps.size()) - 1));
+  return fits(screenArea());
+}
+
+QFont WindowZoom::fontAt(double z) const {
+  QFont font = baseFont_;
+  if (baseFont_.pointSizeF() > 0) {
+    font.setPointSizeF(baseFont_.pointSizeF() * z);
+  } else {
+    font.setPixelSize(std::max(1, static_cast<int>(baseFont_.pixelSize() * z + 0.5)));
+  }
+  return font;
 }
 
 QRect WindowZoom::screenArea() const {

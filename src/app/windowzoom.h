@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QRect>
 #include <array>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -39,6 +40,15 @@ class WindowZoom : public QObject {
   void setScreenArea(std::optional<QRect> area) { screenArea_ = area; }
   std::optional<QRect> screenAreaSet() const { return screenArea_; }
 
+  // Applies `step` and answers whether the window then fits its screen
+  // area, without resizing or moving it; setStep() settles on a step.
+  bool fitsAt(int step);
+  // Runs after each zoom has restyled the window and before its layouts
+  // settle, so another arrangement of the controls can take its place.
+  void setArranger(std::function<void(double zoom)> arrange) { arrange_ = std::move(arrange); }
+  // The controls' font at zoom `z`.
+  QFont fontAt(double z) const;
+
   // Gives `widget` and its children the window's zoomed style (a dialog opened
   // while zoomed); at 1x the application's own.
   void restyle(QWidget* widget) const;
@@ -61,5 +71,7 @@ class WindowZoom : public QObject {
   // and that size at 1x: it grows with their font.
   std::vector<std::pair<QPointer<QWidget>, QSize>> labelMinimums_;
   int step_ = 0;
+  int settled_ = 0;  // the step last announced; trial steps are not
   std::optional<QRect> screenArea_;
+  std::function<void(double)> arrange_;
 };

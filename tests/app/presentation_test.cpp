@@ -6,9 +6,12 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDockWidget>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSlider>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTest>
 #include <cmath>
@@ -49,6 +52,56 @@ class PresentationTest : public ::testing::Test {
     zoom->setScreenArea(QRect(0, 0, 4000, 3000));
   }
   QWindow* handle() { return window.windowHandle(); }
+  // Where each control sits in the window, and how large it is.
+  QString controlLayout() {
+    QString text;
+    for (auto* widget : window.centralWidget()->findChildren<QWidget*>()) {
+      if (widget->isWindow()) continue;
+      const QRect r(widget->mapTo(&window, QPoint(0, 0)), widget->size());
+      text += QStringLiteral("%1 %2,%3 %4x%5 %6\n")
+                  .arg(widget->objectName())
+                  .arg(r.x())
+                  .arg(r.y())
+                  .arg(r.width())
+                  .arg(r.height())
+                  .arg(widget->isVisible());
+    }
+    return text;
+  }
+  // Presenting on `screen`: each view and each control wholly on it, no two overlapping,
+  // and no control smaller than it asks to be.
+  void expectLaidOutWithin(const QRect& screen) {
+    // The offscreen platform's own screen is another size: give the window the pretended one.
+    QCoreApplication::processEvents();
+    window.setGeometry(screen);
+    ASSERT_TRUE(fixture::waitFor([&] { return window.geometry() == screen; }));
+    window.layout()->activate();
+    std::vector<QRect> taken;
+    for (QWidget* view : {static_cast<QWidget*>(canvas), static_cast<QWidget*>(window.renderView()),
+                          static_cast<QWidget*>(window.photoView())}) {
+      const QRect r(view->mapTo(&window, QPoint(0, 0)), view->size());
+      EXPECT_TRUE(window.rect().contains(r)) << view->objectName().toStdString();
+      taken.push_back(r);
+    }
+    for (auto* control : window.centralWidget()->findChildren<QWidget*>()) {
+      if (!control->isVisible() || control->parentWidget() != window.centralWidget()) continue;
+      if (control == canvas || control == window.renderView() || control == window.photoView())
+        continue;
+      const std::string name = control->objectName().toStdString();
+      const QRect r(control->mapTo(&window, QPoint(0, 0)), control->size());
+      EXPECT_TRUE(window.rect().contains(r)) << name;
+      for (const QRect& other : taken) EXPECT_FALSE(r.intersects(other)) << name;
+      taken.push_back(r);
+      if (control->sizePolicy().horizontalPolicy() != QSizePolicy::Ignored) {
+        const QSize wanted = control->minimumSizeHint().expandedTo(control->minimumSize());
+        EXPECT_GE(control->width(), wanted.width()) << name << " clipped";
+        EXPECT_GE(control->height(), wanted.height()) << name << " clipped";
+      }
+      if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        EXPECT_GE(button->width(), button->sizeHint().width()) << name << " clipped";
+      }
+    }
+  }
   QAction* action(const char* name) { return shown.find<QAction>(name); }
   // The window pixel of the y-up canvas point (x, y) at the current zoom.
   QPoint screenOf(double x, double y) {
@@ -323,40 +376,83 @@ TEST_F(PresentationTest, PresentationFillsTheScreenAtTheLargestZoomAndLeavesAsIt
               WindowZoom::kSteps[onProjector], WindowZoom::kSteps[onFullHd]);
   EXPECT_GE(onFullHd, 2) << "at least 2x on a full-HD projector";
   ASSERT_EQ(zoom->zoom(), 1.5);
-  const QRect before = window.geometry();
 
-  // F5 enters: full screen, at the largest zoom that fits the whole screen.
+  QDockWidget* dock = window.findChildren<QDockWidget*>().value(0);
+  ASSERT_TRUE(dock);
+  const QRect before = window.geometry();
+  auto* label = shown.find<QLabel>("focusLabel");
+  const QFont labelFont = label->font();
+  const QString controlsAt15 = controlLayout();
+
+  // F5 enters: full screen, the views at the largest zoom that fits the whole screen,
+  // at least twice their size on a 1280x800 projector, three times on 1920x1080.
   QTest::keyClick(handle(), Qt::Key_F5);
   ASSERT_TRUE(presentation->isPresenting());
   EXPECT_TRUE(present->isChecked());
   EXPECT_TRUE(window.windowState() & Qt::WindowFullScreen);
-  EXPECT_EQ(zoom->step(), onProjector);
+  EXPECT_GE(zoom->step(), onProjector);
+  EXPECT_GE(zoom->zoom(), 2.0) << "at least 2x on 1280x800";
+  const double onProjectorPresenting = zoom->zoom();
+  EXPECT_FALSE(window.menuBar()->isVisible());
+  EXPECT_FALSE(window.statusBar()->isVisible());
   EXPECT_EQ(canvas->size(), QSize(300, 300) * zoom->zoom());
   QCoreApplication::processEvents();
-  EXPECT_LE(window.minimumSize().width(), projector.width());
-  EXPECT_LE(window.minimumSize().height(), projector.height());
-  for (QWidget* view : {static_cast<QWidget*>(canvas), static_cast<QWidget*>(window.renderView()),
-                        static_cast<QWidget*>(window.photoView())})
-    EXPECT_TRUE(window.rect().contains(QRect(view->mapTo(&window, QPoint(0, 0)), view->size())));
-  // The controls grow with the views: the slider's handle is the zoom times its size at 1x.
-  EXPECT_EQ(focus->style()->pixelMetric(QStyle::PM_SliderLength, nullptr, focus),
-            std::lround(handleAtOne * zoom->zoom()));
+  expectLaidOutWithin(projector);
+  // The reading under the mouse shows in large type while the status bar is away.
+  auto* reading = shown.find<QLabel>("presentationReading");
+  QTest::mouseMove(handle(), screenOf(150, 150));
+  EXPECT_FALSE(reading->text().isEmpty());
+  EXPECT_TRUE(fixture::waitFor([&] {
+    return reading->text() == window.status()->readout()->text();
+  })) << reading->text().toStdString();
+  EXPECT_GT(reading->font().pointSizeF(), label->font().pointSizeF());
+  // Zoom In is there while presenting too, through the keys alone.
+  EXPECT_TRUE(window.actions().contains(present));
   canvas->doRender(nullptr);
   EXPECT_TRUE(resultsOf(*canvas) == atStart) << "presenting changes no result";
 
   // Escape leaves, restoring the window as it was, its zoom included.
+  QTest::mouseMove(handle(), QPoint(1, 1));
+  window.statusBar()->clearMessage();
   QTest::keyClick(handle(), Qt::Key_Escape);
   EXPECT_FALSE(presentation->isPresenting());
   EXPECT_FALSE(present->isChecked());
   EXPECT_FALSE(window.windowState() & Qt::WindowFullScreen);
   EXPECT_EQ(zoom->zoom(), 1.5);
   EXPECT_EQ(window.geometry(), before);
-  // F5 enters and leaves the same way; the ordinary steps are untouched.
+  const auto expectAsBefore = [&] {
+    EXPECT_TRUE(window.menuBar()->isVisible());
+    EXPECT_TRUE(window.statusBar()->isVisible());
+    EXPECT_EQ(label->font(), labelFont);
+    EXPECT_FALSE(shown.find<QLabel>("focusReadout")->testAttribute(Qt::WA_SetFont));
+    EXPECT_EQ(window.findChild<QLabel*>("presentationReading"), nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(controlLayout().toStdString(), controlsAt15.toStdString())
+        << "every control back in its place";
+  };
+  expectAsBefore();
+  // F5 enters and leaves the same way, on a full-HD screen at 3x; the ordinary steps are untouched.
+  const QRect fullHd(0, 0, 1920, 1080);
+  presentation->setPresentationScreen(fullHd);
   QTest::keyClick(handle(), Qt::Key_F5);
   EXPECT_TRUE(presentation->isPresenting());
+  EXPECT_GE(zoom->zoom(), 3.0) << "at least 3x on 1920x1080";
+  QCoreApplication::processEvents();
+  expectLaidOutWithin(fullHd);
+  std::printf("presentation mode: %.1fx at 1280x800, %.1fx at 1920x1080\n", onProjectorPresenting,
+              zoom->zoom());
   QTest::keyClick(handle(), Qt::Key_F5);
   EXPECT_FALSE(presentation->isPresenting());
   EXPECT_EQ(zoom->zoom(), 1.5);
+  EXPECT_EQ(window.geometry(), before);
+  expectAsBefore();
+  // A dock open before presenting is put away while presenting and comes back after.
+  dock->show();
+  QTest::keyClick(handle(), Qt::Key_F5);
+  EXPECT_FALSE(dock->isVisible());
+  QTest::keyClick(handle(), Qt::Key_Escape);
+  EXPECT_TRUE(dock->isVisible());
+  dock->hide();
   action("actionActualSize")->trigger();
   EXPECT_EQ(focus->style()->pixelMetric(QStyle::PM_SliderLength, nullptr, focus), handleAtOne);
   EXPECT_EQ(focus->style(), QApplication::style()) << "at 1x the application's own style";
