@@ -24,6 +24,7 @@ app_pid=
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  [ -n "${projector_pid:-}" ] && kill "$projector_pid" 2>/dev/null
   wait 2>/dev/null
   rm -rf "$work"
 }
@@ -771,6 +772,54 @@ PY
   quit_app keys
 else
   fail "keys: no window or no first render on the third start (shot keys-start.png)"
+fi
+
+# --- presentation on a 1280x800 projector: a fourth start on a screen of that size ---
+
+Xvfb -displayfd 6 -screen 0 1280x800x24 -nolisten tcp 6>"$work/projector" >"$work/xvfb2.log" 2>&1 &
+projector_pid=$!
+for _ in $(seq 100); do
+  [ -s "$work/projector" ] && break
+  kill -0 "$projector_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if [ ! -s "$work/projector" ]; then
+  fail "presentation: a second X server at 1280x800 could not start"
+else
+  DISPLAY=:$(head -n1 "$work/projector")
+  HOME=$work/home QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 XDG_RUNTIME_DIR=$work/xdg \
+    "$app" >>"$out/e2e_app.log" 2>&1 &
+  app_pid=$!
+  if win=$(timeout 30 xdotool search --sync --onlyvisible --name '^Ombrel$' | head -n1) &&
+    [ -n "$win" ] && wait_for projector-start started 30; then
+    eval "$(xdotool getwindowgeometry --shell "$win")"
+    window_before="$X,$Y ${WIDTH}x$HEIGHT"
+    xdotool windowfocus --sync "$win"
+    xdotool key F5
+    full_screen_2x() {
+      zoomed "$1" && eval "$(xdotool getwindowgeometry --shell "$win")" &&
+        [ "$WIDTH" -eq 1280 ] && [ "$HEIGHT" -eq 800 ] &&
+        [ $((RAY_X + 600)) -le 1280 ] && [ $((PHOTO_Y + 80)) -le 800 ]
+    }
+    if wait_for presentation full_screen_2x 30; then
+      pass "presentation: F5 fills the 1280x800 screen with the views at 2x"
+    else
+      fail "presentation: F5 did not show 2x views filling 1280x800 (shot presentation.png)"
+    fi
+    xdotool key Escape
+    back_as_before() {
+      started "$1" && eval "$(xdotool getwindowgeometry --shell "$win")" &&
+        [ "${WIDTH}x$HEIGHT" = "${window_before#* }" ]
+    }
+    if wait_for presentation-left back_as_before 30; then
+      pass "presentation: Escape gives the window back at 1x and its size"
+    else
+      fail "presentation: after Escape the window is not as before (shot presentation-left.png)"
+    fi
+    quit_app presentation
+  else
+    fail "presentation: no window or no first render at 1280x800 (shot projector-start.png)"
+  fi
 fi
 
 if [ -z "$(find "$work/home" -mindepth 1 2>/dev/null)" ]; then
