@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -240,6 +241,20 @@ TEST(Languages, TheWindowSpeaksTheChosenLanguage) {
   EXPECT_EQ(shown.canvas().selectedTool(), QStringLiteral("Rectangle"));
   shown.find<QPushButton>("pointerButton")->click();
   EXPECT_EQ(shown.canvas().selectedTool(), QStringLiteral("Pointer"));
+  // A screen reader hears the views in the language too, their own sentences as well as the
+  // shapes they list.
+  QAccessibleInterface* scene = QAccessible::queryAccessibleInterface(&shown.canvas());
+  QAccessibleInterface* rays = QAccessible::queryAccessibleInterface(&shown.renderView());
+  QAccessibleInterface* photo = QAccessible::queryAccessibleInterface(&shown.photoView());
+  ASSERT_TRUE(scene && rays && photo);
+  ASSERT_GT(scene->childCount(), 0);
+  for (const auto& [said, expected] : std::vector<std::pair<QString, const char*>>{
+           {scene->text(QAccessible::Description), "Formen zwischen den Ebenenlinien: "},
+           {scene->child(0)->text(QAccessible::Name), "Rechteck, "},
+           {rays->text(QAccessible::Description), "Jeder Strahl zwischen den Ebenenlinien, "},
+           {photo->text(QAccessible::Description), "Ein Foto, "}}) {
+    EXPECT_TRUE(said.startsWith(QString::fromUtf8(expected))) << said.toStdString();
+  }
 
   // A lesson is a file: the same bytes whatever the language.
   scenefile::LessonSettings settings;
