@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>&amp;Camera</source>
-        <translation>ال&amp;كاميرا</translation>
+        <translation>الكا&amp;ميرا</translation>
     </message>
     <message>
         <source>A pinhole photo is one row of ray space.</source>
@@ -388,7 +388,7 @@
     </message>
     <message>
         <source>Remove &amp;Image Fill</source>
-        <translation>إزالة تعبئة ال&amp;صورة</translation>
+        <translation>إزالة ت&amp;عبئة الصورة</translation>
     </message>
     <message>
         <source>Draw %1</source>
@@ -494,7 +494,7 @@
     </message>
     <message>
         <source>Focal Stac&amp;k</source>
-        <translation>مكدّس ال&amp;تركيز</translation>
+        <translation>مكدّس التركي&amp;ز</translation>
     </message>
     <message>
         <source>sharpest at λ = %L1</source>
@@ -544,7 +544,7 @@
     <name>HighContrast</name>
     <message>
         <source>&amp;High Contrast</source>
-        <translation>تباين &amp;عالٍ</translation>
+        <translation>ت&amp;باين عالٍ</translation>
     </message>
     <message>
         <source>Draw the overlays thicker, in dark colours edged in white, so they read on a projector</source>
@@ -578,7 +578,7 @@
     </message>
     <message>
         <source>Draw Shape in the &amp;Middle</source>
-        <translation>رسم شكل في ال&amp;منتصف</translation>
+        <translation>رسم &amp;شكل في المنتصف</translation>
     </message>
     <message>
         <source>Pick Rectangle, Circle or Triangle first</source>
@@ -598,7 +598,7 @@
     </message>
     <message>
         <source>Move Cursor &amp;Down</source>
-        <translation>تحريك المؤشر لأ&amp;سفل</translation>
+        <translation>تحريك المؤشر لأس&amp;فل</translation>
     </message>
     <message>
         <source>Click a&amp;t Cursor</source>
@@ -645,7 +645,7 @@
     </message>
     <message>
         <source>Open &amp;Light Field…</source>
-        <translation>فتح &amp;حقل ضوء…</translation>
+        <translation>فتح حقل &amp;ضوء…</translation>
     </message>
     <message>
         <source>Open a row of camera views (a folder) or one epipolar-plane image</source>
@@ -1031,7 +1031,7 @@ The red marker has that width, or 2 where it would be narrower.</source>
     </message>
     <message>
         <source>Copy &amp;Picture</source>
-        <translation>نسخ ال&amp;صورة</translation>
+        <translation>نسخ الصو&amp;رة</translation>
     </message>
     <message>
         <source>Copy the picture last chosen in Export (at first, the scene)</source>
@@ -1160,7 +1160,7 @@ The red marker has that width, or 2 where it would be narrower.</source>
     </message>
     <message>
         <source>&amp;Live Updates</source>
-        <translation>تحديثات &amp;حيّة</translation>
+        <translation>تحدي&amp;ثات حيّة</translation>
     </message>
     <message>
         <source>Render while a shape is dragged, and as soon as a new one is drawn</source>
@@ -1495,7 +1495,7 @@ The red marker has that width, or 2 where it would be narrower.</source>
     </message>
     <message>
         <source>Focus on &amp;Selection</source>
-        <translation>التركيز على ال&amp;تحديد</translation>
+        <translation>التركيز على التح&amp;ديد</translation>
     </message>
     <message>
         <source>Ctrl+F</source>

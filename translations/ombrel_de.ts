@@ -574,7 +574,7 @@
     </message>
     <message>
         <source>Select Pre&amp;vious Shape</source>
-        <translation>Vor&amp;herige Form auswählen</translation>
+        <translation>Vorherige Form &amp;auswählen</translation>
     </message>
     <message>
         <source>Draw Shape in the &amp;Middle</source>
@@ -594,7 +594,7 @@
     </message>
     <message>
         <source>Move Cursor &amp;Up</source>
-        <translation>Cursor nach &amp;oben bewegen</translation>
+        <translation>Cursor nach o&amp;ben bewegen</translation>
     </message>
     <message>
         <source>Move Cursor &amp;Down</source>
@@ -602,7 +602,7 @@
     </message>
     <message>
         <source>Click a&amp;t Cursor</source>
-        <translation>Am Cursor &amp;klicken</translation>
+        <translation>Am Cursor kl&amp;icken</translation>
     </message>
     <message>
         <source>Click at Cursor focuses from the scene or the photo</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>&amp;Close Light Field</source>
-        <translation>Lichtfeld &amp;schließen</translation>
+        <translation>Lichtfeld s&amp;chließen</translation>
     </message>
     <message>
         <source>Go back to the scene</source>
@@ -1027,11 +1027,11 @@ Die rote Markierung hat diese Breite, oder 2, wo sie schmaler wäre.</translatio
     </message>
     <message>
         <source>Export Focal Stack &amp;Sheet…</source>
-        <translation>Fokusstapel-&amp;Blatt exportieren…</translation>
+        <translation>Fokusstapel-Blatt e&amp;xportieren…</translation>
     </message>
     <message>
         <source>Copy &amp;Picture</source>
-        <translation>&amp;Bild kopieren</translation>
+        <translation>Bild k&amp;opieren</translation>
     </message>
     <message>
         <source>Copy the picture last chosen in Export (at first, the scene)</source>
@@ -1152,7 +1152,7 @@ Die rote Markierung hat diese Breite, oder 2, wo sie schmaler wäre.</translatio
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation>Ver&amp;kleinern</translation>
+        <translation>Verklei&amp;nern</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>

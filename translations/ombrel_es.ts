@@ -254,7 +254,7 @@
     <name>DepthSlopes</name>
     <message>
         <source>Show Slop&amp;es</source>
-        <translation>Mostrar p&amp;endientes</translation>
+        <translation>Mostrar pe&amp;ndientes</translation>
     </message>
     <message>
         <source>slopes give λ = %L1</source>
@@ -380,7 +380,7 @@
     </message>
     <message>
         <source>Send to &amp;Back</source>
-        <translation>Enviar al &amp;fondo</translation>
+        <translation>Enviar al fo&amp;ndo</translation>
     </message>
     <message>
         <source>&amp;Colour…</source>
@@ -544,7 +544,7 @@
     <name>HighContrast</name>
     <message>
         <source>&amp;High Contrast</source>
-        <translation>Alto &amp;contraste</translation>
+        <translation>A&amp;lto contraste</translation>
     </message>
     <message>
         <source>Draw the overlays thicker, in dark colours edged in white, so they read on a projector</source>
@@ -578,7 +578,7 @@
     </message>
     <message>
         <source>Draw Shape in the &amp;Middle</source>
-        <translation>Dibujar forma en el &amp;centro</translation>
+        <translation>Dibujar forma en el cent&amp;ro</translation>
     </message>
     <message>
         <source>Pick Rectangle, Circle or Triangle first</source>
@@ -590,7 +590,7 @@
     </message>
     <message>
         <source>Move Cursor &amp;Right</source>
-        <translation>Mover el cursor a la &amp;derecha</translation>
+        <translation>Mover el cursor a la derec&amp;ha</translation>
     </message>
     <message>
         <source>Move Cursor &amp;Up</source>
@@ -598,7 +598,7 @@
     </message>
     <message>
         <source>Move Cursor &amp;Down</source>
-        <translation>Mover el cursor hacia a&amp;bajo</translation>
+        <translation>Mover el cursor hacia aba&amp;jo</translation>
     </message>
     <message>
         <source>Click a&amp;t Cursor</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>&amp;Close Light Field</source>
-        <translation>&amp;Cerrar campo de luz</translation>
+        <translation>Ce&amp;rrar campo de luz</translation>
     </message>
     <message>
         <source>Go back to the scene</source>
@@ -1031,7 +1031,7 @@ El marcador rojo tiene ese ancho, o 2 donde sería más estrecho.</translation>
     </message>
     <message>
         <source>Copy &amp;Picture</source>
-        <translation>Copiar &amp;imagen</translation>
+        <translation>Copiar i&amp;magen</translation>
     </message>
     <message>
         <source>Copy the picture last chosen in Export (at first, the scene)</source>
@@ -1160,7 +1160,7 @@ El marcador rojo tiene ese ancho, o 2 donde sería más estrecho.</translation>
     </message>
     <message>
         <source>&amp;Live Updates</source>
-        <translation>Actualización en &amp;vivo</translation>
+        <translation>Actualización en v&amp;ivo</translation>
     </message>
     <message>
         <source>Render while a shape is dragged, and as soon as a new one is drawn</source>

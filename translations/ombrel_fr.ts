@@ -254,7 +254,7 @@
     <name>DepthSlopes</name>
     <message>
         <source>Show Slop&amp;es</source>
-        <translation>Afficher les p&amp;entes</translation>
+        <translation>Afficher les pe&amp;ntes</translation>
     </message>
     <message>
         <source>slopes give λ = %L1</source>
@@ -544,7 +544,7 @@
     <name>HighContrast</name>
     <message>
         <source>&amp;High Contrast</source>
-        <translation>&amp;Contraste élevé</translation>
+        <translation>Contraste éle&amp;vé</translation>
     </message>
     <message>
         <source>Draw the overlays thicker, in dark colours edged in white, so they read on a projector</source>
@@ -570,11 +570,11 @@
     <name>KeyboardAccess</name>
     <message>
         <source>Select &amp;Next Shape</source>
-        <translation>Sélectionner la forme &amp;suivante</translation>
+        <translation>Sélectionner la forme sui&amp;vante</translation>
     </message>
     <message>
         <source>Select Pre&amp;vious Shape</source>
-        <translation>Sélectionner la forme pré&amp;cédente</translation>
+        <translation>Sélectionner la forme précé&amp;dente</translation>
     </message>
     <message>
         <source>Draw Shape in the &amp;Middle</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>&amp;Close Light Field</source>
-        <translation>&amp;Fermer le champ de lumière</translation>
+        <translation>Fe&amp;rmer le champ de lumière</translation>
     </message>
     <message>
         <source>Go back to the scene</source>
@@ -989,7 +989,7 @@ Le repère rouge a cette largeur, ou 2 là où il serait plus étroit.</translat
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -1023,7 +1023,7 @@ Le repère rouge a cette largeur, ou 2 là où il serait plus étroit.</translat
     </message>
     <message>
         <source>&amp;Export…</source>
-        <translation>&amp;Exporter…</translation>
+        <translation>E&amp;xporter…</translation>
     </message>
     <message>
         <source>Export Focal Stack &amp;Sheet…</source>
@@ -1031,7 +1031,7 @@ Le repère rouge a cette largeur, ou 2 là où il serait plus étroit.</translat
     </message>
     <message>
         <source>Copy &amp;Picture</source>
-        <translation>Copier l’&amp;image</translation>
+        <translation>Copier l’ima&amp;ge</translation>
     </message>
     <message>
         <source>Copy the picture last chosen in Export (at first, the scene)</source>
@@ -1156,11 +1156,11 @@ Le repère rouge a cette largeur, ou 2 là où il serait plus étroit.</translat
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation>&amp;Taille réelle</translation>
+        <translation>Ta&amp;ille réelle</translation>
     </message>
     <message>
         <source>&amp;Live Updates</source>
-        <translation>Mises à jour en &amp;direct</translation>
+        <translation>&amp;Mises à jour en direct</translation>
     </message>
     <message>
         <source>Render while a shape is dragged, and as soon as a new one is drawn</source>
@@ -1176,7 +1176,7 @@ Le repère rouge a cette largeur, ou 2 là où il serait plus étroit.</translat
     </message>
     <message>
         <source>&amp;Presentation</source>
-        <translation>&amp;Présentation</translation>
+        <translation>Présentati&amp;on</translation>
     </message>
     <message>
         <source>Full screen, the views as large as the screen allows; F5 or Escape leaves</source>
@@ -1503,7 +1503,7 @@ Le repère rouge a cette largeur, ou 2 là où il serait plus étroit.</translat
     </message>
     <message>
         <source>S&amp;weep Focus</source>
-        <translation>&amp;Balayer la mise au point</translation>
+        <translation>Bala&amp;yer la mise au point</translation>
     </message>
     <message>
         <source>Ctrl+Shift+W</source>
