@@ -22,12 +22,14 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <map>
 #include <set>
 
 #include "app/helpwindows.h"
+#include "app/viewaccessibility.h"
 #include "document/scenefile.h"
 #include "support/window_fixture.h"
 
@@ -309,6 +311,28 @@ TEST(Languages, TranslatedMenusUnderlineDistinctLetters) {
   installLanguage(app(), QLocale::c());
   QLocale::setDefault(QLocale::c());
   EXPECT_TRUE(clashes.isEmpty()) << clashes.join(QLatin1Char('\n')).toStdString();
+}
+
+// Each guide quotes what a screen reader says of the starting scene's first shape: the quote is
+// the words the window really speaks in that language.
+TEST(Languages, EachGuideQuotesTheScreenReaderWordForWord) {
+  QStringList languages = shippedLanguages();
+  languages.prepend(QStringLiteral("en"));
+  for (const QString& language : languages) {
+    SCOPED_TRACE(language.toStdString());
+    installLanguage(app(), languageLocale(language));
+    QFile file(quickGuidePath(language));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QTextDocument guide;
+    guide.setHtml(QString::fromUtf8(file.readAll()));
+    const QString text = guide.toPlainText().replace(QChar(0xa0), QLatin1Char(' '));
+    MainWindow window;
+    ASSERT_FALSE(window.drawView()->shapes().empty());
+    const QString said = viewaccessibility::describeShape(*window.drawView()->shapes().front());
+    EXPECT_TRUE(text.contains(said)) << said.toStdString();
+  }
+  installLanguage(app(), QLocale::c());
+  QLocale::setDefault(QLocale::c());
 }
 
 // English keeps its plural forms without a language chosen: the window in the C locale.
