@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>&amp;Camera</source>
-        <translation>ال&amp;كاميرا</translation>
+        <translation>الكا&amp;ميرا</translation>
     </message>
     <message>
         <source>A pinhole photo is one row of ray space.</source>
@@ -388,7 +388,7 @@
     </message>
     <message>
         <source>Remove &amp;Image Fill</source>
-        <translation>إزالة تعبئة ال&amp;صورة</translation>
+        <translation>إزالة ت&amp;عبئة الصورة</translation>
     </message>
     <message>
         <source>Draw %1</source>
@@ -494,7 +494,7 @@
     </message>
     <message>
         <source>Focal Stac&amp;k</source>
-        <translation>مكدّس ال&amp;تركيز</translation>
+        <translation>مكدّس التركي&amp;ز</translation>
     </message>
     <message>
         <source>sharpest at λ = %L1</source>
@@ -541,6 +541,17 @@
     </message>
 </context>
 <context>
+    <name>HighContrast</name>
+    <message>
+        <source>&amp;High Contrast</source>
+        <translation>ت&amp;باين عالٍ</translation>
+    </message>
+    <message>
+        <source>Draw the overlays thicker, in dark colours edged in white, so they read on a projector</source>
+        <translation>ارسم الطبقات المتراكبة أعرض، بألوان داكنة محاطة بالأبيض، لتُقرأ على جهاز العرض</translation>
+    </message>
+</context>
+<context>
     <name>ImageFile</name>
     <message>
         <source>cannot be read</source>
@@ -553,6 +564,136 @@
     <message>
         <source>too large</source>
         <translation>كبير جدًا</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardAccess</name>
+    <message>
+        <source>Select &amp;Next Shape</source>
+        <translation>تحديد الشكل ال&amp;تالي</translation>
+    </message>
+    <message>
+        <source>Select Pre&amp;vious Shape</source>
+        <translation>تحديد الشكل ال&amp;سابق</translation>
+    </message>
+    <message>
+        <source>Draw Shape in the &amp;Middle</source>
+        <translation>رسم &amp;شكل في المنتصف</translation>
+    </message>
+    <message>
+        <source>Pick Rectangle, Circle or Triangle first</source>
+        <translation>اختر مستطيلًا أو دائرة أو مثلثًا أولًا</translation>
+    </message>
+    <message>
+        <source>Move Cursor Left</source>
+        <translation>تحريك المؤشر يسارًا</translation>
+    </message>
+    <message>
+        <source>Move Cursor &amp;Right</source>
+        <translation>تحريك المؤشر &amp;يمينًا</translation>
+    </message>
+    <message>
+        <source>Move Cursor &amp;Up</source>
+        <translation>تحريك المؤشر &amp;لأعلى</translation>
+    </message>
+    <message>
+        <source>Move Cursor &amp;Down</source>
+        <translation>تحريك المؤشر لأس&amp;فل</translation>
+    </message>
+    <message>
+        <source>Click a&amp;t Cursor</source>
+        <translation>&amp;نقر عند المؤشر</translation>
+    </message>
+    <message>
+        <source>Click at Cursor focuses from the scene or the photo</source>
+        <translation>«نقر عند المؤشر» يركّز انطلاقًا من المشهد أو الصورة</translation>
+    </message>
+</context>
+<context>
+    <name>LightFieldDocument</name>
+    <message>
+        <source>Central view</source>
+        <translation>المنظر المركزي</translation>
+    </message>
+    <message>
+        <source>Ray space of the scanline</source>
+        <translation>فضاء أشعة خط المسح</translation>
+    </message>
+    <message>
+        <source>Refocused scanline</source>
+        <translation>خط المسح بعد إعادة التركيز</translation>
+    </message>
+    <message>
+        <source>Open Light Field</source>
+        <translation>فتح حقل ضوء</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>الصف %1</translation>
+    </message>
+    <message>
+        <source>The views form a grid. Open which row?</source>
+        <translation>تشكّل المناظر شبكة. أي صف يُفتح؟</translation>
+    </message>
+    <message>
+        <source>Open &amp;Light Field…</source>
+        <translation>فتح حقل &amp;ضوء…</translation>
+    </message>
+    <message>
+        <source>Open a row of camera views (a folder) or one epipolar-plane image</source>
+        <translation>فتح صف من مناظر الكاميرا (مجلد) أو صورة مستوى إبيبولاري واحدة</translation>
+    </message>
+    <message>
+        <source>&amp;Close Light Field</source>
+        <translation>إ&amp;غلاق حقل الضوء</translation>
+    </message>
+    <message>
+        <source>Go back to the scene</source>
+        <translation>العودة إلى المشهد</translation>
+    </message>
+    <message>
+        <source>%1° — disparity %2 px per view</source>
+        <translation>%1° — تفاوت %2 بكسل لكل منظر</translation>
+    </message>
+    <message>
+        <source>views %1 to %2 (%3 of %4)</source>
+        <translation>المناظر %1 إلى %2 (%3 من %4)</translation>
+    </message>
+    <message>
+        <source>Opening the light field…</source>
+        <translation>جارٍ فتح حقل الضوء…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Opening the light field was cancelled; nothing changed.</source>
+        <translation>أُلغي فتح حقل الضوء؛ لم يتغير شيء.</translation>
+    </message>
+    <message>
+        <source>%1 — Light Field — Ombrel</source>
+        <translation>%1 — حقل ضوء — Ombrel</translation>
+    </message>
+    <message>
+        <source>Opened the light field “%1”: %2 views of %3 × %4 pixels.</source>
+        <translation>فُتح حقل الضوء «%1»: %2 منظرًا بحجم %3 × %4 بكسل.</translation>
+    </message>
+    <message>
+        <source>Closed the light field; back to the scene.</source>
+        <translation>أُغلق حقل الضوء؛ عودة إلى المشهد.</translation>
+    </message>
+    <message>
+        <source>Too few views see pixel %1 to find its depth.</source>
+        <translation>عدد المناظر التي ترى البكسل %1 أقل من أن يُعرف عمقه.</translation>
     </message>
 </context>
 <context>
@@ -890,7 +1031,7 @@ The red marker has that width, or 2 where it would be narrower.</source>
     </message>
     <message>
         <source>Copy &amp;Picture</source>
-        <translation>نسخ ال&amp;صورة</translation>
+        <translation>نسخ الصو&amp;رة</translation>
     </message>
     <message>
         <source>Copy the picture last chosen in Export (at first, the scene)</source>
@@ -1019,7 +1160,7 @@ The red marker has that width, or 2 where it would be narrower.</source>
     </message>
     <message>
         <source>&amp;Live Updates</source>
-        <translation>تحديثات &amp;حيّة</translation>
+        <translation>تحدي&amp;ثات حيّة</translation>
     </message>
     <message>
         <source>Render while a shape is dragged, and as soon as a new one is drawn</source>
@@ -1032,6 +1173,18 @@ The red marker has that width, or 2 where it would be narrower.</source>
     <message>
         <source>Zoom %1</source>
         <translation>التكبير %1</translation>
+    </message>
+    <message>
+        <source>&amp;Presentation</source>
+        <translation>&amp;عرض تقديمي</translation>
+    </message>
+    <message>
+        <source>Full screen, the views as large as the screen allows; F5 or Escape leaves</source>
+        <translation>ملء الشاشة، والمناظر بأكبر حجم تسمح به الشاشة؛ F5 أو Escape للخروج</translation>
+    </message>
+    <message>
+        <source>Leave Presentation</source>
+        <translation>مغادرة العرض التقديمي</translation>
     </message>
 </context>
 <context>
@@ -1342,7 +1495,7 @@ The red marker has that width, or 2 where it would be narrower.</source>
     </message>
     <message>
         <source>Focus on &amp;Selection</source>
-        <translation>التركيز على ال&amp;تحديد</translation>
+        <translation>التركيز على التح&amp;ديد</translation>
     </message>
     <message>
         <source>Ctrl+F</source>
@@ -1462,6 +1615,116 @@ The red marker has that width, or 2 where it would be narrower.</source>
             <numerusform>%Ln عيّنة على كل جانب</numerusform>
             <numerusform>%Ln عيّنة على كل جانب</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>lightfieldviews::EpiView</name>
+    <message>
+        <source>pixel →</source>
+        <translation>بكسل →</translation>
+    </message>
+    <message>
+        <source>view →</source>
+        <translation>منظر →</translation>
+    </message>
+</context>
+<context>
+    <name>viewaccessibility</name>
+    <message>
+        <source>rectangle</source>
+        <translation>مستطيل</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>دائرة</translation>
+    </message>
+    <message>
+        <source>triangle</source>
+        <translation>مثلث</translation>
+    </message>
+    <message>
+        <source>no colour</source>
+        <translation>بلا لون</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>أسود</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>أبيض</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>رمادي</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>أحمر</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>برتقالي</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>أصفر</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>أخضر</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>سماوي</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>أزرق</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>بنفسجي</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>وردي</translation>
+    </message>
+    <message>
+        <source>image-filled</source>
+        <translation>مملوء بصورة</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 to %4 across, %5% up</source>
+        <translation>%2 %1، من %3 إلى %4 عرضًا، على ارتفاع %5%</translation>
+    </message>
+    <message>
+        <source>Shapes between the plane lines: %1</source>
+        <translation>الأشكال بين خطَّي المستوى: %1</translation>
+    </message>
+    <message>
+        <source>selected: %1</source>
+        <translation>المحدد: %1</translation>
+    </message>
+    <message>
+        <source>Nothing rendered yet</source>
+        <translation>لم يُرسم شيء بعد</translation>
+    </message>
+    <message>
+        <source>Every ray between the plane lines, %1 by %2: column u is where a ray crosses the upper line, row v from the bottom where it crosses the lower line</source>
+        <translation>كل شعاع بين خطَّي المستوى، %1 في %2: العمود u حيث يعبر الشعاع الخط العلوي، والصف v من الأسفل حيث يعبر الخط السفلي</translation>
+    </message>
+    <message>
+        <source>A photo %1 pixels wide taken from the ray space</source>
+        <translation>صورة بعرض %1 بكسل مأخوذة من فضاء الأشعة</translation>
+    </message>
+    <message>
+        <source>At the cursor: the ray from %1 on the upper line to %2 on the lower line, %3</source>
+        <translation>عند المؤشر: الشعاع من %1 على الخط العلوي إلى %2 على الخط السفلي، %3</translation>
+    </message>
+    <message>
+        <source>At the cursor: pixel %1, %2</source>
+        <translation>عند المؤشر: البكسل %1، %2</translation>
     </message>
 </context>
 </TS>

@@ -541,6 +541,17 @@
     </message>
 </context>
 <context>
+    <name>HighContrast</name>
+    <message>
+        <source>&amp;High Contrast</source>
+        <translation>&amp;Hoher Kontrast</translation>
+    </message>
+    <message>
+        <source>Draw the overlays thicker, in dark colours edged in white, so they read on a projector</source>
+        <translation>Die Überlagerungen dicker zeichnen, in dunklen Farben mit weißem Rand, damit sie auf einem Projektor lesbar sind</translation>
+    </message>
+</context>
+<context>
     <name>ImageFile</name>
     <message>
         <source>cannot be read</source>
@@ -553,6 +564,136 @@
     <message>
         <source>too large</source>
         <translation>zu groß</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardAccess</name>
+    <message>
+        <source>Select &amp;Next Shape</source>
+        <translation>&amp;Nächste Form auswählen</translation>
+    </message>
+    <message>
+        <source>Select Pre&amp;vious Shape</source>
+        <translation>Vorherige Form &amp;auswählen</translation>
+    </message>
+    <message>
+        <source>Draw Shape in the &amp;Middle</source>
+        <translation>Form in der &amp;Mitte zeichnen</translation>
+    </message>
+    <message>
+        <source>Pick Rectangle, Circle or Triangle first</source>
+        <translation>Zuerst Rechteck, Kreis oder Dreieck wählen</translation>
+    </message>
+    <message>
+        <source>Move Cursor Left</source>
+        <translation>Cursor nach links bewegen</translation>
+    </message>
+    <message>
+        <source>Move Cursor &amp;Right</source>
+        <translation>Cursor nach &amp;rechts bewegen</translation>
+    </message>
+    <message>
+        <source>Move Cursor &amp;Up</source>
+        <translation>Cursor nach o&amp;ben bewegen</translation>
+    </message>
+    <message>
+        <source>Move Cursor &amp;Down</source>
+        <translation>Cursor nach &amp;unten bewegen</translation>
+    </message>
+    <message>
+        <source>Click a&amp;t Cursor</source>
+        <translation>Am Cursor kl&amp;icken</translation>
+    </message>
+    <message>
+        <source>Click at Cursor focuses from the scene or the photo</source>
+        <translation>„Am Cursor klicken“ fokussiert von der Szene oder vom Foto aus</translation>
+    </message>
+</context>
+<context>
+    <name>LightFieldDocument</name>
+    <message>
+        <source>Central view</source>
+        <translation>Mittlere Ansicht</translation>
+    </message>
+    <message>
+        <source>Ray space of the scanline</source>
+        <translation>Strahlenraum der Abtastzeile</translation>
+    </message>
+    <message>
+        <source>Refocused scanline</source>
+        <translation>Neu fokussierte Abtastzeile</translation>
+    </message>
+    <message>
+        <source>Open Light Field</source>
+        <translation>Lichtfeld öffnen</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>The views form a grid. Open which row?</source>
+        <translation>Die Ansichten bilden ein Raster. Welche Zeile öffnen?</translation>
+    </message>
+    <message>
+        <source>Open &amp;Light Field…</source>
+        <translation>&amp;Lichtfeld öffnen…</translation>
+    </message>
+    <message>
+        <source>Open a row of camera views (a folder) or one epipolar-plane image</source>
+        <translation>Eine Zeile von Kameraansichten (einen Ordner) oder ein Epipolarebenenbild öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Close Light Field</source>
+        <translation>Lichtfeld s&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Go back to the scene</source>
+        <translation>Zurück zur Szene</translation>
+    </message>
+    <message>
+        <source>%1° — disparity %2 px per view</source>
+        <translation>%1° — Disparität %2 px pro Ansicht</translation>
+    </message>
+    <message>
+        <source>views %1 to %2 (%3 of %4)</source>
+        <translation>Ansichten %1 bis %2 (%3 von %4)</translation>
+    </message>
+    <message>
+        <source>Opening the light field…</source>
+        <translation>Lichtfeld wird geöffnet…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Opening the light field was cancelled; nothing changed.</source>
+        <translation>Das Öffnen des Lichtfelds wurde abgebrochen; nichts hat sich geändert.</translation>
+    </message>
+    <message>
+        <source>%1 — Light Field — Ombrel</source>
+        <translation>%1 — Lichtfeld — Ombrel</translation>
+    </message>
+    <message>
+        <source>Opened the light field “%1”: %2 views of %3 × %4 pixels.</source>
+        <translation>Lichtfeld „%1“ geöffnet: %2 Ansichten mit %3 × %4 Pixeln.</translation>
+    </message>
+    <message>
+        <source>Closed the light field; back to the scene.</source>
+        <translation>Lichtfeld geschlossen; zurück zur Szene.</translation>
+    </message>
+    <message>
+        <source>Too few views see pixel %1 to find its depth.</source>
+        <translation>Zu wenige Ansichten sehen Pixel %1, um seine Tiefe zu finden.</translation>
     </message>
 </context>
 <context>
@@ -886,11 +1027,11 @@ Die rote Markierung hat diese Breite, oder 2, wo sie schmaler wäre.</translatio
     </message>
     <message>
         <source>Export Focal Stack &amp;Sheet…</source>
-        <translation>Fokusstapel-&amp;Blatt exportieren…</translation>
+        <translation>Fokusstapel-Blatt e&amp;xportieren…</translation>
     </message>
     <message>
         <source>Copy &amp;Picture</source>
-        <translation>&amp;Bild kopieren</translation>
+        <translation>Bild k&amp;opieren</translation>
     </message>
     <message>
         <source>Copy the picture last chosen in Export (at first, the scene)</source>
@@ -1011,7 +1152,7 @@ Die rote Markierung hat diese Breite, oder 2, wo sie schmaler wäre.</translatio
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation>Ver&amp;kleinern</translation>
+        <translation>Verklei&amp;nern</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
@@ -1032,6 +1173,18 @@ Die rote Markierung hat diese Breite, oder 2, wo sie schmaler wäre.</translatio
     <message>
         <source>Zoom %1</source>
         <translation>Vergrößerung %1</translation>
+    </message>
+    <message>
+        <source>&amp;Presentation</source>
+        <translation>&amp;Präsentation</translation>
+    </message>
+    <message>
+        <source>Full screen, the views as large as the screen allows; F5 or Escape leaves</source>
+        <translation>Vollbild, die Ansichten so groß, wie der Bildschirm erlaubt; F5 oder Escape beendet</translation>
+    </message>
+    <message>
+        <source>Leave Presentation</source>
+        <translation>Präsentation verlassen</translation>
     </message>
 </context>
 <context>
@@ -1458,6 +1611,116 @@ Die rote Markierung hat diese Breite, oder 2, wo sie schmaler wäre.</translatio
             <numerusform>%Ln Abtastwert je Seite</numerusform>
             <numerusform>%Ln Abtastwerte je Seite</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>lightfieldviews::EpiView</name>
+    <message>
+        <source>pixel →</source>
+        <translation>Pixel →</translation>
+    </message>
+    <message>
+        <source>view →</source>
+        <translation>Ansicht →</translation>
+    </message>
+</context>
+<context>
+    <name>viewaccessibility</name>
+    <message>
+        <source>rectangle</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>triangle</source>
+        <translation>Dreieck</translation>
+    </message>
+    <message>
+        <source>no colour</source>
+        <translation>ohne Farbe</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>schwarz</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>weiß</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>grau</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>gelb</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>cyan</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>violett</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rosa</translation>
+    </message>
+    <message>
+        <source>image-filled</source>
+        <translation>mit Bild gefüllt</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 to %4 across, %5% up</source>
+        <translation>%2, %1, waagerecht %3 bis %4, %5 % hoch</translation>
+    </message>
+    <message>
+        <source>Shapes between the plane lines: %1</source>
+        <translation>Formen zwischen den Ebenenlinien: %1</translation>
+    </message>
+    <message>
+        <source>selected: %1</source>
+        <translation>ausgewählt: %1</translation>
+    </message>
+    <message>
+        <source>Nothing rendered yet</source>
+        <translation>Noch nichts berechnet</translation>
+    </message>
+    <message>
+        <source>Every ray between the plane lines, %1 by %2: column u is where a ray crosses the upper line, row v from the bottom where it crosses the lower line</source>
+        <translation>Jeder Strahl zwischen den Ebenenlinien, %1 mal %2: Spalte u ist, wo ein Strahl die obere Linie kreuzt, Zeile v von unten, wo er die untere Linie kreuzt</translation>
+    </message>
+    <message>
+        <source>A photo %1 pixels wide taken from the ray space</source>
+        <translation>Ein Foto, %1 Pixel breit, aus dem Strahlenraum aufgenommen</translation>
+    </message>
+    <message>
+        <source>At the cursor: the ray from %1 on the upper line to %2 on the lower line, %3</source>
+        <translation>Am Cursor: der Strahl von %1 auf der oberen Linie zu %2 auf der unteren Linie, %3</translation>
+    </message>
+    <message>
+        <source>At the cursor: pixel %1, %2</source>
+        <translation>Am Cursor: Pixel %1, %2</translation>
     </message>
 </context>
 </TS>

@@ -254,7 +254,7 @@
     <name>DepthSlopes</name>
     <message>
         <source>Show Slop&amp;es</source>
-        <translation>Mostrar p&amp;endientes</translation>
+        <translation>Mostrar pe&amp;ndientes</translation>
     </message>
     <message>
         <source>slopes give λ = %L1</source>
@@ -380,7 +380,7 @@
     </message>
     <message>
         <source>Send to &amp;Back</source>
-        <translation>Enviar al &amp;fondo</translation>
+        <translation>Enviar al fo&amp;ndo</translation>
     </message>
     <message>
         <source>&amp;Colour…</source>
@@ -541,6 +541,17 @@
     </message>
 </context>
 <context>
+    <name>HighContrast</name>
+    <message>
+        <source>&amp;High Contrast</source>
+        <translation>A&amp;lto contraste</translation>
+    </message>
+    <message>
+        <source>Draw the overlays thicker, in dark colours edged in white, so they read on a projector</source>
+        <translation>Dibujar las superposiciones más gruesas, en colores oscuros bordeados de blanco, para que se lean en un proyector</translation>
+    </message>
+</context>
+<context>
     <name>ImageFile</name>
     <message>
         <source>cannot be read</source>
@@ -553,6 +564,136 @@
     <message>
         <source>too large</source>
         <translation>demasiado grande</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardAccess</name>
+    <message>
+        <source>Select &amp;Next Shape</source>
+        <translation>Seleccionar la forma &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>Select Pre&amp;vious Shape</source>
+        <translation>Seleccionar la forma an&amp;terior</translation>
+    </message>
+    <message>
+        <source>Draw Shape in the &amp;Middle</source>
+        <translation>Dibujar forma en el cent&amp;ro</translation>
+    </message>
+    <message>
+        <source>Pick Rectangle, Circle or Triangle first</source>
+        <translation>Elige primero Rectángulo, Círculo o Triángulo</translation>
+    </message>
+    <message>
+        <source>Move Cursor Left</source>
+        <translation>Mover el cursor a la izquierda</translation>
+    </message>
+    <message>
+        <source>Move Cursor &amp;Right</source>
+        <translation>Mover el cursor a la derec&amp;ha</translation>
+    </message>
+    <message>
+        <source>Move Cursor &amp;Up</source>
+        <translation>Mover el cursor hacia a&amp;rriba</translation>
+    </message>
+    <message>
+        <source>Move Cursor &amp;Down</source>
+        <translation>Mover el cursor hacia aba&amp;jo</translation>
+    </message>
+    <message>
+        <source>Click a&amp;t Cursor</source>
+        <translation>Hacer clic en el c&amp;ursor</translation>
+    </message>
+    <message>
+        <source>Click at Cursor focuses from the scene or the photo</source>
+        <translation>Hacer clic en el cursor enfoca desde la escena o la foto</translation>
+    </message>
+</context>
+<context>
+    <name>LightFieldDocument</name>
+    <message>
+        <source>Central view</source>
+        <translation>Vista central</translation>
+    </message>
+    <message>
+        <source>Ray space of the scanline</source>
+        <translation>Espacio de rayos de la línea de exploración</translation>
+    </message>
+    <message>
+        <source>Refocused scanline</source>
+        <translation>Línea de exploración reenfocada</translation>
+    </message>
+    <message>
+        <source>Open Light Field</source>
+        <translation>Abrir campo de luz</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Fila %1</translation>
+    </message>
+    <message>
+        <source>The views form a grid. Open which row?</source>
+        <translation>Las vistas forman una cuadrícula. ¿Qué fila abrir?</translation>
+    </message>
+    <message>
+        <source>Open &amp;Light Field…</source>
+        <translation>Abrir campo de &amp;luz…</translation>
+    </message>
+    <message>
+        <source>Open a row of camera views (a folder) or one epipolar-plane image</source>
+        <translation>Abrir una fila de vistas de cámara (una carpeta) o una imagen de plano epipolar</translation>
+    </message>
+    <message>
+        <source>&amp;Close Light Field</source>
+        <translation>Ce&amp;rrar campo de luz</translation>
+    </message>
+    <message>
+        <source>Go back to the scene</source>
+        <translation>Volver a la escena</translation>
+    </message>
+    <message>
+        <source>%1° — disparity %2 px per view</source>
+        <translation>%1° — disparidad %2 px por vista</translation>
+    </message>
+    <message>
+        <source>views %1 to %2 (%3 of %4)</source>
+        <translation>vistas %1 a %2 (%3 de %4)</translation>
+    </message>
+    <message>
+        <source>Opening the light field…</source>
+        <translation>Abriendo el campo de luz…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Opening the light field was cancelled; nothing changed.</source>
+        <translation>Se canceló la apertura del campo de luz; no cambió nada.</translation>
+    </message>
+    <message>
+        <source>%1 — Light Field — Ombrel</source>
+        <translation>%1 — Campo de luz — Ombrel</translation>
+    </message>
+    <message>
+        <source>Opened the light field “%1”: %2 views of %3 × %4 pixels.</source>
+        <translation>Se abrió el campo de luz «%1»: %2 vistas de %3 × %4 píxeles.</translation>
+    </message>
+    <message>
+        <source>Closed the light field; back to the scene.</source>
+        <translation>Se cerró el campo de luz; de vuelta a la escena.</translation>
+    </message>
+    <message>
+        <source>Too few views see pixel %1 to find its depth.</source>
+        <translation>Demasiado pocas vistas ven el píxel %1 para hallar su profundidad.</translation>
     </message>
 </context>
 <context>
@@ -890,7 +1031,7 @@ El marcador rojo tiene ese ancho, o 2 donde sería más estrecho.</translation>
     </message>
     <message>
         <source>Copy &amp;Picture</source>
-        <translation>Copiar &amp;imagen</translation>
+        <translation>Copiar i&amp;magen</translation>
     </message>
     <message>
         <source>Copy the picture last chosen in Export (at first, the scene)</source>
@@ -1019,7 +1160,7 @@ El marcador rojo tiene ese ancho, o 2 donde sería más estrecho.</translation>
     </message>
     <message>
         <source>&amp;Live Updates</source>
-        <translation>Actualización en &amp;vivo</translation>
+        <translation>Actualización en v&amp;ivo</translation>
     </message>
     <message>
         <source>Render while a shape is dragged, and as soon as a new one is drawn</source>
@@ -1032,6 +1173,18 @@ El marcador rojo tiene ese ancho, o 2 donde sería más estrecho.</translation>
     <message>
         <source>Zoom %1</source>
         <translation>Zoom %1</translation>
+    </message>
+    <message>
+        <source>&amp;Presentation</source>
+        <translation>&amp;Presentación</translation>
+    </message>
+    <message>
+        <source>Full screen, the views as large as the screen allows; F5 or Escape leaves</source>
+        <translation>Pantalla completa, las vistas tan grandes como permite la pantalla; F5 o Escape para salir</translation>
+    </message>
+    <message>
+        <source>Leave Presentation</source>
+        <translation>Salir de la presentación</translation>
     </message>
 </context>
 <context>
@@ -1458,6 +1611,116 @@ El marcador rojo tiene ese ancho, o 2 donde sería más estrecho.</translation>
             <numerusform>%Ln muestra a cada lado</numerusform>
             <numerusform>%Ln muestras a cada lado</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>lightfieldviews::EpiView</name>
+    <message>
+        <source>pixel →</source>
+        <translation>píxel →</translation>
+    </message>
+    <message>
+        <source>view →</source>
+        <translation>vista →</translation>
+    </message>
+</context>
+<context>
+    <name>viewaccessibility</name>
+    <message>
+        <source>rectangle</source>
+        <translation>rectángulo</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>círculo</translation>
+    </message>
+    <message>
+        <source>triangle</source>
+        <translation>triángulo</translation>
+    </message>
+    <message>
+        <source>no colour</source>
+        <translation>sin color</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>negro</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanco</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>gris</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rojo</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>naranja</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>amarillo</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>cian</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>morado</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rosa</translation>
+    </message>
+    <message>
+        <source>image-filled</source>
+        <translation>relleno de imagen</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 to %4 across, %5% up</source>
+        <translation>%2 %1, de %3 a %4 en horizontal, a un %5% de altura</translation>
+    </message>
+    <message>
+        <source>Shapes between the plane lines: %1</source>
+        <translation>Formas entre las líneas de plano: %1</translation>
+    </message>
+    <message>
+        <source>selected: %1</source>
+        <translation>seleccionada: %1</translation>
+    </message>
+    <message>
+        <source>Nothing rendered yet</source>
+        <translation>Aún no se ha renderizado nada</translation>
+    </message>
+    <message>
+        <source>Every ray between the plane lines, %1 by %2: column u is where a ray crosses the upper line, row v from the bottom where it crosses the lower line</source>
+        <translation>Todos los rayos entre las líneas de plano, %1 por %2: la columna u es donde un rayo cruza la línea superior, la fila v, contada desde abajo, donde cruza la línea inferior</translation>
+    </message>
+    <message>
+        <source>A photo %1 pixels wide taken from the ray space</source>
+        <translation>Una foto de %1 píxeles de ancho tomada del espacio de rayos</translation>
+    </message>
+    <message>
+        <source>At the cursor: the ray from %1 on the upper line to %2 on the lower line, %3</source>
+        <translation>En el cursor: el rayo de %1 en la línea superior a %2 en la línea inferior, %3</translation>
+    </message>
+    <message>
+        <source>At the cursor: pixel %1, %2</source>
+        <translation>En el cursor: píxel %1, %2</translation>
     </message>
 </context>
 </TS>

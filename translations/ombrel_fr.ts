@@ -254,7 +254,7 @@
     <name>DepthSlopes</name>
     <message>
         <source>Show Slop&amp;es</source>
-        <translation>Afficher les p&amp;entes</translation>
+        <translation>Afficher les pe&amp;ntes</translation>
     </message>
     <message>
         <source>slopes give λ = %L1</source>
@@ -541,6 +541,17 @@
     </message>
 </context>
 <context>
+    <name>HighContrast</name>
+    <message>
+        <source>&amp;High Contrast</source>
+        <translation>Contraste éle&amp;vé</translation>
+    </message>
+    <message>
+        <source>Draw the overlays thicker, in dark colours edged in white, so they read on a projector</source>
+        <translation>Dessiner les superpositions plus épaisses, en couleurs sombres bordées de blanc, pour qu’elles se lisent sur un projecteur</translation>
+    </message>
+</context>
+<context>
     <name>ImageFile</name>
     <message>
         <source>cannot be read</source>
@@ -553,6 +564,136 @@
     <message>
         <source>too large</source>
         <translation>trop grande</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardAccess</name>
+    <message>
+        <source>Select &amp;Next Shape</source>
+        <translation>Sélectionner la forme sui&amp;vante</translation>
+    </message>
+    <message>
+        <source>Select Pre&amp;vious Shape</source>
+        <translation>Sélectionner la forme précé&amp;dente</translation>
+    </message>
+    <message>
+        <source>Draw Shape in the &amp;Middle</source>
+        <translation>Dessiner une forme au &amp;milieu</translation>
+    </message>
+    <message>
+        <source>Pick Rectangle, Circle or Triangle first</source>
+        <translation>Choisissez d’abord Rectangle, Cercle ou Triangle</translation>
+    </message>
+    <message>
+        <source>Move Cursor Left</source>
+        <translation>Déplacer le curseur à gauche</translation>
+    </message>
+    <message>
+        <source>Move Cursor &amp;Right</source>
+        <translation>Déplacer le curseur à &amp;droite</translation>
+    </message>
+    <message>
+        <source>Move Cursor &amp;Up</source>
+        <translation>Déplacer le curseur vers le &amp;haut</translation>
+    </message>
+    <message>
+        <source>Move Cursor &amp;Down</source>
+        <translation>Déplacer le curseur vers le &amp;bas</translation>
+    </message>
+    <message>
+        <source>Click a&amp;t Cursor</source>
+        <translation>Cliquer au c&amp;urseur</translation>
+    </message>
+    <message>
+        <source>Click at Cursor focuses from the scene or the photo</source>
+        <translation>Cliquer au curseur fait la mise au point depuis la scène ou la photo</translation>
+    </message>
+</context>
+<context>
+    <name>LightFieldDocument</name>
+    <message>
+        <source>Central view</source>
+        <translation>Vue centrale</translation>
+    </message>
+    <message>
+        <source>Ray space of the scanline</source>
+        <translation>Espace des rayons de la ligne de balayage</translation>
+    </message>
+    <message>
+        <source>Refocused scanline</source>
+        <translation>Ligne de balayage remise au point</translation>
+    </message>
+    <message>
+        <source>Open Light Field</source>
+        <translation>Ouvrir un champ de lumière</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Rangée %1</translation>
+    </message>
+    <message>
+        <source>The views form a grid. Open which row?</source>
+        <translation>Les vues forment une grille. Quelle rangée ouvrir ?</translation>
+    </message>
+    <message>
+        <source>Open &amp;Light Field…</source>
+        <translation>Ouvrir un champ de &amp;lumière…</translation>
+    </message>
+    <message>
+        <source>Open a row of camera views (a folder) or one epipolar-plane image</source>
+        <translation>Ouvrir une rangée de vues de caméra (un dossier) ou une image du plan épipolaire</translation>
+    </message>
+    <message>
+        <source>&amp;Close Light Field</source>
+        <translation>Fe&amp;rmer le champ de lumière</translation>
+    </message>
+    <message>
+        <source>Go back to the scene</source>
+        <translation>Revenir à la scène</translation>
+    </message>
+    <message>
+        <source>%1° — disparity %2 px per view</source>
+        <translation>%1° — disparité %2 px par vue</translation>
+    </message>
+    <message>
+        <source>views %1 to %2 (%3 of %4)</source>
+        <translation>vues %1 à %2 (%3 sur %4)</translation>
+    </message>
+    <message>
+        <source>Opening the light field…</source>
+        <translation>Ouverture du champ de lumière…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Opening the light field was cancelled; nothing changed.</source>
+        <translation>L’ouverture du champ de lumière a été annulée ; rien n’a changé.</translation>
+    </message>
+    <message>
+        <source>%1 — Light Field — Ombrel</source>
+        <translation>%1 — Champ de lumière — Ombrel</translation>
+    </message>
+    <message>
+        <source>Opened the light field “%1”: %2 views of %3 × %4 pixels.</source>
+        <translation>Champ de lumière « %1 » ouvert : %2 vues de %3 × %4 pixels.</translation>
+    </message>
+    <message>
+        <source>Closed the light field; back to the scene.</source>
+        <translation>Champ de lumière fermé ; retour à la scène.</translation>
+    </message>
+    <message>
+        <source>Too few views see pixel %1 to find its depth.</source>
+        <translation>Trop peu de vues voient le pixel %1 pour trouver sa profondeur.</translation>
     </message>
 </context>
 <context>
@@ -848,7 +989,7 @@ Le repère rouge a cette largeur, ou 2 là où il serait plus étroit.</translat
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -882,7 +1023,7 @@ Le repère rouge a cette largeur, ou 2 là où il serait plus étroit.</translat
     </message>
     <message>
         <source>&amp;Export…</source>
-        <translation>&amp;Exporter…</translation>
+        <translation>E&amp;xporter…</translation>
     </message>
     <message>
         <source>Export Focal Stack &amp;Sheet…</source>
@@ -890,7 +1031,7 @@ Le repère rouge a cette largeur, ou 2 là où il serait plus étroit.</translat
     </message>
     <message>
         <source>Copy &amp;Picture</source>
-        <translation>Copier l’&amp;image</translation>
+        <translation>Copier l’ima&amp;ge</translation>
     </message>
     <message>
         <source>Copy the picture last chosen in Export (at first, the scene)</source>
@@ -1015,11 +1156,11 @@ Le repère rouge a cette largeur, ou 2 là où il serait plus étroit.</translat
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation>&amp;Taille réelle</translation>
+        <translation>Ta&amp;ille réelle</translation>
     </message>
     <message>
         <source>&amp;Live Updates</source>
-        <translation>Mises à jour en &amp;direct</translation>
+        <translation>&amp;Mises à jour en direct</translation>
     </message>
     <message>
         <source>Render while a shape is dragged, and as soon as a new one is drawn</source>
@@ -1032,6 +1173,18 @@ Le repère rouge a cette largeur, ou 2 là où il serait plus étroit.</translat
     <message>
         <source>Zoom %1</source>
         <translation>Zoom %1</translation>
+    </message>
+    <message>
+        <source>&amp;Presentation</source>
+        <translation>Présentati&amp;on</translation>
+    </message>
+    <message>
+        <source>Full screen, the views as large as the screen allows; F5 or Escape leaves</source>
+        <translation>Plein écran, les vues aussi grandes que l’écran le permet ; F5 ou Échap pour quitter</translation>
+    </message>
+    <message>
+        <source>Leave Presentation</source>
+        <translation>Quitter la présentation</translation>
     </message>
 </context>
 <context>
@@ -1350,7 +1503,7 @@ Le repère rouge a cette largeur, ou 2 là où il serait plus étroit.</translat
     </message>
     <message>
         <source>S&amp;weep Focus</source>
-        <translation>&amp;Balayer la mise au point</translation>
+        <translation>Bala&amp;yer la mise au point</translation>
     </message>
     <message>
         <source>Ctrl+Shift+W</source>
@@ -1458,6 +1611,116 @@ Le repère rouge a cette largeur, ou 2 là où il serait plus étroit.</translat
             <numerusform>%Ln échantillon de chaque côté</numerusform>
             <numerusform>%Ln échantillons de chaque côté</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>lightfieldviews::EpiView</name>
+    <message>
+        <source>pixel →</source>
+        <translation>pixel →</translation>
+    </message>
+    <message>
+        <source>view →</source>
+        <translation>vue →</translation>
+    </message>
+</context>
+<context>
+    <name>viewaccessibility</name>
+    <message>
+        <source>rectangle</source>
+        <translation>rectangle</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>cercle</translation>
+    </message>
+    <message>
+        <source>triangle</source>
+        <translation>triangle</translation>
+    </message>
+    <message>
+        <source>no colour</source>
+        <translation>sans couleur</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>noir</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanc</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>gris</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>cyan</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>violet</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rose</translation>
+    </message>
+    <message>
+        <source>image-filled</source>
+        <translation>rempli d’une image</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 to %4 across, %5% up</source>
+        <translation>%2 %1, de %3 à %4 en largeur, à %5 % de la hauteur</translation>
+    </message>
+    <message>
+        <source>Shapes between the plane lines: %1</source>
+        <translation>Formes entre les lignes de plan : %1</translation>
+    </message>
+    <message>
+        <source>selected: %1</source>
+        <translation>sélection : %1</translation>
+    </message>
+    <message>
+        <source>Nothing rendered yet</source>
+        <translation>Rien n’est encore rendu</translation>
+    </message>
+    <message>
+        <source>Every ray between the plane lines, %1 by %2: column u is where a ray crosses the upper line, row v from the bottom where it crosses the lower line</source>
+        <translation>Tous les rayons entre les lignes de plan, %1 sur %2 : la colonne u est l’endroit où un rayon croise la ligne du haut, la rangée v, comptée depuis le bas, celui où il croise la ligne du bas</translation>
+    </message>
+    <message>
+        <source>A photo %1 pixels wide taken from the ray space</source>
+        <translation>Une photo de %1 pixels de large prise dans l’espace des rayons</translation>
+    </message>
+    <message>
+        <source>At the cursor: the ray from %1 on the upper line to %2 on the lower line, %3</source>
+        <translation>Sous le curseur : le rayon de %1 sur la ligne du haut à %2 sur la ligne du bas, %3</translation>
+    </message>
+    <message>
+        <source>At the cursor: pixel %1, %2</source>
+        <translation>Sous le curseur : pixel %1, %2</translation>
     </message>
 </context>
 </TS>

@@ -541,6 +541,17 @@
     </message>
 </context>
 <context>
+    <name>HighContrast</name>
+    <message>
+        <source>&amp;High Contrast</source>
+        <translation>高对比度(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Draw the overlays thicker, in dark colours edged in white, so they read on a projector</source>
+        <translation>将叠加层画得更粗，用深色并加白边，使其在投影仪上清晰可读</translation>
+    </message>
+</context>
+<context>
     <name>ImageFile</name>
     <message>
         <source>cannot be read</source>
@@ -553,6 +564,136 @@
     <message>
         <source>too large</source>
         <translation>太大</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardAccess</name>
+    <message>
+        <source>Select &amp;Next Shape</source>
+        <translation>选择下一个形状(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Select Pre&amp;vious Shape</source>
+        <translation>选择上一个形状(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Draw Shape in the &amp;Middle</source>
+        <translation>在中间绘制形状(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Pick Rectangle, Circle or Triangle first</source>
+        <translation>请先选择矩形、圆形或三角形</translation>
+    </message>
+    <message>
+        <source>Move Cursor Left</source>
+        <translation>光标左移</translation>
+    </message>
+    <message>
+        <source>Move Cursor &amp;Right</source>
+        <translation>光标右移(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Move Cursor &amp;Up</source>
+        <translation>光标上移(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Move Cursor &amp;Down</source>
+        <translation>光标下移(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Click a&amp;t Cursor</source>
+        <translation>在光标处点击(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Click at Cursor focuses from the scene or the photo</source>
+        <translation>“在光标处点击”从场景或照片对焦</translation>
+    </message>
+</context>
+<context>
+    <name>LightFieldDocument</name>
+    <message>
+        <source>Central view</source>
+        <translation>中央视图</translation>
+    </message>
+    <message>
+        <source>Ray space of the scanline</source>
+        <translation>扫描线的光线空间</translation>
+    </message>
+    <message>
+        <source>Refocused scanline</source>
+        <translation>重新对焦的扫描线</translation>
+    </message>
+    <message>
+        <source>Open Light Field</source>
+        <translation>打开光场</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>第 %1 行</translation>
+    </message>
+    <message>
+        <source>The views form a grid. Open which row?</source>
+        <translation>这些视图构成网格。打开哪一行？</translation>
+    </message>
+    <message>
+        <source>Open &amp;Light Field…</source>
+        <translation>打开光场(&amp;L)…</translation>
+    </message>
+    <message>
+        <source>Open a row of camera views (a folder) or one epipolar-plane image</source>
+        <translation>打开一行相机视图（一个文件夹）或一幅极平面图像</translation>
+    </message>
+    <message>
+        <source>&amp;Close Light Field</source>
+        <translation>关闭光场(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Go back to the scene</source>
+        <translation>返回场景</translation>
+    </message>
+    <message>
+        <source>%1° — disparity %2 px per view</source>
+        <translation>%1° — 视差：每个视图 %2 像素</translation>
+    </message>
+    <message>
+        <source>views %1 to %2 (%3 of %4)</source>
+        <translation>视图 %1 至 %2（%4 个中的 %3 个）</translation>
+    </message>
+    <message>
+        <source>Opening the light field…</source>
+        <translation>正在打开光场…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Opening the light field was cancelled; nothing changed.</source>
+        <translation>已取消打开光场；没有任何更改。</translation>
+    </message>
+    <message>
+        <source>%1 — Light Field — Ombrel</source>
+        <translation>%1 — 光场 — Ombrel</translation>
+    </message>
+    <message>
+        <source>Opened the light field “%1”: %2 views of %3 × %4 pixels.</source>
+        <translation>已打开光场“%1”：%2 个视图，每个 %3 × %4 像素。</translation>
+    </message>
+    <message>
+        <source>Closed the light field; back to the scene.</source>
+        <translation>已关闭光场；回到场景。</translation>
+    </message>
+    <message>
+        <source>Too few views see pixel %1 to find its depth.</source>
+        <translation>看到像素 %1 的视图太少，无法求出其深度。</translation>
     </message>
 </context>
 <context>
@@ -1033,6 +1174,18 @@ The red marker has that width, or 2 where it would be narrower.</source>
         <source>Zoom %1</source>
         <translation>缩放 %1</translation>
     </message>
+    <message>
+        <source>&amp;Presentation</source>
+        <translation>演示(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Full screen, the views as large as the screen allows; F5 or Escape leaves</source>
+        <translation>全屏，视图尽可能大；按 F5 或 Esc 退出</translation>
+    </message>
+    <message>
+        <source>Leave Presentation</source>
+        <translation>退出演示</translation>
+    </message>
 </context>
 <context>
     <name>RaySpaceAxes</name>
@@ -1457,6 +1610,116 @@ The red marker has that width, or 2 where it would be narrower.</source>
         <translation>
             <numerusform>每侧 %Ln 个采样</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>lightfieldviews::EpiView</name>
+    <message>
+        <source>pixel →</source>
+        <translation>像素 →</translation>
+    </message>
+    <message>
+        <source>view →</source>
+        <translation>视图 →</translation>
+    </message>
+</context>
+<context>
+    <name>viewaccessibility</name>
+    <message>
+        <source>rectangle</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>circle</source>
+        <translation>圆形</translation>
+    </message>
+    <message>
+        <source>triangle</source>
+        <translation>三角形</translation>
+    </message>
+    <message>
+        <source>no colour</source>
+        <translation>无颜色</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>黑色</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>白色</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>灰色</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>红色</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>橙色</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>黄色</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>绿色</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>青色</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>蓝色</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>紫色</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>粉色</translation>
+    </message>
+    <message>
+        <source>image-filled</source>
+        <translation>图像填充的</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 to %4 across, %5% up</source>
+        <translation>%1%2，横向 %3 至 %4，高度 %5%</translation>
+    </message>
+    <message>
+        <source>Shapes between the plane lines: %1</source>
+        <translation>平面线之间的形状：%1</translation>
+    </message>
+    <message>
+        <source>selected: %1</source>
+        <translation>已选择：%1</translation>
+    </message>
+    <message>
+        <source>Nothing rendered yet</source>
+        <translation>尚未渲染任何内容</translation>
+    </message>
+    <message>
+        <source>Every ray between the plane lines, %1 by %2: column u is where a ray crosses the upper line, row v from the bottom where it crosses the lower line</source>
+        <translation>平面线之间的每条光线，%1 × %2：列 u 是光线穿过上方线的位置，行 v（自下而上计）是它穿过下方线的位置</translation>
+    </message>
+    <message>
+        <source>A photo %1 pixels wide taken from the ray space</source>
+        <translation>从光线空间得到的照片，宽 %1 像素</translation>
+    </message>
+    <message>
+        <source>At the cursor: the ray from %1 on the upper line to %2 on the lower line, %3</source>
+        <translation>光标处：从上方线上 %1 到下方线上 %2 的光线，%3</translation>
+    </message>
+    <message>
+        <source>At the cursor: pixel %1, %2</source>
+        <translation>光标处：像素 %1，%2</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,8 @@ namespace viewaccessibility {
 
 namespace {
 
+// Inside the classes below the translation tools would file a tr() call under the class's name,
+// where this lookup never goes; there the context is spelled out with translate().
 QString tr(const char* text, const char* disambiguation = nullptr, int n = -1) {
   return QCoreApplication::translate("viewaccessibility", text, disambiguation, n);
 }
@@ -124,10 +126,13 @@ class CanvasAccessible : public QAccessibleWidget {
     if (t != QAccessible::Description) return QAccessibleWidget::text(t);
     const int n = childCount();
     const int selected = canvas_->selectedShapeIndex();
-    QString words = tr("Shapes between the plane lines: %1").arg(n);
+    QString words =
+        QCoreApplication::translate("viewaccessibility", "Shapes between the plane lines: %1")
+            .arg(n);
     if (selected >= 0) {
       words +=
-          QLatin1String("; ") + tr("selected: %1").arg(describeShape(*canvas_->shapes()[selected]));
+          QLatin1String("; ") + QCoreApplication::translate("viewaccessibility", "selected: %1")
+                                    .arg(describeShape(*canvas_->shapes()[selected]));
     }
     return words;
   }
@@ -146,14 +151,19 @@ class ResultAccessible : public QAccessibleWidget {
     if (t != QAccessible::Description) return QAccessibleWidget::text(t);
     auto* view = static_cast<ImageView*>(widget());
     const QImage& image = view->image();
-    if (image.isNull()) return tr("Nothing rendered yet");
+    if (image.isNull())
+      return QCoreApplication::translate("viewaccessibility", "Nothing rendered yet");
     const bool rays = dynamic_cast<RenderView*>(view) != nullptr;
     QString words =
-        rays ? tr("Every ray between the plane lines, %1 by %2: column u is where a ray crosses "
-                  "the upper line, row v from the bottom where it crosses the lower line")
+        rays ? QCoreApplication::translate(
+                   "viewaccessibility",
+                   "Every ray between the plane lines, %1 by %2: column u is where a ray crosses "
+                   "the upper line, row v from the bottom where it crosses the lower line")
                    .arg(image.width())
                    .arg(image.height())
-             : tr("A photo %1 pixels wide taken from the ray space").arg(image.width());
+             : QCoreApplication::translate("viewaccessibility",
+                                           "A photo %1 pixels wide taken from the ray space")
+                   .arg(image.width());
     if (const std::optional<CGPoint> at = view->keyboardCursor()) {
       const CGRect b = view->bounds();
       const int u =
@@ -162,13 +172,18 @@ class ResultAccessible : public QAccessibleWidget {
       if (rays) {
         const int v = std::clamp(static_cast<int>(at->y * image.height() / b.size.height), 0,
                                  image.height() - 1);
-        words += QLatin1String(". ") + tr("At the cursor: the ray from %1 on the upper line to "
-                                          "%2 on the lower line, %3")
-                                           .arg(u)
-                                           .arg(v)
-                                           .arg(colour);
+        words += QLatin1String(". ") +
+                 QCoreApplication::translate("viewaccessibility",
+                                             "At the cursor: the ray from %1 on the upper line to "
+                                             "%2 on the lower line, %3")
+                     .arg(u)
+                     .arg(v)
+                     .arg(colour);
       } else {
-        words += QLatin1String(". ") + tr("At the cursor: pixel %1, %2").arg(u).arg(colour);
+        words += QLatin1String(". ") +
+                 QCoreApplication::translate("viewaccessibility", "At the cursor: pixel %1, %2")
+                     .arg(u)
+                     .arg(colour);
       }
     }
     return words;
