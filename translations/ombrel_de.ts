@@ -1186,6 +1186,10 @@ Die rote Markierung hat diese Breite, oder 2, wo sie schmaler wäre.</translatio
         <source>Leave Presentation</source>
         <translation>Präsentation verlassen</translation>
     </message>
+    <message>
+        <source>Presentation at %1</source>
+        <translation>Präsentation mit %1</translation>
+    </message>
 </context>
 <context>
     <name>RaySpaceAxes</name>

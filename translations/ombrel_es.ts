@@ -1186,6 +1186,10 @@ El marcador rojo tiene ese ancho, o 2 donde sería más estrecho.</translation>
         <source>Leave Presentation</source>
         <translation>Salir de la presentación</translation>
     </message>
+    <message>
+        <source>Presentation at %1</source>
+        <translation>Presentación a %1</translation>
+    </message>
 </context>
 <context>
     <name>RaySpaceAxes</name>

@@ -1186,6 +1186,10 @@ Le repère rouge a cette largeur, ou 2 là où il serait plus étroit.</translat
         <source>Leave Presentation</source>
         <translation>Quitter la présentation</translation>
     </message>
+    <message>
+        <source>Presentation at %1</source>
+        <translation>Présentation à %1</translation>
+    </message>
 </context>
 <context>
     <name>RaySpaceAxes</name>

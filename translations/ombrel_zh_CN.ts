@@ -1186,6 +1186,10 @@ The red marker has that width, or 2 where it would be narrower.</source>
         <source>Leave Presentation</source>
         <translation>退出演示</translation>
     </message>
+    <message>
+        <source>Presentation at %1</source>
+        <translation>演示：%1</translation>
+    </message>
 </context>
 <context>
     <name>RaySpaceAxes</name>
