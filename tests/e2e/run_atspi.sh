@@ -38,18 +38,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 5 -screen 0 1280x800x24 -nolisten tcp 5>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 300); do
-  [ -s "$work/display" ] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || break
-  sleep 0.1
-done
-if [ ! -s "$work/display" ]; then
+. "$(dirname "$0")/xvfb.sh"
+start_xvfb 1280x800 xvfb
+xvfb_pid=$xvfb_started_pid
+if [ -z "${xvfb_started_display:-}" ]; then
   echo "SKIP: Xvfb could not start an X server here"
   exit 77
 fi
-export DISPLAY=:$(head -n1 "$work/display")
+export DISPLAY=$xvfb_started_display
 mkdir -m 700 "$work/xdg" "$work/home"
 export HOME=$work/home XDG_RUNTIME_DIR=$work/xdg QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0

@@ -47,20 +47,15 @@ for tool in xdotool import; do
   }
 done
 
-# Let Xvfb pick a free display itself, so parallel runs never collide.
-Xvfb -displayfd 5 -screen 0 1920x1080x24 -nolisten tcp 5>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || break
-  sleep 0.1
-done
-if [ ! -s "$work/display" ]; then
+. "$(dirname "$0")/xvfb.sh"
+start_xvfb 1920x1080 xvfb
+xvfb_pid=$xvfb_started_pid
+if [ -z "${xvfb_started_display:-}" ]; then
   echo "SKIP: Xvfb could not start an X server here:"
   sed 's/^/  /' "$work/xvfb.log"
   exit 77
 fi
-DISPLAY=:$(head -n1 "$work/display")
+DISPLAY=$xvfb_started_display
 export DISPLAY
 
 # No session bus: with none, libdbus would start one of its own and note it in the home folder.
@@ -776,17 +771,12 @@ fi
 
 # --- presentation on a 1280x800 projector: a fourth start on a screen of that size ---
 
-Xvfb -displayfd 6 -screen 0 1280x800x24 -nolisten tcp 6>"$work/projector" >"$work/xvfb2.log" 2>&1 &
-projector_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/projector" ] && break
-  kill -0 "$projector_pid" 2>/dev/null || break
-  sleep 0.1
-done
-if [ ! -s "$work/projector" ]; then
+if ! start_xvfb 1280x800 projector; then
+  projector_pid=$xvfb_started_pid
   fail "presentation: a second X server at 1280x800 could not start"
 else
-  DISPLAY=:$(head -n1 "$work/projector")
+  projector_pid=$xvfb_started_pid
+  DISPLAY=$xvfb_started_display
   HOME=$work/home QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 XDG_RUNTIME_DIR=$work/xdg \
     "$app" >>"$out/e2e_app.log" 2>&1 &
   app_pid=$!
