@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPalette>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -419,7 +420,8 @@ TEST(Languages, LongerWordsAreNotClipped) {
   QCoreApplication::removeTranslator(&pseudo);
 }
 
-// The views are images with their own axes: right to left moves them, never flips them.
+// The views are images with their own axes: right to left moves them, never flips them, and a
+// dark desktop palette dresses the controls, never the views.
 TEST(Languages, RightToLeftMirrorsTheControlsAndNotTheViews) {
   auto grabViews = [](ShownWindow& shown) {
     std::vector<QImage> images;
@@ -433,6 +435,25 @@ TEST(Languages, RightToLeftMirrorsTheControlsAndNotTheViews) {
     ShownWindow shown;
     EXPECT_EQ(shown.window.layoutDirection(), Qt::LeftToRight);
     leftToRight = grabViews(shown);
+  }
+  {
+    const QPalette desktop = QApplication::palette();
+    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x25, 0x25, 0x26));
+    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+    QApplication::setPalette(dark);
+    {
+      ShownWindow shown;
+      const std::vector<QImage> onDark = grabViews(shown);
+      for (std::size_t i = 0; i < leftToRight.size(); ++i)
+        EXPECT_EQ(leftToRight[i], onDark[i]) << "view " << i << " on a dark palette";
+      const QLabel* label = shown.find<QLabel>("focusLabel");
+      EXPECT_GT(label->palette().color(label->foregroundRole()).lightness(),
+                label->palette().color(label->backgroundRole()).lightness() + 150)
+          << "the controls follow the palette";
+    }
+    QApplication::setPalette(desktop);
   }
   const Language arabic(languageLocale(QStringLiteral("ar")));
   ShownWindow shown;
