@@ -695,6 +695,30 @@
         <source>Too few views see pixel %1 to find its depth.</source>
         <translation>عدد المناظر التي ترى البكسل %1 أقل من أن يُعرف عمقه.</translation>
     </message>
+    <message>
+        <source>The central camera view. Drag the red scanline, or press the up and down arrow keys, to cut the ray space at another row.</source>
+        <translation>منظر الكاميرا المركزي. اسحب خط المسح الأحمر، أو اضغط مفتاحي السهم لأعلى ولأسفل، لقطع فضاء الأشعة عند صف آخر.</translation>
+    </message>
+    <message>
+        <source>The ray space of the scanline: one row per camera view (view 0 at the bottom), one column per pixel. A point at one depth is a line.</source>
+        <translation>فضاء أشعة خط المسح: صف لكل منظر كاميرا (المنظر 0 في الأسفل)، وعمود لكل بكسل. النقطة عند عمق واحد خط مستقيم.</translation>
+    </message>
+    <message>
+        <source>The scanline refocused by shifting and averaging the views. Hover a pixel to see its samples in ray space; click it to focus there.</source>
+        <translation>خط المسح بعد إعادة التركيز بإزاحة المناظر وأخذ متوسطها. مرّر فوق بكسل لترى عيّناته في فضاء الأشعة؛ وانقر عليه للتركيز هناك.</translation>
+    </message>
+    <message>
+        <source>Views or epipolar image (*.png *.jpg *.jpeg *.bmp *.ppm *.tif *.tiff *.webp)</source>
+        <translation>مناظر أو صورة إبيبولارية (*.png *.jpg *.jpeg *.bmp *.ppm *.tif *.tiff *.webp)</translation>
+    </message>
+    <message>
+        <source>Photo pixel %1: the mean of views %2 to %3 along disparity %L4 px per view</source>
+        <translation>بكسل الصورة %1: متوسط المناظر من %2 إلى %3 على امتداد تفاوت %L4 بكسل لكل منظر</translation>
+    </message>
+    <message>
+        <source>Focused on pixel %1: its samples fit best at disparity %L2 px per view (%L3°).</source>
+        <translation>تم التركيز على البكسل %1: تتوافق عيّناته أفضل ما يكون مع تفاوت %L2 بكسل لكل منظر (%L3°).</translation>
+    </message>
 </context>
 <context>
     <name>LightFieldLoader</name>

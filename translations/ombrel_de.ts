@@ -695,6 +695,30 @@
         <source>Too few views see pixel %1 to find its depth.</source>
         <translation>Zu wenige Ansichten sehen Pixel %1, um seine Tiefe zu finden.</translation>
     </message>
+    <message>
+        <source>The central camera view. Drag the red scanline, or press the up and down arrow keys, to cut the ray space at another row.</source>
+        <translation>Die mittlere Kameraansicht. Ziehen Sie die rote Abtastzeile oder drücken Sie die Pfeiltasten nach oben und unten, um den Strahlenraum in einer anderen Zeile zu schneiden.</translation>
+    </message>
+    <message>
+        <source>The ray space of the scanline: one row per camera view (view 0 at the bottom), one column per pixel. A point at one depth is a line.</source>
+        <translation>Der Strahlenraum der Abtastzeile: eine Zeile pro Kameraansicht (Ansicht 0 unten), eine Spalte pro Pixel. Ein Punkt in einer Tiefe ist eine Linie.</translation>
+    </message>
+    <message>
+        <source>The scanline refocused by shifting and averaging the views. Hover a pixel to see its samples in ray space; click it to focus there.</source>
+        <translation>Die Abtastzeile, neu fokussiert durch Verschieben und Mitteln der Ansichten. Zeigen Sie auf ein Pixel, um seine Abtastwerte im Strahlenraum zu sehen; klicken Sie darauf, um dort zu fokussieren.</translation>
+    </message>
+    <message>
+        <source>Views or epipolar image (*.png *.jpg *.jpeg *.bmp *.ppm *.tif *.tiff *.webp)</source>
+        <translation>Ansichten oder Epipolarbild (*.png *.jpg *.jpeg *.bmp *.ppm *.tif *.tiff *.webp)</translation>
+    </message>
+    <message>
+        <source>Photo pixel %1: the mean of views %2 to %3 along disparity %L4 px per view</source>
+        <translation>Fotopixel %1: der Mittelwert der Ansichten %2 bis %3 entlang der Disparität %L4 px pro Ansicht</translation>
+    </message>
+    <message>
+        <source>Focused on pixel %1: its samples fit best at disparity %L2 px per view (%L3°).</source>
+        <translation>Auf Pixel %1 fokussiert: seine Abtastwerte passen am besten zur Disparität %L2 px pro Ansicht (%L3°).</translation>
+    </message>
 </context>
 <context>
     <name>LightFieldLoader</name>

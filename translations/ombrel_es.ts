@@ -695,6 +695,30 @@
         <source>Too few views see pixel %1 to find its depth.</source>
         <translation>Demasiado pocas vistas ven el píxel %1 para hallar su profundidad.</translation>
     </message>
+    <message>
+        <source>The central camera view. Drag the red scanline, or press the up and down arrow keys, to cut the ray space at another row.</source>
+        <translation>La vista central de la cámara. Arrastre la línea de exploración roja, o pulse las flechas arriba y abajo, para cortar el espacio de rayos en otra fila.</translation>
+    </message>
+    <message>
+        <source>The ray space of the scanline: one row per camera view (view 0 at the bottom), one column per pixel. A point at one depth is a line.</source>
+        <translation>El espacio de rayos de la línea de exploración: una fila por vista de cámara (la vista 0 abajo), una columna por píxel. Un punto a una profundidad es una recta.</translation>
+    </message>
+    <message>
+        <source>The scanline refocused by shifting and averaging the views. Hover a pixel to see its samples in ray space; click it to focus there.</source>
+        <translation>La línea de exploración reenfocada desplazando y promediando las vistas. Pase sobre un píxel para ver sus muestras en el espacio de rayos; haga clic en él para enfocar allí.</translation>
+    </message>
+    <message>
+        <source>Views or epipolar image (*.png *.jpg *.jpeg *.bmp *.ppm *.tif *.tiff *.webp)</source>
+        <translation>Vistas o imagen epipolar (*.png *.jpg *.jpeg *.bmp *.ppm *.tif *.tiff *.webp)</translation>
+    </message>
+    <message>
+        <source>Photo pixel %1: the mean of views %2 to %3 along disparity %L4 px per view</source>
+        <translation>Píxel %1 de la foto: la media de las vistas %2 a %3 a lo largo de la disparidad %L4 px por vista</translation>
+    </message>
+    <message>
+        <source>Focused on pixel %1: its samples fit best at disparity %L2 px per view (%L3°).</source>
+        <translation>Enfocado en el píxel %1: sus muestras encajan mejor con la disparidad %L2 px por vista (%L3°).</translation>
+    </message>
 </context>
 <context>
     <name>LightFieldLoader</name>

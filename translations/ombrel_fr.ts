@@ -695,6 +695,30 @@
         <source>Too few views see pixel %1 to find its depth.</source>
         <translation>Trop peu de vues voient le pixel %1 pour trouver sa profondeur.</translation>
     </message>
+    <message>
+        <source>The central camera view. Drag the red scanline, or press the up and down arrow keys, to cut the ray space at another row.</source>
+        <translation>La vue centrale de la caméra. Faites glisser la ligne de balayage rouge, ou appuyez sur les flèches haut et bas, pour couper l&apos;espace des rayons à une autre rangée.</translation>
+    </message>
+    <message>
+        <source>The ray space of the scanline: one row per camera view (view 0 at the bottom), one column per pixel. A point at one depth is a line.</source>
+        <translation>L&apos;espace des rayons de la ligne de balayage : une rangée par vue de caméra (vue 0 en bas), une colonne par pixel. Un point à une profondeur est une droite.</translation>
+    </message>
+    <message>
+        <source>The scanline refocused by shifting and averaging the views. Hover a pixel to see its samples in ray space; click it to focus there.</source>
+        <translation>La ligne de balayage remise au point en décalant et en moyennant les vues. Survolez un pixel pour voir ses échantillons dans l&apos;espace des rayons ; cliquez dessus pour y faire la mise au point.</translation>
+    </message>
+    <message>
+        <source>Views or epipolar image (*.png *.jpg *.jpeg *.bmp *.ppm *.tif *.tiff *.webp)</source>
+        <translation>Vues ou image épipolaire (*.png *.jpg *.jpeg *.bmp *.ppm *.tif *.tiff *.webp)</translation>
+    </message>
+    <message>
+        <source>Photo pixel %1: the mean of views %2 to %3 along disparity %L4 px per view</source>
+        <translation>Pixel %1 de la photo : la moyenne des vues %2 à %3 le long de la disparité %L4 px par vue</translation>
+    </message>
+    <message>
+        <source>Focused on pixel %1: its samples fit best at disparity %L2 px per view (%L3°).</source>
+        <translation>Mise au point sur le pixel %1 : ses échantillons s&apos;accordent le mieux à la disparité %L2 px par vue (%L3°).</translation>
+    </message>
 </context>
 <context>
     <name>LightFieldLoader</name>

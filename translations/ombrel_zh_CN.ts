@@ -695,6 +695,30 @@
         <source>Too few views see pixel %1 to find its depth.</source>
         <translation>看到像素 %1 的视图太少，无法求出其深度。</translation>
     </message>
+    <message>
+        <source>The central camera view. Drag the red scanline, or press the up and down arrow keys, to cut the ray space at another row.</source>
+        <translation>中央相机视图。拖动红色扫描线，或按上下方向键，在另一行切开光线空间。</translation>
+    </message>
+    <message>
+        <source>The ray space of the scanline: one row per camera view (view 0 at the bottom), one column per pixel. A point at one depth is a line.</source>
+        <translation>扫描线的光线空间：每个相机视图一行（视图 0 在底部），每个像素一列。某一深度上的点是一条直线。</translation>
+    </message>
+    <message>
+        <source>The scanline refocused by shifting and averaging the views. Hover a pixel to see its samples in ray space; click it to focus there.</source>
+        <translation>通过平移并平均各视图重新对焦的扫描线。悬停在像素上可在光线空间中看到它的采样；单击它即在该处对焦。</translation>
+    </message>
+    <message>
+        <source>Views or epipolar image (*.png *.jpg *.jpeg *.bmp *.ppm *.tif *.tiff *.webp)</source>
+        <translation>视图或极平面图像 (*.png *.jpg *.jpeg *.bmp *.ppm *.tif *.tiff *.webp)</translation>
+    </message>
+    <message>
+        <source>Photo pixel %1: the mean of views %2 to %3 along disparity %L4 px per view</source>
+        <translation>照片像素 %1：视图 %2 到 %3 沿视差每个视图 %L4 像素的平均值</translation>
+    </message>
+    <message>
+        <source>Focused on pixel %1: its samples fit best at disparity %L2 px per view (%L3°).</source>
+        <translation>已对焦于像素 %1：其采样最符合视差每个视图 %L2 像素（%L3°）。</translation>
+    </message>
 </context>
 <context>
     <name>LightFieldLoader</name>

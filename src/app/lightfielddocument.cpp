@@ -43,9 +43,10 @@ QImage packedImage(const unsigned char* rgb, int width, int height) {
 CentralView::CentralView(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("lightFieldCanvas"));
   setAccessibleName(QCoreApplication::translate("LightFieldDocument", "Central view"));
-  setToolTip(
-      QStringLiteral("The central camera view. Drag the red scanline, or press the up and "
-                     "down arrow keys, to cut the ray space at another row."));
+  setToolTip(QCoreApplication::translate(
+      "LightFieldDocument",
+      "The central camera view. Drag the red scanline, or press the up and down arrow keys, to "
+      "cut the ray space at another row."));
   setCursor(Qt::SizeVerCursor);
 }
 
@@ -96,9 +97,10 @@ void CentralView::pick(double widgetY) {
 EpiView::EpiView(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("lightFieldRaySpace"));
   setAccessibleName(QCoreApplication::translate("LightFieldDocument", "Ray space of the scanline"));
-  setToolTip(
-      QStringLiteral("The ray space of the scanline: one row per camera view (view 0 at the "
-                     "bottom), one column per pixel. A point at one depth is a line."));
+  setToolTip(QCoreApplication::translate(
+      "LightFieldDocument",
+      "The ray space of the scanline: one row per camera view (view 0 at the bottom), one column "
+      "per pixel. A point at one depth is a line."));
 }
 
 void EpiView::setImage(const QImage& epi) {
@@ -175,9 +177,10 @@ void EpiView::paintEvent(QPaintEvent*) {
 PhotoStrip::PhotoStrip(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("lightFieldPhoto"));
   setAccessibleName(QCoreApplication::translate("LightFieldDocument", "Refocused scanline"));
-  setToolTip(
-      QStringLiteral("The scanline refocused by shifting and averaging the views. Hover a "
-                     "pixel to see its samples in ray space; click it to focus there."));
+  setToolTip(QCoreApplication::translate(
+      "LightFieldDocument",
+      "The scanline refocused by shifting and averaging the views. Hover a pixel to see its "
+      "samples in ray space; click it to focus there."));
   setMouseTracking(true);
 }
 
@@ -246,8 +249,9 @@ std::optional<QString> chooseLightField(QWidget* parent) {
                            QCoreApplication::translate("LightFieldDocument", "Open Light Field"));
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setNameFilters({QStringLiteral("Views or epipolar image (*.png *.jpg *.jpeg *.bmp *.ppm "
-                                        "*.tif *.tiff *.webp)"),
+  dialog.setNameFilters({QCoreApplication::translate("LightFieldDocument",
+                                                     "Views or epipolar image (*.png *.jpg *.jpeg "
+                                                     "*.bmp *.ppm *.tif *.tiff *.webp)"),
                          QCoreApplication::translate("LightFieldDocument", "All files (*)")});
   dialog.setLabelText(QFileDialog::Accept,
                       QCoreApplication::translate("LightFieldDocument", "Open"));
@@ -508,8 +512,8 @@ void LightFieldDocument::hoverPhotoPixel(int x) {
       samples[std::size_t(v)] = position;
   }
   epiView_->setSamples(std::move(samples));
-  parts_.status->setReading(QStringLiteral("Photo pixel %1: the mean of views %2 to %3 along "
-                                           "disparity %4 px per view")
+  parts_.status->setReading(tr("Photo pixel %1: the mean of views %2 to %3 along disparity %L4 px "
+                               "per view")
                                 .arg(x)
                                 .arg(std::max(0, c - h))
                                 .arg(std::min(n - 1, c + h))
@@ -528,8 +532,7 @@ bool LightFieldDocument::focusOnPixel(int x) {
   }
   const double degrees = rf::degreesForDisparity(s);
   parts_.focus->setValue(static_cast<int>(std::lround(degrees * parts_.focus->valueScale())));
-  report(QStringLiteral("Focused on pixel %1: its samples fit best at disparity %2 px per view "
-                        "(%3°).")
+  report(tr("Focused on pixel %1: its samples fit best at disparity %L2 px per view (%L3°).")
              .arg(x)
              .arg(s, 0, 'f', 2)
              .arg(degrees, 0, 'f', 1));
