@@ -60,9 +60,10 @@ CameraPanel::CameraPanel(const Parts& parts, QObject* parent) : QObject(parent),
   for (QLineEdit* field : pinholes_->findChildren<QLineEdit*>()) field->setToolTip(pinholesTip);
   form->addRow(tr("Pinholes K:"), pinholes_);
   keepWidth_ = new QCheckBox(tr("Keep aperture width"), body);
-  keepWidth_->setToolTip(
+  keepWidthTip_ =
       tr("The depth-of-field slider sets the aperture's width on the lower line, so refocusing "
-         "keeps the aperture, as a real camera does"));
+         "keeps the aperture, as a real camera does");
+  keepWidth_->setToolTip(keepWidthTip_);
   column->addWidget(keepWidth_);
   readout_ = new QLabel(body);
   readout_->setWordWrap(true);
@@ -111,7 +112,8 @@ QString CameraPanel::pinholeSentence() {
 
 lightfield::CameraChoice CameraPanel::choice() const {
   lightfield::CameraChoice choice;
-  const int n = parts_.session->lightField().columns();
+  // Viewpoints are lower-line positions: the rows (a light field's views).
+  const int n = parts_.session->lightField().rows();
   // The slider's middle is the specified centre: keep it the default, so the
   // photo stays takePhoto()'s.
   if (n > 0 && viewpoint_->value() != lightfield::centreViewpoint(n))
@@ -155,7 +157,18 @@ QString CameraPanel::describe(const lightfield::CameraSettings& camera, int n) {
 
 void CameraPanel::follow() {
   const lightfield::CameraSettings& camera = parts_.session->camera();
-  const int n = parts_.session->lightField().columns();
+  const lightfield::LightField& field = parts_.session->lightField();
+  const int n = field.rows();
+  // Real views: the viewpoint and profile act on them, the rest needs the scene's depths.
+  const bool views = field.source() == lightfield::Source::File;
+  keepWidth_->setEnabled(!views);
+  keepWidth_->setToolTip(
+      views ? tr("A row of views counts its aperture in views, which refocusing does not change: "
+                 "the depth-of-field slider sets how many")
+            : keepWidthTip_);
+  for (QWidget* sceneOnly : {static_cast<QWidget*>(plot_), static_cast<QWidget*>(parallax_),
+                             static_cast<QWidget*>(seeThrough_)})
+    sceneOnly->setVisible(!views);
   // The controls show the session's camera, whoever set it (a lesson file, say).
   following_ = true;
   viewpoint_->setEnabled(n > 0);
@@ -176,6 +189,14 @@ void CameraPanel::follow() {
                                    : tr("p = %L1, %L2 right of the centre").arg(p).arg(shift));
   } else {
     viewpointReadout_->setText(tr("Render to place the camera"));
+  }
+  if (views) {
+    readout_->setText(
+        tr("The viewpoint is the view read unshifted; the profile weighs the views around it, "
+           "as many on each side as the depth of field says. The point-spread plot needs the "
+           "scene's depths, which real views do not give."));
+    parts_.raySpace->setHighlightRow(-1);
+    return;
   }
   readout_->setText(describe(camera, n));
 

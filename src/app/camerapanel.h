@@ -87,6 +87,7 @@ class CameraPanel : public QObject {
   QComboBox* profile_ = nullptr;
   QSpinBox* pinholes_ = nullptr;
   QCheckBox* keepWidth_ = nullptr;
+  QString keepWidthTip_;
   QLabel* readout_ = nullptr;
   PointSpreadPlot* plot_ = nullptr;
   QLabel* parallax_ = nullptr;

@@ -108,9 +108,8 @@ void EpiView::setImage(const QImage& epi) {
   update();
 }
 
-void EpiView::setTakingPart(int first, int last) {
-  first_ = first;
-  last_ = last;
+void EpiView::setWeights(std::vector<int> weights) {
+  weights_ = std::move(weights);
   update();
 }
 
@@ -137,7 +136,7 @@ void EpiView::paintEvent(QPaintEvent*) {
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(255, 255, 255, 170));
   for (int v = 0; v < views; ++v)
-    if (v < first_ || v > last_)
+    if (v >= int(weights_.size()) || weights_[std::size_t(v)] == 0)
       painter.drawRect(QRectF(r.left(), rowTop(v), r.width(), rowHeight));
   if (!samples_.empty()) {
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -355,6 +354,10 @@ LightFieldDocument::LightFieldDocument(const Parts& parts, QObject* parent)
     connect(slider, &QSlider::valueChanged, this, [this] {
       if (isOpen()) refocus();
     });
+  // The camera panel's viewpoint and profile.
+  connect(parts_.session, &Session::cameraChanged, this, [this] {
+    if (isOpen()) refocus();
+  });
   // Before the window's routing of keys to the scene canvas, which is installed earlier.
   qApp->installEventFilter(this);
 }
@@ -367,6 +370,22 @@ int LightFieldDocument::halfCount() const {
   return parts_.dof->value();
 }
 
+rf::ViewCamera LightFieldDocument::camera() const {
+  const lightfield::CameraChoice& choice = parts_.session->camera().choice;
+  const int n = views_.count();
+  const int viewpoint =
+      choice.viewpoint >= 0 && choice.viewpoint < n ? choice.viewpoint : rf::centreView(n);
+  return {viewpoint, halfCount(), choice.aperture, choice.pinholes};
+}
+
+std::vector<int> LightFieldDocument::weights() const {
+  const int n = views_.count();
+  const rf::ViewCamera chosen = camera();
+  std::vector<int> weights(std::size_t(n), 0);
+  for (int v = 0; v < n; ++v) weights[std::size_t(v)] = rf::viewWeight(chosen, n, v);
+  return weights;
+}
+
 QString LightFieldDocument::focusReadout() const {
   const double s = disparity();
   return tr("%1° — disparity %2 px per view")
@@ -375,9 +394,17 @@ QString LightFieldDocument::focusReadout() const {
 }
 
 QString LightFieldDocument::depthReadout() const {
-  const int n = views_.count(), c = rf::centreView(n);
-  const int first = std::max(0, c - halfCount()), last = std::min(n - 1, c + halfCount());
-  return tr("views %1 to %2 (%3 of %4)").arg(first).arg(last).arg(last - first + 1).arg(n);
+  const std::vector<int> taking = weights();
+  const auto weighed = [](int w) { return w != 0; };
+  const auto first = std::find_if(taking.begin(), taking.end(), weighed);
+  if (first == taking.end()) return tr("no view takes part");
+  const auto last = std::find_if(taking.rbegin(), taking.rend(), weighed);
+  const int count = static_cast<int>(std::count_if(taking.begin(), taking.end(), weighed));
+  const int from = static_cast<int>(first - taking.begin());
+  const int to = static_cast<int>(taking.rend() - last) - 1;
+  if (count == to - from + 1)
+    return tr("views %1 to %2 (%3 of %4)").arg(from).arg(to).arg(count).arg(taking.size());
+  return tr("%1 of the views %2 to %3 (%4 in all)").arg(count).arg(from).arg(to).arg(taking.size());
 }
 
 bool LightFieldDocument::open() {
@@ -486,11 +513,10 @@ void LightFieldDocument::rebuildRaySpace() {
 void LightFieldDocument::refocus() {
   const int n = views_.count(), w = views_.width();
   photo_.resize(std::size_t{3} * std::size_t(w));
-  rf::refocus(epi_.data(), n, w, halfCount(), disparity(), photo_.data());
+  rf::refocus(epi_.data(), n, w, camera(), disparity(), photo_.data());
   parts_.session->setPhoto(photo_.data(), w);
   photoStrip_->setImage(lightfieldviews::packedImage(photo_.data(), w, 1));
-  const int c = rf::centreView(n);
-  epiView_->setTakingPart(std::max(0, c - halfCount()), std::min(n - 1, c + halfCount()));
+  epiView_->setWeights(weights());
   hoverPhotoPixel(hovered_);
 }
 
@@ -501,31 +527,46 @@ void LightFieldDocument::hoverPhotoPixel(int x) {
     if (isOpen()) parts_.status->setReading({});
     return;
   }
-  // Where refocus() reads each view for this pixel.
-  const int n = views_.count(), w = views_.width(), c = rf::centreView(n), h = halfCount();
+  // Where refocus() reads each weighed view for this pixel.
+  const int n = views_.count(), w = views_.width();
+  const rf::ViewCamera chosen = camera();
+  const std::vector<int> taking = weights();
   const double s = disparity();
   std::vector<double> samples(std::size_t(n), std::numeric_limits<double>::quiet_NaN());
-  for (int v = std::max(0, c - h); v <= std::min(n - 1, c + h); ++v) {
-    const float shift = v == c ? 0.0f : static_cast<float>(s * (v - c));
+  int first = -1, last = -1;
+  for (int v = 0; v < n; ++v) {
+    if (taking[std::size_t(v)] == 0) continue;
+    const float shift =
+        v == chosen.viewpoint ? 0.0f : static_cast<float>(s * (v - chosen.viewpoint));
     const float position = static_cast<float>(x) + shift;
-    if (std::isfinite(position) && position >= 0.0f && position <= float(w - 1))
+    if (std::isfinite(position) && position >= 0.0f && position <= float(w - 1)) {
       samples[std::size_t(v)] = position;
+      if (first < 0) first = v;
+      last = v;
+    }
   }
   epiView_->setSamples(std::move(samples));
-  parts_.status->setReading(tr("Photo pixel %1: the mean of views %2 to %3 along disparity %L4 px "
-                               "per view")
-                                .arg(x)
-                                .arg(std::max(0, c - h))
-                                .arg(std::min(n - 1, c + h))
-                                .arg(s, 0, 'f', 2));
+  if (first < 0) {
+    parts_.status->setReading(tr("Photo pixel %1: no view sees it; it is white").arg(x));
+    return;
+  }
+  const bool plain = chosen.aperture == lightfield::Aperture::Box;
+  parts_.status->setReading(
+      (plain ? tr("Photo pixel %1: the mean of views %2 to %3 along disparity %L4 px per view")
+             : tr("Photo pixel %1: the weighted mean of views %2 to %3 along disparity %L4 px "
+                  "per view"))
+          .arg(x)
+          .arg(first)
+          .arg(last)
+          .arg(s, 0, 'f', 2));
 }
 
 bool LightFieldDocument::focusOnPixel(int x) {
   if (!isOpen()) return false;
   const int n = views_.count();
-  const double s =
-      rf::fitDisparity(epi_.data(), n, views_.width(), x, n, 0.0, -kFitReach,
-                       static_cast<int>(kFitReach) * kFitStepsPerPixel + 1, kFitRadius);
+  const double s = rf::fitDisparity(epi_.data(), n, views_.width(), x, n, 0.0, -kFitReach,
+                                    static_cast<int>(kFitReach) * kFitStepsPerPixel + 1, kFitRadius,
+                                    camera().viewpoint);
   if (!std::isfinite(s)) {
     report(tr("Too few views see pixel %1 to find its depth.").arg(x));
     return false;

@@ -13,6 +13,7 @@
 
 #include "document/lightfieldloader.h"
 #include "lightfield/lightfieldvalue.h"
+#include "lightfield/refocus.h"
 
 class QAction;
 class QLabel;
@@ -61,9 +62,9 @@ class EpiView : public QWidget {
  public:
   explicit EpiView(QWidget* parent = nullptr);
   void setImage(const QImage& epi);
-  // The views that take part (first..last, view numbers) and, for a hovered photo pixel, its
+  // Each view's weight in the photo (0: left out, veiled) and, for a hovered photo pixel, its
   // sample positions per view (NaN: left out); empty for none.
-  void setTakingPart(int first, int last);
+  void setWeights(std::vector<int> weights);
   void setSamples(std::vector<double> samples);
   const std::vector<double>& samples() const { return samples_; }
   QRect imageRect() const;
@@ -73,7 +74,7 @@ class EpiView : public QWidget {
 
  private:
   QImage epi_;
-  int first_ = 0, last_ = -1;
+  std::vector<int> weights_;
   std::vector<double> samples_;
 };
 
@@ -158,9 +159,13 @@ class LightFieldDocument : public QObject {
   // The ray-space image and photo now shown, packed RGB.
   const std::vector<unsigned char>& epipolarImage() const { return epi_; }
   const std::vector<unsigned char>& photo() const { return photo_; }
-  // The disparity and half-count the photo was refocused with.
+  // The disparity, half-count and camera the photo was refocused with: the camera panel's
+  // viewpoint and profile, as the views take them, around the depth of field's half-count.
   double disparity() const;
   int halfCount() const;
+  lightfield::refocus::ViewCamera camera() const;
+  // Each view's weight in that camera (0: it takes no part).
+  std::vector<int> weights() const;
 
   // The sliders' readouts while a light field is open: what the focus and depth of field mean
   // for the views.

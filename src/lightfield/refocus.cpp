@@ -44,60 +44,74 @@ double fractionForDisparity(double s) {
   return 1.0 / (1.0 - s);
 }
 
-void refocus(const unsigned char* epi, int views, int width, int halfCount, double disparity,
-             unsigned char* photo) {
+int viewWeight(const ViewCamera& camera, int views, int v) {
+  if (v < 0 || v >= views) return 0;
+  const Camera profile{camera.viewpoint, camera.halfCount, 1.0f, 0.0f,
+                       camera.aperture,  camera.pinholes};
+  // Views more than `views` away never exist; the difference stays in int for any viewpoint.
+  const long long k = static_cast<long long>(v) - camera.viewpoint;
+  return k < -kMaxViews || k > kMaxViews ? 0 : apertureWeight(profile, static_cast<int>(k));
+}
+
+void refocus(const unsigned char* epi, int views, int width, const ViewCamera& camera,
+             double disparity, unsigned char* photo) {
   if (width <= 0) return;
   std::memset(photo, 255, std::size_t{3} * std::size_t(width));
-  if (views <= 0 || halfCount < 0) return;
-  const int c = centreView(views);
-  const int first = std::max(0, c - std::min(halfCount, views));
-  const int last = std::min(views - 1, c + std::min(halfCount, views));
+  const int p = camera.viewpoint;
+  if (views <= 0 || views > kMaxViews || p < 0 || p >= views || camera.halfCount < 0) return;
 
-  // Per view: its row and its shift, once for the whole scanline.
+  // Per weighted view: its row, its shift and its weight, once for the whole scanline.
   struct Taking {
     const unsigned char* row;
     float shift;
+    double weight;
   };
   Taking taking[kMaxViews];
   int count = 0;
-  for (int v = first; v <= last && count < kMaxViews; ++v) {
-    const double shift = v == c ? 0.0 : disparity * double(v - c);
+  for (int v = 0; v < views; ++v) {
+    const int weight = viewWeight(camera, views, v);
+    if (weight == 0) continue;
+    const double shift = v == p ? 0.0 : disparity * double(v - p);
     if (!std::isfinite(shift) || std::abs(shift) > 1e9) continue;  // outside for every pixel
     taking[count++] = {epi + std::size_t{3} * std::size_t(width) * std::size_t(rowOfView(views, v)),
-                       static_cast<float>(shift)};
+                       static_cast<float>(shift), static_cast<double>(weight)};
   }
   const auto lastPixel = static_cast<float>(width - 1);
   for (int x = 0; x < width; ++x) {
-    float sum[3] = {0.0f, 0.0f, 0.0f};
-    int seen = 0;
+    double sum[3] = {0.0, 0.0, 0.0}, total = 0.0;
     for (int j = 0; j < count; ++j) {
-      const float p = static_cast<float>(x) + taking[j].shift;
-      if (!(p >= 0.0f && p <= lastPixel)) continue;
-      const float left = std::floor(p);
-      const float f = p - left;
+      const float position = static_cast<float>(x) + taking[j].shift;
+      if (!(position >= 0.0f && position <= lastPixel)) continue;
+      const float left = std::floor(position);
+      const float f = position - left;
       const unsigned char* a = taking[j].row + 3 * static_cast<std::ptrdiff_t>(left);
+      const double w = taking[j].weight;
       if (f > 0.0f) {
         const unsigned char* b = a + 3;
         for (int ch = 0; ch < 3; ++ch)
-          sum[ch] += (1.0f - f) * static_cast<float>(a[ch]) + f * static_cast<float>(b[ch]);
+          sum[ch] +=
+              w * double((1.0f - f) * static_cast<float>(a[ch]) + f * static_cast<float>(b[ch]));
       } else {
-        for (int ch = 0; ch < 3; ++ch) sum[ch] += static_cast<float>(a[ch]);
+        for (int ch = 0; ch < 3; ++ch) sum[ch] += w * double(a[ch]);
       }
-      ++seen;
+      total += w;
     }
-    if (seen == 0) continue;
-    const float divisor = static_cast<float>(seen);
+    if (total == 0.0) continue;
     for (int ch = 0; ch < 3; ++ch)
-      photo[3 * x + ch] =
-          static_cast<unsigned char>(std::clamp(sum[ch] / divisor + 0.5f, 0.0f, 255.0f));
+      photo[3 * x + ch] = static_cast<unsigned char>(std::clamp(sum[ch] / total + 0.5, 0.0, 255.0));
   }
 }
 
+void refocus(const unsigned char* epi, int views, int width, int halfCount, double disparity,
+             unsigned char* photo) {
+  refocus(epi, views, width, centredBox(views, halfCount), disparity, photo);
+}
+
 double fitDisparity(const unsigned char* epi, int views, int width, int x, int halfCount,
-                    double low, double high, int steps, int radius) {
+                    double low, double high, int steps, int radius, int viewpoint) {
   const double none = std::numeric_limits<double>::quiet_NaN();
   if (views < 2 || width <= 0 || x < 0 || x >= width || halfCount < 1) return none;
-  const int c = centreView(views);
+  const int c = viewpoint >= 0 && viewpoint < views ? viewpoint : centreView(views);
   const int first = std::max(0, c - std::min(halfCount, views));
   const int last = std::min(views - 1, c + std::min(halfCount, views));
   const int needed = std::max(2, (last - first + 2) / 2);

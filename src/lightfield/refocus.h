@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lightfield/camera.h"
+
 // Refocusing a real light field: one row of camera views, cut along one scanline, is an
 // epipolar-plane image (EPI), which is exactly a ray-space image. The view index is the ray's
 // position on the lower line and the pixel column its position on the upper line; as in
@@ -48,18 +50,41 @@ double disparityForFraction(double lambda);
 // The fraction whose points move by s pixels per view: 1 / (1 - s).
 double fractionForDisparity(double s);
 
+// The camera that looks through the views: the view read unshifted (its viewpoint, where the
+// aperture is centred), how many views on each side take part, and how they are weighed. The
+// weight of view v is apertureWeight() of a camera of that profile with half-length halfCount, at
+// k = v - viewpoint: the canvas's camera panel's profiles, one sample per view.
+struct ViewCamera {
+  int viewpoint = 0;
+  int halfCount = 0;
+  Aperture aperture = Aperture::Box;
+  int pinholes = kMinPinholes;
+};
+
+// The box over centreView() +- halfCount: plain shift-and-average.
+inline ViewCamera centredBox(int views, int halfCount) {
+  return {centreView(views), halfCount, Aperture::Box, kMinPinholes};
+}
+
+// The weight of view v of `views` (0: left out, also outside 0 .. views - 1).
+int viewWeight(const ViewCamera& camera, int views, int v);
+
 // Shift-and-add refocus of the EPI (views x width) into `photo` (width pixels): photo pixel x is
-// the mean over the views v taking part of view v at position x + s (v - c), c = centreView().
-// The views taking part are c - halfCount .. c + halfCount, clipped to the EPI, so the half-count
-// plays the depth-of-field half-length's part: 0 gives the central view alone, a pinhole.
+// the weighted mean over the views v of view v at position x + s (v - p), p = camera.viewpoint,
+// each view weighed by viewWeight(). halfCount 0 gives view p alone, a pinhole; a viewpoint off
+// the centre moves the photo by the parallax of every depth but the focused one.
 //
-// Each view's shift s (v - c) is computed in double precision and rounded once to float, the
+// Each view's shift s (v - p) is computed in double precision and rounded once to float, the
 // position is float(x) plus that shift, and the view is read there by linear interpolation
-// between its two neighbouring pixels (weights 1 - f and f for the fraction f). A position
-// outside [0, width - 1], or not finite, is left out of that pixel's mean; a pixel no view sees
-// is white. The mean is rounded to the nearest byte. The central view's shift is always 0, so a
-// non-finite s still gives the central view. Nothing is written for width <= 0; with views <= 0
-// the photo is white.
+// between its two neighbouring pixels (weights 1 - f and f for the fraction f, in float). A
+// position outside [0, width - 1], or not finite, is left out of that pixel's mean; a pixel no
+// weighted view sees is white. The mean, sum(weight * read) / sum(weight) in double precision, is
+// rounded to the nearest byte. The viewpoint's shift is always 0, so a non-finite s still gives
+// view p alone (white if the profile gives it no weight). Nothing is written for width <= 0; with
+// views <= 0 or above kMaxViews, or a viewpoint outside the views, the photo is white.
+void refocus(const unsigned char* epi, int views, int width, const ViewCamera& camera,
+             double disparity, unsigned char* photo);
+// The box at the centre: refocus(epi, views, width, centredBox(views, halfCount), ...).
 void refocus(const unsigned char* epi, int views, int width, int halfCount, double disparity,
              unsigned char* photo);
 
@@ -75,7 +100,11 @@ void refocus(const unsigned char* epi, int views, int width, int halfCount, doub
 // fitted together, each at the same disparity: the fit is their squared differences summed over
 // the lines that count, divided by the samples those lines hold. Inside a flat band of colour,
 // where one line fits at many disparities, the band's edges then decide.
+//
+// With a `viewpoint` (0 .. views - 1; otherwise the centre), the lines pass through pixel x of
+// that view instead, as refocus() reads them for a camera there, and the views taking part lie
+// around it.
 double fitDisparity(const unsigned char* epi, int views, int width, int x, int halfCount,
-                    double low, double high, int steps, int radius = 0);
+                    double low, double high, int steps, int radius = 0, int viewpoint = -1);
 
 }  // namespace lightfield::refocus

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -12,6 +14,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,7 +23,9 @@
 #include <cmath>
 #include <vector>
 
+#include "app/camerapanel.h"
 #include "app/pictureexport.h"
+#include "app/pointspreadplot.h"
 #include "app/scenedocument.h"
 #include "document/scenefile.h"
 #include "lightfield/planes.h"
@@ -247,6 +253,97 @@ TEST(LightFieldDocument, ThePhotoPixelsSamplesAndClickToFocusAgreeWithTheEngine)
     EXPECT_NEAR(rig.focus->floatValue(), degrees, 0.051) << k.x;
     EXPECT_NEAR(rig.document.disparity(), rf::disparityForFraction(k.lambda), 0.02) << k.x;
   }
+}
+
+// The camera panel's viewpoint and profile act on the views: the photo is the engine's weighted
+// refocus for that camera, byte for byte; the veiled rows, the hovered pixel's samples and the
+// depth readout show the views that really weigh; a pinhole is its viewpoint's own scanline; and
+// click-to-focus fits the line through the viewpoint's pixel. What needs the scene's depths steps
+// aside, and comes back with the scene.
+TEST(LightFieldDocument, TheCameraPanelsViewpointAndProfileWeighTheViews) {
+  Rig rig;
+  auto* panel = rig.window.findChild<CameraPanel*>();
+  ASSERT_NE(panel, nullptr);
+  panel->toggleAction()->trigger();
+  ASSERT_TRUE(rig.document.openPath(rig.folder, 0));
+  const Bytes epi = stacked(0, rig.document.scanline());
+  EXPECT_EQ(panel->viewpointSlider()->maximum(), kViews - 1);
+  EXPECT_EQ(panel->viewpointSlider()->value(), rf::centreView(kViews));
+  EXPECT_FALSE(panel->keepWidthBox()->isEnabled());
+  EXPECT_FALSE(panel->plot()->isVisible());
+  auto* dofReadout = rig.find<QLabel>("dofReadout");
+
+  rig.focus->setValue(300);
+  rig.dof->setValue(3);
+  struct Case {
+    int viewpoint;
+    lightfield::Aperture aperture;
+    int pinholes;
+    const char* readout;
+  } cases[] = {{4, lightfield::Aperture::Box, 2, "views 1 to 7 (7 of 9)"},
+               {1, lightfield::Aperture::Tent, 2, "views 0 to 4 (5 of 9)"},
+               {6, lightfield::Aperture::Gaussian, 2, "views 3 to 8 (6 of 9)"},
+               {4, lightfield::Aperture::TwoSlits, 2, "4 of the views 1 to 7 (9 in all)"},
+               {5, lightfield::Aperture::Pinholes, 3, "3 of the views 2 to 8 (9 in all)"}};
+  for (const Case& k : cases) {
+    panel->pinholesBox()->setValue(k.pinholes);
+    panel->profileBox()->setCurrentIndex(panel->profileBox()->findData(int(k.aperture)));
+    panel->viewpointSlider()->setValue(k.viewpoint);
+    const rf::ViewCamera camera{k.viewpoint, 3, k.aperture, k.pinholes};
+    Bytes photo(std::size_t(3) * kWidth);
+    rf::refocus(epi.data(), kViews, kWidth, camera, rig.document.disparity(), photo.data());
+    EXPECT_EQ(rig.document.photo(), photo) << k.readout;
+    EXPECT_EQ(rig.window.session()->photo(), photo);
+    EXPECT_EQ(dofReadout->text(), QString::fromUtf8(k.readout));
+    const std::vector<int> weights = rig.document.weights();
+    for (int v = 0; v < kViews; ++v)
+      EXPECT_EQ(weights[std::size_t(v)], rf::viewWeight(camera, kViews, v)) << v;
+    // The samples drawn for a hovered pixel, weighed, make the pixel.
+    for (int x : {0, 30, 61, 119}) {
+      rig.document.hoverPhotoPixel(x);
+      const std::vector<double>& samples = rig.document.epiView()->samples();
+      ASSERT_EQ(int(samples.size()), kViews);
+      double sum[3] = {0, 0, 0}, total = 0;
+      for (int v = 0; v < kViews; ++v) {
+        const double p = samples[std::size_t(v)];
+        if (weights[std::size_t(v)] == 0) {
+          EXPECT_TRUE(std::isnan(p)) << v;
+        }
+        if (!std::isfinite(p)) continue;
+        const int i = static_cast<int>(std::floor(p));
+        const double f = p - i, w = weights[std::size_t(v)];
+        const unsigned char* row = epi.data() + 3 * kWidth * rf::rowOfView(kViews, v);
+        for (int ch = 0; ch < 3; ++ch)
+          sum[ch] += w * ((1 - f) * row[3 * i + ch] + (f > 0 ? f * row[3 * (i + 1) + ch] : 0.0));
+        total += w;
+      }
+      ASSERT_GT(total, 0) << x;
+      for (int ch = 0; ch < 3; ++ch)
+        EXPECT_NEAR(sum[ch] / total, photo[std::size_t(3 * x + ch)], 0.5 + 1e-9) << x;
+    }
+  }
+
+  // A pinhole at any viewpoint is that view's scanline.
+  rig.dof->setValue(0);
+  for (const int viewpoint : {0, 2, 8}) {
+    panel->viewpointSlider()->setValue(viewpoint);
+    EXPECT_TRUE(std::equal(rig.document.photo().begin(), rig.document.photo().end(),
+                           epi.begin() + 3 * kWidth * rf::rowOfView(kViews, viewpoint)))
+        << viewpoint;
+  }
+  // Seen from view 1 the near plane (disparity -3) lies 9 pixels right of where the centre sees
+  // it; a click there focuses on it.
+  rig.dof->setValue(4);
+  panel->profileBox()->setCurrentIndex(0);
+  panel->viewpointSlider()->setValue(1);
+  rig.focus->setValue(100);
+  ASSERT_TRUE(rig.document.focusOnPixel(25 + 9));
+  EXPECT_NEAR(rig.document.disparity(), -3.0, 0.02);
+
+  rig.document.close();
+  EXPECT_TRUE(panel->keepWidthBox()->isEnabled());
+  EXPECT_TRUE(panel->plot()->isVisible());
+  EXPECT_EQ(panel->viewpointSlider()->maximum(), rig.window.session()->lightField().rows() - 1);
 }
 
 TEST(LightFieldDocument, ClosingGivesTheSceneBackAsItWas) {

@@ -9,6 +9,7 @@
 #include <random>
 #include <vector>
 
+#include "lightfield/camera.h"
 #include "lightfield/lightfield.h"
 #include "lightfield/optics.h"
 #include "lightfield/planes.h"
@@ -18,31 +19,37 @@ namespace {
 
 using Bytes = std::vector<unsigned char>;
 
-// Shift-and-average written out literally, in double precision: every view around the centre,
-// read at x + s (v - c) between its two neighbouring pixels, the reads averaged.
-Bytes referencePhoto(const Bytes& epi, int views, int width, int halfCount, double s) {
+// Shift-and-average written out literally, in double precision: every view the camera weighs,
+// read at x + s (v - p) between its two neighbouring pixels, the reads averaged with the camera
+// profile's weights.
+Bytes referencePhoto(const Bytes& epi, int views, int width, const ViewCamera& camera, double s) {
   Bytes photo(std::size_t(3) * width, 255);
-  const int c = views - 1 - views / 2;
+  const int p = camera.viewpoint;
+  const Camera profile{p, camera.halfCount, 1.0f, 0.0f, camera.aperture, camera.pinholes};
   for (int x = 0; x < width; ++x) {
-    double sum[3] = {0, 0, 0};
-    int seen = 0;
-    for (int v = c - halfCount; v <= c + halfCount; ++v) {
-      if (v < 0 || v >= views) continue;
-      const double p = v == c ? x : x + s * (v - c);
-      if (!(p >= 0 && p <= width - 1)) continue;
-      const int left = int(std::floor(p));
-      const double f = p - left;
+    double sum[3] = {0, 0, 0}, total = 0;
+    for (int v = 0; v < views; ++v) {
+      const int weight = apertureWeight(profile, v - p);
+      if (weight == 0) continue;
+      const double position = v == p ? x : x + s * (v - p);
+      if (!(position >= 0 && position <= width - 1)) continue;
+      const int left = int(std::floor(position));
+      const double f = position - left;
       const unsigned char* row = &epi[std::size_t(3) * width * (views - 1 - v)];
       for (int ch = 0; ch < 3; ++ch) {
         const double b = f > 0 ? row[3 * (left + 1) + ch] : 0.0;
-        sum[ch] += (1 - f) * row[3 * left + ch] + f * b;
+        sum[ch] += weight * ((1 - f) * row[3 * left + ch] + f * b);
       }
-      ++seen;
+      total += weight;
     }
-    if (seen == 0) continue;
-    for (int ch = 0; ch < 3; ++ch) photo[3 * x + ch] = (unsigned char)std::lround(sum[ch] / seen);
+    if (total == 0) continue;
+    for (int ch = 0; ch < 3; ++ch) photo[3 * x + ch] = (unsigned char)std::lround(sum[ch] / total);
   }
   return photo;
+}
+
+Bytes referencePhoto(const Bytes& epi, int views, int width, int halfCount, double s) {
+  return referencePhoto(epi, views, width, centredBox(views, halfCount), s);
 }
 
 int largestDifference(const Bytes& a, const Bytes& b) {
@@ -52,10 +59,10 @@ int largestDifference(const Bytes& a, const Bytes& b) {
 }
 
 // Random EPIs, views stacked from random scanlines, refocused at random disparities (whole,
-// half, awkward, huge and not finite) and half-counts: the engine agrees with the literal loop
-// within one level of 255 everywhere (the engine sums in float, the loop in double, so a mean
-// lying on a half level may round either way), and the stacked image puts view v on row
-// views - 1 - v.
+// half, awkward, huge and not finite), half-counts and cameras (viewpoint, profile, pinholes):
+// the engine agrees with the literal loop within one level of 255 everywhere (the engine
+// interpolates in float, the loop in double, so a mean lying on a half level may round either
+// way); a pinhole is its own view exactly; and the stacked image puts view v on row views - 1 - v.
 TEST(Refocus, MatchesLiteralShiftAndAverageOnRandomEpis) {
   std::mt19937 rng(20);
   const double special[] = {0.0,
@@ -92,12 +99,35 @@ TEST(Refocus, MatchesLiteralShiftAndAverageOnRandomEpis) {
                          : referencePhoto(epi, views, width, 0, 0.0);  // the central view alone
     ASSERT_LE(largestDifference(photo, expected), 1)
         << "views " << views << " width " << width << " s " << s << " half " << halfCount;
+
+    // The camera panel's cameras: any viewpoint, every profile, any number of pinholes.
+    const ViewCamera camera{int(rng() % views), halfCount, static_cast<Aperture>(rng() % 5),
+                            int(rng() % 20)};
+    refocus(epi.data(), views, width, camera, s, photo.data());
+    // Not finite, every view but the viewpoint reads nowhere: the loop takes that literally.
+    const Bytes weighed = referencePhoto(epi, views, width, camera, s);
+    ASSERT_LE(largestDifference(photo, weighed), 1)
+        << "views " << views << " width " << width << " s " << s << " camera " << camera.viewpoint
+        << "/" << camera.halfCount << "/" << int(camera.aperture) << "/" << camera.pinholes;
+    // A pinhole anywhere is the one view it sits on, whatever the focus.
+    refocus(epi.data(), views, width, ViewCamera{camera.viewpoint, 0, camera.aperture, 3}, s,
+            photo.data());
+    ASSERT_EQ(photo, lines[std::size_t(camera.viewpoint)]);
   }
   // Degenerate sizes: white, nothing past the end.
   Bytes photo(6, 7);
   refocus(nullptr, 0, 2, 3, -1.0, photo.data());
   EXPECT_EQ(photo, Bytes(6, 255));
   refocus(nullptr, 3, 0, 3, -1.0, photo.data());
+  EXPECT_EQ(photo, Bytes(6, 255));
+  // A viewpoint outside the views, or more views than any row may hold: white, nothing read.
+  for (const int viewpoint : {-1, 3, 1 << 30}) {
+    photo.assign(6, 7);
+    refocus(nullptr, 3, 2, ViewCamera{viewpoint, 2}, -1.0, photo.data());
+    EXPECT_EQ(photo, Bytes(6, 255));
+  }
+  photo.assign(6, 7);
+  refocus(nullptr, kMaxViews + 1, 2, ViewCamera{0, 2}, -1.0, photo.data());
   EXPECT_EQ(photo, Bytes(6, 255));
 }
 
@@ -215,6 +245,52 @@ TEST(Refocus, FocusSweepFindsEachPlaneAtItsDepthAsTheCanvasPhotoDoes) {
     EXPECT_EQ(best[p], optics::focusDegreesForFraction(lambda)) << "plane " << p;
     EXPECT_NEAR(optics::focusFraction(best[p]), lambda, 1e-9);
     EXPECT_NEAR(canvasBest[p], best[p], 2.0) << "canvas photo, plane " << p;
+  }
+}
+
+// The camera panel's cameras on the rendered planes: whatever the profile, and from any viewpoint,
+// refocusing at a plane's disparity shows the plane as the viewpoint's own view sees it (so the
+// photo moves with the viewpoint by the parallax of its depth) and the other planes worse; and
+// click-to-focus through that view's pixel finds the plane.
+TEST(Refocus, EveryCameraSeesTheFocusedPlaneAsItsViewpointDoes) {
+  const Planes scene;
+  const int n = Planes::kWidth, views = Planes::kViews, c = centreView(views);
+  Bytes photo(std::size_t(3) * n);
+  for (const int viewpoint : {c - 8, c - 4, c, c + 4, c + 8}) {
+    const unsigned char* seen = &scene.epi[std::size_t(3) * n * rowOfView(views, viewpoint)];
+    for (const Aperture aperture : {Aperture::Box, Aperture::Tent, Aperture::Gaussian,
+                                    Aperture::TwoSlits, Aperture::Pinholes}) {
+      for (std::size_t p = 0; p < scene.world.planes.size(); ++p) {
+        const double s = disparityForFraction(scene.world.planes[p].lambda);
+        refocus(scene.epi.data(), views, n, ViewCamera{viewpoint, 8, aperture, 3}, s, photo.data());
+        // The region's centre-view pixel u is the viewpoint's pixel u - s (c - viewpoint).
+        auto error = [&](std::size_t plane) {
+          double sum = 0;
+          int count = 0;
+          for (int u : scene.regions[plane]) {
+            const int x = int(std::lround(u - s * (c - viewpoint)));
+            if (x < 0 || x >= n) continue;
+            for (int ch = 0; ch < 3; ++ch) sum += std::abs(photo[3 * x + ch] - seen[3 * x + ch]);
+            ++count;
+          }
+          return count == 0 ? 0.0 : sum / (3.0 * count);
+        };
+        const double sharp = error(p);
+        EXPECT_LT(sharp, 2.0) << "plane " << p << " viewpoint " << viewpoint << " profile "
+                              << int(aperture);
+        for (std::size_t q = 0; q < scene.world.planes.size(); ++q)
+          if (q != p) {
+            EXPECT_GT(error(q), sharp) << "plane " << q << " while focused on " << p;
+          }
+        if (!scene.regions[p].empty()) {
+          const int u = scene.regions[p][scene.regions[p].size() / 2];
+          const double fit =
+              fitDisparity(scene.epi.data(), views, n, int(std::lround(u - s * (c - viewpoint))),
+                           views, -6.0, 1.0, 701, 0, viewpoint);
+          EXPECT_NEAR(fit, s, 0.05) << "plane " << p << " viewpoint " << viewpoint;
+        }
+      }
+    }
   }
 }
 
