@@ -66,17 +66,22 @@ void BM_NewScanline(benchmark::State& state) {
 }
 BENCHMARK(BM_NewScanline)->Unit(benchmark::kMicrosecond);
 
+// Argument: the camera panel's profile (0 box at the centre, 2 Gaussian off the centre).
 void BM_RefocusScanline(benchmark::State& state) {
+  namespace rf = lightfield::refocus;
   const lightfieldloader::Result result = lightfieldloader::open(views().path());
   std::vector<unsigned char> epi(std::size_t(3) * kViews * kWidth), photo(std::size_t(3) * kWidth);
   result.views.epipolarImage(kHeight / 2, epi.data());
-  const double s = lightfield::refocus::disparityForFraction(0.6);
+  const double s = rf::disparityForFraction(0.6);
+  const auto aperture = static_cast<lightfield::Aperture>(state.range(0));
+  const rf::ViewCamera camera{aperture == lightfield::Aperture::Box ? rf::centreView(kViews) : 5,
+                              kViews / 2, aperture, lightfield::kMinPinholes};
   for (auto _ : state) {
-    lightfield::refocus::refocus(epi.data(), kViews, kWidth, kViews / 2, s, photo.data());
+    rf::refocus(epi.data(), kViews, kWidth, camera, s, photo.data());
     benchmark::DoNotOptimize(photo.data());
   }
 }
-BENCHMARK(BM_RefocusScanline)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RefocusScanline)->Arg(0)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
