@@ -249,6 +249,14 @@
         <source>At %L1% up, moving the viewpoint 1 right moves the image %L2 photo px left</source>
         <translation>عند %L1٪ من الارتفاع، تحريك نقطة النظر 1 إلى اليمين يحرّك الصورة %L2 بكسل صورة إلى اليسار</translation>
     </message>
+    <message>
+        <source>A row of views counts its aperture in views, which refocusing does not change: the depth-of-field slider sets how many</source>
+        <translation>صفّ المناظر يَعُدّ فتحته بالمناظر، ولا تغيّرها إعادة التركيز: منزلق عمق الميدان يحدّد عددها</translation>
+    </message>
+    <message>
+        <source>The viewpoint is the view read unshifted; the profile weighs the views around it, as many on each side as the depth of field says. The point-spread plot needs the scene&apos;s depths, which real views do not give.</source>
+        <translation>نقطة النظر هي المنظر الذي يُقرأ دون إزاحة؛ ويَزِن المقطع المناظرَ حوله، على كل جانب بقدر ما يقول عمق الميدان. ومخطط انتشار النقطة يحتاج إلى أعماق المشهد، وهي ما لا تعطيه المناظر الحقيقية.</translation>
+    </message>
 </context>
 <context>
     <name>DepthSlopes</name>
@@ -718,6 +726,26 @@
     <message>
         <source>Focused on pixel %1: its samples fit best at disparity %L2 px per view (%L3°).</source>
         <translation>تم التركيز على البكسل %1: تتوافق عيّناته أفضل ما يكون مع تفاوت %L2 بكسل لكل منظر (%L3°).</translation>
+    </message>
+    <message>
+        <source>no view takes part</source>
+        <translation>لا يشارك أي منظر</translation>
+    </message>
+    <message>
+        <source>%1 of the views %2 to %3 (%4 in all)</source>
+        <translation>%1 من المناظر %2 إلى %3 (%4 في المجموع)</translation>
+    </message>
+    <message>
+        <source>Photo pixel %1: no view sees it; it is white</source>
+        <translation>بكسل الصورة %1: لا يراه أي منظر؛ فهو أبيض</translation>
+    </message>
+    <message>
+        <source>Photo pixel %1: the weighted mean of views %2 to %3 along disparity %L4 px per view</source>
+        <translation>بكسل الصورة %1: المتوسط الموزون للمناظر من %2 إلى %3 على امتداد تفاوت %L4 بكسل لكل منظر</translation>
+    </message>
+    <message>
+        <source>Works on the scene: close the light field (File ▸ Close Light Field) to use it. A real light field has no shapes or planes to act on.</source>
+        <translation>يعمل على المشهد: أغلق حقل الضوء (ملف ▸ إغلاق حقل الضوء) لاستخدامه. ليس لحقل الضوء الحقيقي أشكال أو مستويات يعمل عليها.</translation>
     </message>
 </context>
 <context>

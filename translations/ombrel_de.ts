@@ -249,6 +249,14 @@
         <source>At %L1% up, moving the viewpoint 1 right moves the image %L2 photo px left</source>
         <translation>Bei %L1 % Höhe verschiebt 1 nach rechts am Blickpunkt das Bild um %L2 Fotopixel nach links</translation>
     </message>
+    <message>
+        <source>A row of views counts its aperture in views, which refocusing does not change: the depth-of-field slider sets how many</source>
+        <translation>Eine Reihe von Ansichten zählt ihre Blende in Ansichten, und das Umfokussieren ändert sie nicht: Der Schärfentiefe-Regler legt fest, wie viele</translation>
+    </message>
+    <message>
+        <source>The viewpoint is the view read unshifted; the profile weighs the views around it, as many on each side as the depth of field says. The point-spread plot needs the scene&apos;s depths, which real views do not give.</source>
+        <translation>Der Blickpunkt ist die Ansicht, die unverschoben gelesen wird; das Profil gewichtet die Ansichten um sie herum, auf jeder Seite so viele, wie die Schärfentiefe sagt. Das Diagramm der Punktverteilung braucht die Tiefen der Szene, die echte Ansichten nicht liefern.</translation>
+    </message>
 </context>
 <context>
     <name>DepthSlopes</name>
@@ -718,6 +726,26 @@
     <message>
         <source>Focused on pixel %1: its samples fit best at disparity %L2 px per view (%L3°).</source>
         <translation>Auf Pixel %1 fokussiert: seine Abtastwerte passen am besten zur Disparität %L2 px pro Ansicht (%L3°).</translation>
+    </message>
+    <message>
+        <source>no view takes part</source>
+        <translation>keine Ansicht trägt bei</translation>
+    </message>
+    <message>
+        <source>%1 of the views %2 to %3 (%4 in all)</source>
+        <translation>%1 der Ansichten %2 bis %3 (%4 insgesamt)</translation>
+    </message>
+    <message>
+        <source>Photo pixel %1: no view sees it; it is white</source>
+        <translation>Fotopixel %1: keine Ansicht sieht es; es ist weiß</translation>
+    </message>
+    <message>
+        <source>Photo pixel %1: the weighted mean of views %2 to %3 along disparity %L4 px per view</source>
+        <translation>Fotopixel %1: der gewichtete Mittelwert der Ansichten %2 bis %3 entlang der Disparität %L4 px pro Ansicht</translation>
+    </message>
+    <message>
+        <source>Works on the scene: close the light field (File ▸ Close Light Field) to use it. A real light field has no shapes or planes to act on.</source>
+        <translation>Wirkt auf die Szene: Schließen Sie das Lichtfeld (Datei ▸ Lichtfeld schließen), um es zu benutzen. Ein echtes Lichtfeld hat keine Formen oder Ebenen, auf die es wirken könnte.</translation>
     </message>
 </context>
 <context>

@@ -249,6 +249,14 @@
         <source>At %L1% up, moving the viewpoint 1 right moves the image %L2 photo px left</source>
         <translation>Al %L1 % de altura, mover el punto de vista 1 a la derecha mueve la imagen %L2 píxeles de foto a la izquierda</translation>
     </message>
+    <message>
+        <source>A row of views counts its aperture in views, which refocusing does not change: the depth-of-field slider sets how many</source>
+        <translation>Una fila de vistas cuenta su apertura en vistas, que reenfocar no cambia: el deslizador de profundidad de campo dice cuántas</translation>
+    </message>
+    <message>
+        <source>The viewpoint is the view read unshifted; the profile weighs the views around it, as many on each side as the depth of field says. The point-spread plot needs the scene&apos;s depths, which real views do not give.</source>
+        <translation>El punto de vista es la vista que se lee sin desplazar; el perfil pondera las vistas a su alrededor, tantas a cada lado como dice la profundidad de campo. La gráfica de dispersión del punto necesita las profundidades de la escena, que las vistas reales no dan.</translation>
+    </message>
 </context>
 <context>
     <name>DepthSlopes</name>
@@ -718,6 +726,26 @@
     <message>
         <source>Focused on pixel %1: its samples fit best at disparity %L2 px per view (%L3°).</source>
         <translation>Enfocado en el píxel %1: sus muestras encajan mejor con la disparidad %L2 px por vista (%L3°).</translation>
+    </message>
+    <message>
+        <source>no view takes part</source>
+        <translation>ninguna vista participa</translation>
+    </message>
+    <message>
+        <source>%1 of the views %2 to %3 (%4 in all)</source>
+        <translation>%1 de las vistas %2 a %3 (%4 en total)</translation>
+    </message>
+    <message>
+        <source>Photo pixel %1: no view sees it; it is white</source>
+        <translation>Píxel %1 de la foto: ninguna vista lo ve; es blanco</translation>
+    </message>
+    <message>
+        <source>Photo pixel %1: the weighted mean of views %2 to %3 along disparity %L4 px per view</source>
+        <translation>Píxel %1 de la foto: la media ponderada de las vistas %2 a %3 a lo largo de la disparidad %L4 px por vista</translation>
+    </message>
+    <message>
+        <source>Works on the scene: close the light field (File ▸ Close Light Field) to use it. A real light field has no shapes or planes to act on.</source>
+        <translation>Actúa sobre la escena: cierre el campo de luz (Archivo ▸ Cerrar campo de luz) para usarlo. Un campo de luz real no tiene formas ni planos sobre los que actuar.</translation>
     </message>
 </context>
 <context>

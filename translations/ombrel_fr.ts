@@ -249,6 +249,14 @@
         <source>At %L1% up, moving the viewpoint 1 right moves the image %L2 photo px left</source>
         <translation>À %L1 % de la hauteur, déplacer le point de vue de 1 vers la droite déplace l’image de %L2 pixels photo vers la gauche</translation>
     </message>
+    <message>
+        <source>A row of views counts its aperture in views, which refocusing does not change: the depth-of-field slider sets how many</source>
+        <translation>Une rangée de vues compte son ouverture en vues, que la remise au point ne change pas : le curseur de profondeur de champ dit combien</translation>
+    </message>
+    <message>
+        <source>The viewpoint is the view read unshifted; the profile weighs the views around it, as many on each side as the depth of field says. The point-spread plot needs the scene&apos;s depths, which real views do not give.</source>
+        <translation>Le point de vue est la vue lue sans décalage ; le profil pondère les vues autour d’elle, autant de chaque côté que le dit la profondeur de champ. Le tracé d’étalement du point a besoin des profondeurs de la scène, que de vraies vues ne donnent pas.</translation>
+    </message>
 </context>
 <context>
     <name>DepthSlopes</name>
@@ -718,6 +726,26 @@
     <message>
         <source>Focused on pixel %1: its samples fit best at disparity %L2 px per view (%L3°).</source>
         <translation>Mise au point sur le pixel %1 : ses échantillons s&apos;accordent le mieux à la disparité %L2 px par vue (%L3°).</translation>
+    </message>
+    <message>
+        <source>no view takes part</source>
+        <translation>aucune vue ne participe</translation>
+    </message>
+    <message>
+        <source>%1 of the views %2 to %3 (%4 in all)</source>
+        <translation>%1 des vues %2 à %3 (%4 en tout)</translation>
+    </message>
+    <message>
+        <source>Photo pixel %1: no view sees it; it is white</source>
+        <translation>Pixel %1 de la photo : aucune vue ne le voit ; il est blanc</translation>
+    </message>
+    <message>
+        <source>Photo pixel %1: the weighted mean of views %2 to %3 along disparity %L4 px per view</source>
+        <translation>Pixel %1 de la photo : la moyenne pondérée des vues %2 à %3 le long de la disparité %L4 px par vue</translation>
+    </message>
+    <message>
+        <source>Works on the scene: close the light field (File ▸ Close Light Field) to use it. A real light field has no shapes or planes to act on.</source>
+        <translation>Agit sur la scène : fermez le champ de lumière (Fichier ▸ Fermer le champ de lumière) pour l’utiliser. Un vrai champ de lumière n’a ni formes ni plans sur lesquels agir.</translation>
     </message>
 </context>
 <context>

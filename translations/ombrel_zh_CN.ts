@@ -249,6 +249,14 @@
         <source>At %L1% up, moving the viewpoint 1 right moves the image %L2 photo px left</source>
         <translation>在 %L1% 高度处，视点右移 1 会使图像左移 %L2 个照片像素</translation>
     </message>
+    <message>
+        <source>A row of views counts its aperture in views, which refocusing does not change: the depth-of-field slider sets how many</source>
+        <translation>一行视图以视图个数计量光圈，重新对焦不会改变它：景深滑块决定参与的视图数</translation>
+    </message>
+    <message>
+        <source>The viewpoint is the view read unshifted; the profile weighs the views around it, as many on each side as the depth of field says. The point-spread plot needs the scene&apos;s depths, which real views do not give.</source>
+        <translation>视点是不平移读取的那个视图；轮廓对它周围的视图加权，每侧的个数由景深决定。点扩散图需要场景的深度，而真实视图不提供深度。</translation>
+    </message>
 </context>
 <context>
     <name>DepthSlopes</name>
@@ -718,6 +726,26 @@
     <message>
         <source>Focused on pixel %1: its samples fit best at disparity %L2 px per view (%L3°).</source>
         <translation>已对焦于像素 %1：其采样最符合视差每个视图 %L2 像素（%L3°）。</translation>
+    </message>
+    <message>
+        <source>no view takes part</source>
+        <translation>没有视图参与</translation>
+    </message>
+    <message>
+        <source>%1 of the views %2 to %3 (%4 in all)</source>
+        <translation>视图 %2 至 %3 中的 %1 个（共 %4 个）</translation>
+    </message>
+    <message>
+        <source>Photo pixel %1: no view sees it; it is white</source>
+        <translation>照片像素 %1：没有视图看到它；它是白色的</translation>
+    </message>
+    <message>
+        <source>Photo pixel %1: the weighted mean of views %2 to %3 along disparity %L4 px per view</source>
+        <translation>照片像素 %1：视图 %2 到 %3 沿视差每个视图 %L4 像素的加权平均值</translation>
+    </message>
+    <message>
+        <source>Works on the scene: close the light field (File ▸ Close Light Field) to use it. A real light field has no shapes or planes to act on.</source>
+        <translation>作用于场景：关闭光场（文件 ▸ 关闭光场）后即可使用。真实光场没有可供操作的形状或平面。</translation>
     </message>
 </context>
 <context>

@@ -586,9 +586,9 @@ void LightFieldDocument::showLightField(bool shown) {
                           static_cast<QWidget*>(photoStrip_)})
     widget->setVisible(shown);
   close_->setEnabled(shown);
-  const QString why = QStringLiteral(
-      "Works on the scene: close the light field (File ▸ Close Light Field) to use "
-      "it. A real light field has no shapes or planes to act on.");
+  const QString why =
+      tr("Works on the scene: close the light field (File ▸ Close Light Field) to use it. A real "
+         "light field has no shapes or planes to act on.");
   if (parts_.canvasTitle != nullptr) {
     if (shown) saved_.canvasTitle = parts_.canvasTitle->text();
     parts_.canvasTitle->setText(shown ? tr("Central view") : saved_.canvasTitle);
