@@ -22,6 +22,7 @@
 
 #include "app/lightfielddocument.h"
 #include "app/liveupdates.h"
+#include "app/pictureexport.h"
 #include "app/statusmessages.h"
 #include "app/statusservice.h"
 #include "app/windowzoom.h"
@@ -540,6 +541,9 @@ TEST_F(PresentationTest, ALightFieldsViewsTakeTheSceneViewsSizesAtEveryZoomAndPr
   action("actionZoomIn")->trigger();
   ASSERT_EQ(zoom->zoom(), 2.0);
   expectInPlace("zoomed in with the light field open");
+  // Its ray space as shown exports at one pixel per unit, as the scene's does at any zoom.
+  auto* exporter = shown.find<PictureExport>("pictureExport");
+  EXPECT_EQ(exporter->picture({PictureKind::RaySpaceAsShown, 1, false}).size(), QSize(300, 300));
 
   // Presenting on either screen: everything on it, nothing overlapping, nothing clipped.
   for (const QRect& screen : {QRect(0, 0, 1280, 800), QRect(0, 0, 1920, 1080)}) {
