@@ -747,6 +747,10 @@
         <source>Works on the scene: close the light field (File ▸ Close Light Field) to use it. A real light field has no shapes or planes to act on.</source>
         <translation>يعمل على المشهد: أغلق حقل الضوء (ملف ▸ إغلاق حقل الضوء) لاستخدامه. ليس لحقل الضوء الحقيقي أشكال أو مستويات يعمل عليها.</translation>
     </message>
+    <message>
+        <source>Drawn from the scene&apos;s optics: close the light field (File ▸ Close Light Field) to use it.</source>
+        <translation>مرسوم من بصريات المشهد: أغلق حقل الضوء (ملف ▸ إغلاق حقل الضوء) لاستخدامه.</translation>
+    </message>
 </context>
 <context>
     <name>LightFieldLoader</name>
@@ -821,6 +825,45 @@
     <message>
         <source>&quot;%1&quot; does not exist.</source>
         <translation>«%1» غير موجود.</translation>
+    </message>
+</context>
+<context>
+    <name>LightFieldPictures</name>
+    <message>
+        <source>The central view (row %L1, scanline y %L2)</source>
+        <translation>المنظر المركزي (الصف %L1، خط المسح y %L2)</translation>
+    </message>
+    <message>
+        <source>The central view (scanline y %L1)</source>
+        <translation>المنظر المركزي (خط المسح y %L1)</translation>
+    </message>
+    <message>
+        <source>x: pixel →</source>
+        <translation>x: البكسل →</translation>
+    </message>
+    <message>
+        <source>y: pixel row from the top (the scanline in red)</source>
+        <translation>y: صف البكسلات من الأعلى (خط المسح بالأحمر)</translation>
+    </message>
+    <message>
+        <source>Ray space of scanline y %L1: one pixel per ray</source>
+        <translation>فضاء أشعة خط المسح y %L1: بكسل لكل شعاع</translation>
+    </message>
+    <message>
+        <source>pixel →</source>
+        <translation>بكسل →</translation>
+    </message>
+    <message>
+        <source>view →</source>
+        <translation>منظر →</translation>
+    </message>
+    <message>
+        <source>The refocused scanline (focus angle %L1°, disparity %2 px per view, %3)</source>
+        <translation>خط المسح بعد إعادة التركيز (زاوية التركيز %L1°، تفاوت %2 بكسل لكل منظر، %3)</translation>
+    </message>
+    <message>
+        <source>photo pixel →</source>
+        <translation>بكسل الصورة →</translation>
     </message>
 </context>
 <context>
@@ -1144,6 +1187,18 @@ The red marker has that width, or 2 where it would be narrower.</source>
     <message>
         <source>Copied %L1 to the clipboard.</source>
         <translation>تم نسخ %L1 إلى الحافظة.</translation>
+    </message>
+    <message>
+        <source>The focal stack sheet is drawn from the scene&apos;s optics: close the light field (File ▸ Close Light Field) to export it.</source>
+        <translation>تُرسم صفحة مكدّس التركيز من بصريات المشهد: أغلق حقل الضوء (ملف ▸ إغلاق حقل الضوء) لتصديرها.</translation>
+    </message>
+    <message>
+        <source>Could not export “%L1”: %L2 Nothing was written.</source>
+        <translation>تعذّر تصدير «%L1»: %L2 لم يُكتب شيء.</translation>
+    </message>
+    <message>
+        <source>Could not export “%L1”: a light field&apos;s views are photographs, not drawings; choose a PNG file. Nothing was written.</source>
+        <translation>تعذّر تصدير «%L1»: مناظر حقل الضوء صور فوتوغرافية لا رسوم؛ اختر ملف PNG. لم يُكتب شيء.</translation>
     </message>
 </context>
 <context>

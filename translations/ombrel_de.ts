@@ -747,6 +747,10 @@
         <source>Works on the scene: close the light field (File ▸ Close Light Field) to use it. A real light field has no shapes or planes to act on.</source>
         <translation>Wirkt auf die Szene: Schließen Sie das Lichtfeld (Datei ▸ Lichtfeld schließen), um es zu benutzen. Ein echtes Lichtfeld hat keine Formen oder Ebenen, auf die es wirken könnte.</translation>
     </message>
+    <message>
+        <source>Drawn from the scene&apos;s optics: close the light field (File ▸ Close Light Field) to use it.</source>
+        <translation>Aus der Optik der Szene gezeichnet: Schließen Sie das Lichtfeld (Datei ▸ Lichtfeld schließen), um es zu benutzen.</translation>
+    </message>
 </context>
 <context>
     <name>LightFieldLoader</name>
@@ -821,6 +825,45 @@
     <message>
         <source>&quot;%1&quot; does not exist.</source>
         <translation>„%1“ existiert nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>LightFieldPictures</name>
+    <message>
+        <source>The central view (row %L1, scanline y %L2)</source>
+        <translation>Die mittlere Ansicht (Zeile %L1, Abtastzeile y %L2)</translation>
+    </message>
+    <message>
+        <source>The central view (scanline y %L1)</source>
+        <translation>Die mittlere Ansicht (Abtastzeile y %L1)</translation>
+    </message>
+    <message>
+        <source>x: pixel →</source>
+        <translation>x: Pixel →</translation>
+    </message>
+    <message>
+        <source>y: pixel row from the top (the scanline in red)</source>
+        <translation>y: Pixelzeile von oben (die Abtastzeile in Rot)</translation>
+    </message>
+    <message>
+        <source>Ray space of scanline y %L1: one pixel per ray</source>
+        <translation>Strahlenraum der Abtastzeile y %L1: ein Pixel pro Strahl</translation>
+    </message>
+    <message>
+        <source>pixel →</source>
+        <translation>Pixel →</translation>
+    </message>
+    <message>
+        <source>view →</source>
+        <translation>Ansicht →</translation>
+    </message>
+    <message>
+        <source>The refocused scanline (focus angle %L1°, disparity %2 px per view, %3)</source>
+        <translation>Die neu fokussierte Abtastzeile (Fokuswinkel %L1°, Disparität %2 px pro Ansicht, %3)</translation>
+    </message>
+    <message>
+        <source>photo pixel →</source>
+        <translation>Fotopixel →</translation>
     </message>
 </context>
 <context>
@@ -1144,6 +1187,18 @@ Die rote Markierung hat diese Breite, oder 2, wo sie schmaler wäre.</translatio
     <message>
         <source>Copied %L1 to the clipboard.</source>
         <translation>%L1 in die Zwischenablage kopiert.</translation>
+    </message>
+    <message>
+        <source>The focal stack sheet is drawn from the scene&apos;s optics: close the light field (File ▸ Close Light Field) to export it.</source>
+        <translation>Das Fokusstapel-Blatt wird aus der Optik der Szene gezeichnet: Schließen Sie das Lichtfeld (Datei ▸ Lichtfeld schließen), um es zu exportieren.</translation>
+    </message>
+    <message>
+        <source>Could not export “%L1”: %L2 Nothing was written.</source>
+        <translation>„%L1“ konnte nicht exportiert werden: %L2 Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Could not export “%L1”: a light field&apos;s views are photographs, not drawings; choose a PNG file. Nothing was written.</source>
+        <translation>„%L1“ konnte nicht exportiert werden: Die Ansichten eines Lichtfelds sind Fotografien, keine Zeichnungen; wählen Sie eine PNG-Datei. Es wurde nichts geschrieben.</translation>
     </message>
 </context>
 <context>

@@ -747,6 +747,10 @@
         <source>Works on the scene: close the light field (File ▸ Close Light Field) to use it. A real light field has no shapes or planes to act on.</source>
         <translation>Actúa sobre la escena: cierre el campo de luz (Archivo ▸ Cerrar campo de luz) para usarlo. Un campo de luz real no tiene formas ni planos sobre los que actuar.</translation>
     </message>
+    <message>
+        <source>Drawn from the scene&apos;s optics: close the light field (File ▸ Close Light Field) to use it.</source>
+        <translation>Dibujado a partir de la óptica de la escena: cierre el campo de luz (Archivo ▸ Cerrar campo de luz) para usarlo.</translation>
+    </message>
 </context>
 <context>
     <name>LightFieldLoader</name>
@@ -821,6 +825,45 @@
     <message>
         <source>&quot;%1&quot; does not exist.</source>
         <translation>«%1» no existe.</translation>
+    </message>
+</context>
+<context>
+    <name>LightFieldPictures</name>
+    <message>
+        <source>The central view (row %L1, scanline y %L2)</source>
+        <translation>La vista central (fila %L1, línea de barrido y %L2)</translation>
+    </message>
+    <message>
+        <source>The central view (scanline y %L1)</source>
+        <translation>La vista central (línea de barrido y %L1)</translation>
+    </message>
+    <message>
+        <source>x: pixel →</source>
+        <translation>x: píxel →</translation>
+    </message>
+    <message>
+        <source>y: pixel row from the top (the scanline in red)</source>
+        <translation>y: fila de píxeles desde arriba (la línea de barrido en rojo)</translation>
+    </message>
+    <message>
+        <source>Ray space of scanline y %L1: one pixel per ray</source>
+        <translation>Espacio de rayos de la línea de barrido y %L1: un píxel por rayo</translation>
+    </message>
+    <message>
+        <source>pixel →</source>
+        <translation>píxel →</translation>
+    </message>
+    <message>
+        <source>view →</source>
+        <translation>vista →</translation>
+    </message>
+    <message>
+        <source>The refocused scanline (focus angle %L1°, disparity %2 px per view, %3)</source>
+        <translation>La línea de barrido reenfocada (ángulo de enfoque %L1°, disparidad %2 px por vista, %3)</translation>
+    </message>
+    <message>
+        <source>photo pixel →</source>
+        <translation>píxel de la foto →</translation>
     </message>
 </context>
 <context>
@@ -1144,6 +1187,18 @@ El marcador rojo tiene ese ancho, o 2 donde sería más estrecho.</translation>
     <message>
         <source>Copied %L1 to the clipboard.</source>
         <translation>Se copió %L1 al portapapeles.</translation>
+    </message>
+    <message>
+        <source>The focal stack sheet is drawn from the scene&apos;s optics: close the light field (File ▸ Close Light Field) to export it.</source>
+        <translation>La hoja de la pila de enfoque se dibuja a partir de la óptica de la escena: cierre el campo de luz (Archivo ▸ Cerrar campo de luz) para exportarla.</translation>
+    </message>
+    <message>
+        <source>Could not export “%L1”: %L2 Nothing was written.</source>
+        <translation>No se pudo exportar «%L1»: %L2 No se escribió nada.</translation>
+    </message>
+    <message>
+        <source>Could not export “%L1”: a light field&apos;s views are photographs, not drawings; choose a PNG file. Nothing was written.</source>
+        <translation>No se pudo exportar «%L1»: las vistas de un campo de luz son fotografías, no dibujos; elija un archivo PNG. No se escribió nada.</translation>
     </message>
 </context>
 <context>

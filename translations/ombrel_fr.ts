@@ -747,6 +747,10 @@
         <source>Works on the scene: close the light field (File ▸ Close Light Field) to use it. A real light field has no shapes or planes to act on.</source>
         <translation>Agit sur la scène : fermez le champ de lumière (Fichier ▸ Fermer le champ de lumière) pour l’utiliser. Un vrai champ de lumière n’a ni formes ni plans sur lesquels agir.</translation>
     </message>
+    <message>
+        <source>Drawn from the scene&apos;s optics: close the light field (File ▸ Close Light Field) to use it.</source>
+        <translation>Tracé d’après l’optique de la scène : fermez le champ de lumière (Fichier ▸ Fermer le champ de lumière) pour l’utiliser.</translation>
+    </message>
 </context>
 <context>
     <name>LightFieldLoader</name>
@@ -821,6 +825,45 @@
     <message>
         <source>&quot;%1&quot; does not exist.</source>
         <translation>« %1 » n’existe pas.</translation>
+    </message>
+</context>
+<context>
+    <name>LightFieldPictures</name>
+    <message>
+        <source>The central view (row %L1, scanline y %L2)</source>
+        <translation>La vue centrale (rangée %L1, ligne de balayage y %L2)</translation>
+    </message>
+    <message>
+        <source>The central view (scanline y %L1)</source>
+        <translation>La vue centrale (ligne de balayage y %L1)</translation>
+    </message>
+    <message>
+        <source>x: pixel →</source>
+        <translation>x : pixel →</translation>
+    </message>
+    <message>
+        <source>y: pixel row from the top (the scanline in red)</source>
+        <translation>y : ligne de pixels depuis le haut (la ligne de balayage en rouge)</translation>
+    </message>
+    <message>
+        <source>Ray space of scanline y %L1: one pixel per ray</source>
+        <translation>Espace des rayons de la ligne de balayage y %L1 : un pixel par rayon</translation>
+    </message>
+    <message>
+        <source>pixel →</source>
+        <translation>pixel →</translation>
+    </message>
+    <message>
+        <source>view →</source>
+        <translation>vue →</translation>
+    </message>
+    <message>
+        <source>The refocused scanline (focus angle %L1°, disparity %2 px per view, %3)</source>
+        <translation>La ligne de balayage remise au point (angle de mise au point %L1°, disparité %2 px par vue, %3)</translation>
+    </message>
+    <message>
+        <source>photo pixel →</source>
+        <translation>pixel de la photo →</translation>
     </message>
 </context>
 <context>
@@ -1144,6 +1187,18 @@ Le repère rouge a cette largeur, ou 2 là où il serait plus étroit.</translat
     <message>
         <source>Copied %L1 to the clipboard.</source>
         <translation>%L1 copié dans le presse-papiers.</translation>
+    </message>
+    <message>
+        <source>The focal stack sheet is drawn from the scene&apos;s optics: close the light field (File ▸ Close Light Field) to export it.</source>
+        <translation>La planche de pile de mise au point est tracée d’après l’optique de la scène : fermez le champ de lumière (Fichier ▸ Fermer le champ de lumière) pour l’exporter.</translation>
+    </message>
+    <message>
+        <source>Could not export “%L1”: %L2 Nothing was written.</source>
+        <translation>Impossible d’exporter « %L1 » : %L2 Rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>Could not export “%L1”: a light field&apos;s views are photographs, not drawings; choose a PNG file. Nothing was written.</source>
+        <translation>Impossible d’exporter « %L1 » : les vues d’un champ de lumière sont des photographies, pas des dessins ; choisissez un fichier PNG. Rien n’a été écrit.</translation>
     </message>
 </context>
 <context>

@@ -747,6 +747,10 @@
         <source>Works on the scene: close the light field (File ▸ Close Light Field) to use it. A real light field has no shapes or planes to act on.</source>
         <translation>作用于场景：关闭光场（文件 ▸ 关闭光场）后即可使用。真实光场没有可供操作的形状或平面。</translation>
     </message>
+    <message>
+        <source>Drawn from the scene&apos;s optics: close the light field (File ▸ Close Light Field) to use it.</source>
+        <translation>按场景的光学绘制：关闭光场（文件 ▸ 关闭光场）后即可使用。</translation>
+    </message>
 </context>
 <context>
     <name>LightFieldLoader</name>
@@ -821,6 +825,45 @@
     <message>
         <source>&quot;%1&quot; does not exist.</source>
         <translation>“%1”不存在。</translation>
+    </message>
+</context>
+<context>
+    <name>LightFieldPictures</name>
+    <message>
+        <source>The central view (row %L1, scanline y %L2)</source>
+        <translation>中央视图（第 %L1 行，扫描线 y %L2）</translation>
+    </message>
+    <message>
+        <source>The central view (scanline y %L1)</source>
+        <translation>中央视图（扫描线 y %L1）</translation>
+    </message>
+    <message>
+        <source>x: pixel →</source>
+        <translation>x：像素 →</translation>
+    </message>
+    <message>
+        <source>y: pixel row from the top (the scanline in red)</source>
+        <translation>y：从顶部数的像素行（红色为扫描线）</translation>
+    </message>
+    <message>
+        <source>Ray space of scanline y %L1: one pixel per ray</source>
+        <translation>扫描线 y %L1 的光线空间：每条光线一个像素</translation>
+    </message>
+    <message>
+        <source>pixel →</source>
+        <translation>像素 →</translation>
+    </message>
+    <message>
+        <source>view →</source>
+        <translation>视图 →</translation>
+    </message>
+    <message>
+        <source>The refocused scanline (focus angle %L1°, disparity %2 px per view, %3)</source>
+        <translation>重新对焦的扫描线（对焦角度 %L1°，视差每个视图 %2 像素，%3）</translation>
+    </message>
+    <message>
+        <source>photo pixel →</source>
+        <translation>照片像素 →</translation>
     </message>
 </context>
 <context>
@@ -1144,6 +1187,18 @@ The red marker has that width, or 2 where it would be narrower.</source>
     <message>
         <source>Copied %L1 to the clipboard.</source>
         <translation>已将%L1复制到剪贴板。</translation>
+    </message>
+    <message>
+        <source>The focal stack sheet is drawn from the scene&apos;s optics: close the light field (File ▸ Close Light Field) to export it.</source>
+        <translation>焦点堆栈页按场景的光学绘制：关闭光场（文件 ▸ 关闭光场）后即可导出。</translation>
+    </message>
+    <message>
+        <source>Could not export “%L1”: %L2 Nothing was written.</source>
+        <translation>无法导出“%L1”：%L2 未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>Could not export “%L1”: a light field&apos;s views are photographs, not drawings; choose a PNG file. Nothing was written.</source>
+        <translation>无法导出“%L1”：光场的视图是照片，不是绘图；请选择 PNG 文件。未写入任何内容。</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,7 @@
 #include "lightfield/refocus.h"
 #include "session/session.h"
 #include "toolkit/controls.h"
+#include "toolkit/view.h"
 
 namespace rf = lightfield::refocus;
 
@@ -31,8 +32,9 @@ namespace lightfieldviews {
 
 namespace {
 
-// Room for the ray-space view's axis names and end numbers.
+// Room for the ray-space view's axis names and end numbers, and their type, at 1x.
 constexpr int kLabelMargin = 16;
+constexpr int kLabelPixels = 10;
 
 QImage packedImage(const unsigned char* rgb, int width, int height) {
   return QImage(rgb, width, height, 3 * width, QImage::Format_RGB888).copy();
@@ -65,6 +67,14 @@ QRect CentralView::imageRect() const {
   const QSize shown = view_.size().scaled(size(), Qt::KeepAspectRatio);
   return {(width() - shown.width()) / 2, (height() - shown.height()) / 2, shown.width(),
           shown.height()};
+}
+
+QImage CentralView::picture() const {
+  if (view_.isNull()) return {};
+  QImage image = view_.convertToFormat(QImage::Format_RGB32);
+  if (scanline_ >= 0 && scanline_ < image.height())
+    for (int x = 0; x < image.width(); ++x) image.setPixel(x, scanline_, qRgb(255, 0, 0));
+  return image;
 }
 
 void CentralView::paintEvent(QPaintEvent*) {
@@ -118,14 +128,49 @@ void EpiView::setSamples(std::vector<double> samples) {
   update();
 }
 
+void EpiView::setZoom(double zoom) {
+  if (!(zoom > 0) || zoom == zoom_) return;
+  zoom_ = zoom;
+  update();
+}
+
+QFont EpiView::labelFont() const {
+  return labelFontAt(zoom_);
+}
+
+QFont EpiView::labelFontAt(double zoom) const {
+  QFont font = this->font();
+  font.setPixelSize(static_cast<int>(std::lround(kLabelPixels * zoom)));
+  return font;
+}
+
 QRect EpiView::imageRect() const {
-  return rect().adjusted(kLabelMargin, 0, 0, -kLabelMargin);
+  return imageRectIn(size(), zoom_);
+}
+
+QRect EpiView::imageRectIn(QSize size, double zoom) {
+  const int margin = static_cast<int>(std::lround(kLabelMargin * zoom));
+  return QRect(QPoint(0, 0), size).adjusted(margin, 0, 0, -margin);
+}
+
+QImage EpiView::picture() const {
+  // One pixel per unit, as the scene's ray-space view gives its picture at any zoom.
+  const QSize atOne = (QSizeF(size()) / zoom_).toSize();
+  QImage image(atOne, QImage::Format_RGB32);
+  if (image.isNull()) return image;
+  QPainter painter(&image);
+  paint(painter, atOne, 1.0);
+  return image;
 }
 
 void EpiView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), palette().window());
-  const QRect r = imageRect();
+  paint(painter, size(), zoom_);
+}
+
+void EpiView::paint(QPainter& painter, QSize size, double zoom) const {
+  painter.fillRect(QRect(QPoint(0, 0), size), palette().window());
+  const QRect r = imageRectIn(size, zoom);
   painter.fillRect(r, Qt::white);
   if (epi_.isNull()) return;
   const int views = epi_.height(), width = epi_.width();
@@ -147,26 +192,26 @@ void EpiView::paintEvent(QPaintEvent*) {
       line << QPointF(r.left() + (samples_[std::size_t(v)] + 0.5) * r.width() / width,
                       rowTop(v) + rowHeight / 2);
     }
-    painter.setPen(QPen(link, 1));
+    painter.setPen(QPen(link, zoom));
     painter.setBrush(Qt::NoBrush);
     painter.drawPolyline(line);
     painter.setBrush(link);
     painter.setPen(Qt::NoPen);
-    for (const QPointF& p : line) painter.drawEllipse(p, 2.0, 2.0);
+    for (const QPointF& p : line) painter.drawEllipse(p, 2.0 * zoom, 2.0 * zoom);
     painter.setRenderHint(QPainter::Antialiasing, false);
   }
-  QFont font = painter.font();
-  font.setPixelSize(10);
-  painter.setFont(font);
+  // The axes' words grow with the view, so they read as well at 2x or 3x on a projector.
+  painter.setFont(labelFontAt(zoom));
   painter.setPen(palette().color(QPalette::WindowText));
-  const QRect below(r.left(), r.bottom() + 2, r.width(), kLabelMargin - 2);
+  const int margin = size.height() - 1 - r.bottom(), gap = static_cast<int>(std::lround(2 * zoom));
+  const QRect below(r.left(), r.bottom() + gap, r.width(), margin - gap);
   painter.drawText(below, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("0"));
   painter.drawText(below, Qt::AlignHCenter | Qt::AlignTop, tr("pixel →"));
   painter.drawText(below, Qt::AlignRight | Qt::AlignTop, QString::number(width - 1));
   painter.save();
   painter.translate(0, r.bottom() + 1);
   painter.rotate(-90);
-  const QRect beside(0, 0, r.height(), kLabelMargin - 2);
+  const QRect beside(0, 0, r.height(), margin - gap);
   painter.drawText(beside, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("0"));
   painter.drawText(beside, Qt::AlignHCenter | Qt::AlignVCenter, tr("view →"));
   painter.drawText(beside, Qt::AlignRight | Qt::AlignVCenter, QString::number(views - 1));
@@ -272,7 +317,8 @@ std::optional<int> chooseRow(QWidget* parent, const QList<int>& rows, int sugges
   return rows.value(int(items.indexOf(item)), suggested);
 }
 
-// Puts `added` where `widget` is: beside it in a box layout, in its cell of a grid.
+// Puts `added` where `widget` is: just before it in a box layout (so what is put after the widget
+// stays after both), in its cell of a grid.
 bool placeBeside(QLayout* layout, QWidget* widget, QWidget* added) {
   if (layout == nullptr) return false;
   const int index = layout->indexOf(widget);
@@ -284,7 +330,7 @@ bool placeBeside(QLayout* layout, QWidget* widget, QWidget* added) {
       return true;
     }
     if (auto* box = qobject_cast<QBoxLayout*>(layout)) {
-      box->insertWidget(index + 1, added);
+      box->insertWidget(index, added);
       return true;
     }
     return false;
@@ -294,8 +340,13 @@ bool placeBeside(QLayout* layout, QWidget* widget, QWidget* added) {
   return false;
 }
 
+// `added` goes where `widget` is, at its size: a toolkit view tells each new size (a zoom) even
+// while it is hidden, when it gets no resize event.
 void takePlaceOf(QWidget* widget, QWidget* added) {
   added->setFixedSize(widget->minimumSize());
+  if (auto* view = qobject_cast<toolkit::View*>(widget))
+    QObject::connect(view, &toolkit::View::sizeFixed, added,
+                     [added](QSize size) { added->setFixedSize(size); });
   added->hide();
   QWidget* parent = widget->parentWidget();
   if (parent != nullptr && placeBeside(parent->layout(), widget, added)) return;
@@ -343,6 +394,11 @@ LightFieldDocument::LightFieldDocument(const Parts& parts, QObject* parent)
   takePlaceOf(parts_.canvas, central_);
   takePlaceOf(parts_.raySpace, epiView_);
   takePlaceOf(parts_.photo, photoStrip_);
+  if (auto* view = qobject_cast<toolkit::View*>(parts_.raySpace)) {
+    epiView_->setZoom(view->zoom());
+    connect(view, &toolkit::View::sizeFixed, epiView_,
+            [this, view] { epiView_->setZoom(view->zoom()); });
+  }
   connect(central_, &lightfieldviews::CentralView::scanlinePicked, this,
           &LightFieldDocument::setScanline);
   connect(photoStrip_, &lightfieldviews::PhotoStrip::hovered, this,
@@ -362,8 +418,12 @@ LightFieldDocument::LightFieldDocument(const Parts& parts, QObject* parent)
   qApp->installEventFilter(this);
 }
 
+double LightFieldDocument::focusDegrees() const {
+  return static_cast<double>(parts_.focus->floatValue());
+}
+
 double LightFieldDocument::disparity() const {
-  return rf::disparityForDegrees(static_cast<double>(parts_.focus->floatValue()));
+  return rf::disparityForDegrees(focusDegrees());
 }
 
 int LightFieldDocument::halfCount() const {
@@ -589,6 +649,9 @@ void LightFieldDocument::showLightField(bool shown) {
   const QString why =
       tr("Works on the scene: close the light field (File ▸ Close Light Field) to use it. A real "
          "light field has no shapes or planes to act on.");
+  const QString fromOptics =
+      tr("Drawn from the scene's optics: close the light field (File ▸ Close Light Field) to "
+         "use it.");
   if (parts_.canvasTitle != nullptr) {
     if (shown) saved_.canvasTitle = parts_.canvasTitle->text();
     parts_.canvasTitle->setText(shown ? tr("Central view") : saved_.canvasTitle);
@@ -597,6 +660,8 @@ void LightFieldDocument::showLightField(bool shown) {
     saved_.visible.clear();
     saved_.controls.clear();
     saved_.actions.clear();
+    saved_.sceneActions.clear();
+    saved_.menuTips.clear();
     if (parts_.sceneOnly)
       for (QWidget* widget : parts_.sceneOnly()) {
         saved_.visible.append({widget, widget->isVisible()});
@@ -614,12 +679,24 @@ void LightFieldDocument::showLightField(bool shown) {
     const QList<QAction*> keep = {open_, close_, parts_.insertBefore};
     for (QMenu* menu : parts_.sceneMenus)
       for (QAction* action : menu->actions()) {
-        const bool picture = action->objectName().startsWith(QLatin1String("actionExport")) ||
-                             action->objectName() == QLatin1String("actionCopyPicture");
-        if (action->isSeparator() || keep.contains(action) || picture) continue;
+        const bool picture = action->objectName() == QLatin1String("actionCopyPicture");
+        if (action->isSeparator() || keep.contains(action) || picture ||
+            parts_.sceneActions.contains(action))
+          continue;
         saved_.actions.append({action, action->isEnabled()});
         action->setEnabled(false);
       }
+    for (QAction* action : parts_.sceneActions) {
+      saved_.sceneActions.append({action, action->toolTip(), action->isEnabled()});
+      action->setEnabled(false);
+      action->setToolTip(fromOptics);
+      // A menu shows an action's tooltip only when asked to.
+      for (QObject* object : action->associatedObjects())
+        if (auto* menu = qobject_cast<QMenu*>(object); menu && !menu->toolTipsVisible()) {
+          saved_.menuTips.append({menu, false});
+          menu->setToolTipsVisible(true);
+        }
+    }
   } else {
     for (const auto& [widget, visible] : saved_.visible)
       if (widget) widget->setVisible(visible);
@@ -630,6 +707,13 @@ void LightFieldDocument::showLightField(bool shown) {
       }
     for (const auto& [action, enabled] : saved_.actions)
       if (action) action->setEnabled(enabled);
+    for (const auto& [action, tip, enabled] : saved_.sceneActions)
+      if (action) {
+        action->setEnabled(enabled);
+        action->setToolTip(tip);
+      }
+    for (const auto& [menu, visible] : saved_.menuTips)
+      if (menu) menu->setToolTipsVisible(visible);
   }
 }
 

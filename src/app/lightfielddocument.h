@@ -19,6 +19,7 @@ class QAction;
 class QLabel;
 class QMainWindow;
 class QMenu;
+class QPainter;
 class Session;
 class StatusService;
 namespace toolkit {
@@ -38,6 +39,8 @@ class CentralView : public QWidget {
   int scanline() const { return scanline_; }
   // Where the view is drawn in the widget (its aspect kept).
   QRect imageRect() const;
+  // The view at its own pixels, the scanline's row drawn over in the line's red.
+  QImage picture() const;
 
  signals:
   void scanlinePicked(int y);
@@ -67,12 +70,22 @@ class EpiView : public QWidget {
   void setWeights(std::vector<int> weights);
   void setSamples(std::vector<double> samples);
   const std::vector<double>& samples() const { return samples_; }
+  // The scene's ray-space view's zoom, which the axes' words and the marks follow.
+  void setZoom(double zoom);
+  double zoom() const { return zoom_; }
+  QFont labelFont() const;
   QRect imageRect() const;
+  // The view as drawn, at 1x whatever the zoom.
+  QImage picture() const;
 
  protected:
   void paintEvent(QPaintEvent*) override;
 
  private:
+  static QRect imageRectIn(QSize size, double zoom);
+  QFont labelFontAt(double zoom) const;
+  void paint(QPainter& painter, QSize size, double zoom) const;
+  double zoom_ = 1.0;
   QImage epi_;
   std::vector<int> weights_;
   std::vector<double> samples_;
@@ -132,8 +145,12 @@ class LightFieldDocument : public QObject {
     std::function<QList<QWidget*>()> sceneOnly;
     // Controls that act on the scene alone: disabled with a tooltip saying why.
     QList<QWidget*> sceneControls;
-    // Menus whose actions edit the scene: disabled while a light field is open.
+    // Menus whose actions edit the scene: disabled while a light field is open (not Copy
+    // Picture, which copies the light field's pictures).
     QList<QMenu*> sceneMenus;
+    // Actions drawn from the scene alone (the focal stack sheet, from its optics): disabled with
+    // a tooltip saying why.
+    QList<QAction*> sceneActions;
     // Called before a light field takes the window (stop what drives the scene's views) and
     // after the scene is back.
     std::function<void()> leavingScene;
@@ -159,8 +176,10 @@ class LightFieldDocument : public QObject {
   // The ray-space image and photo now shown, packed RGB.
   const std::vector<unsigned char>& epipolarImage() const { return epi_; }
   const std::vector<unsigned char>& photo() const { return photo_; }
-  // The disparity, half-count and camera the photo was refocused with: the camera panel's
-  // viewpoint and profile, as the views take them, around the depth of field's half-count.
+  // The focus angle; the disparity, half-count and camera the photo was refocused with: the
+  // camera panel's viewpoint and profile, as the views take them, around the depth of field's
+  // half-count.
+  double focusDegrees() const;
   double disparity() const;
   int halfCount() const;
   lightfield::refocus::ViewCamera camera() const;
@@ -223,5 +242,7 @@ class LightFieldDocument : public QObject {
     QList<std::pair<QPointer<QWidget>, bool>> visible;
     QList<std::tuple<QPointer<QWidget>, QString, bool>> controls;
     QList<std::pair<QPointer<QAction>, bool>> actions;
+    QList<std::tuple<QPointer<QAction>, QString, bool>> sceneActions;
+    QList<std::pair<QPointer<QMenu>, bool>> menuTips;
   } saved_;
 };

@@ -15,6 +15,7 @@
 #include "app/highcontrast.h"
 #include "app/keyboardaccess.h"
 #include "app/lightfielddocument.h"
+#include "app/lightfieldpictures.h"
 #include "app/pictureexport.h"
 #include "app/presentation.h"
 #include "app/scenedocument.h"
@@ -263,7 +264,9 @@ void MainWindow::installFeatures() {
                   this);
   document_ = new SceneDocument(document, this);
   new PictureExport({this, canvas, ui_->renderView, ui_->photoView, session_, status_, fileMenu(),
-                     ui_->actionQuit, editMenu()},
+                     ui_->actionQuit, editMenu(),
+                     // Made below, with the light-field document.
+                     lightFieldPictures([this] { return lightFields_; })},
                     this);
   new HelpWindows(this, helpMenu(), this);
 
@@ -323,6 +326,8 @@ void MainWindow::installLightFields() {
                       << ui_->autoPhotoButton << ui_->axesButton << ui_->focusOnSelectionButton
                       << ui_->sweepButton << ui_->focusDepthBox << ui_->linkViewsBox;
   parts.sceneMenus = {editMenu(), scenesMenu()};
+  if (auto* sheet = findChild<QAction*>(QStringLiteral("actionExportFocalStack")))
+    parts.sceneActions << sheet;
   // The scene's aids would follow the mouse over views that are not shown.
   auto aidsShown = std::make_shared<std::pair<bool, bool>>();
   parts.leavingScene = [this, aidsShown] {

@@ -59,6 +59,19 @@ PictureExport::PictureExport(const Parts& parts, QObject* parent) : QObject(pare
   connect(copyAction, &QAction::triggered, this, [this] { copy(last_); });
 }
 
+bool PictureExport::standingIn() const {
+  return parts_.standIn.shown && parts_.standIn.shown();
+}
+
+QString PictureExport::unavailable(PictureKind kind) const {
+  if (kind == PictureKind::FocalStackSheet && standingIn())
+    return QCoreApplication::translate(
+        "PictureExport",
+        "The focal stack sheet is drawn from the scene's optics: close the light field (File ▸ "
+        "Close Light Field) to export it.");
+  return {};
+}
+
 QImage PictureExport::focalStackSheet(int scale) const {
   const lightfield::LightField& field = parts_.session->lightField();
   const int halfLength = parts_.session->camera().halfLength;
@@ -71,6 +84,8 @@ QImage PictureExport::focalStackSheet(int scale) const {
 }
 
 Annotation PictureExport::annotation(PictureKind kind) const {
+  if (standingIn())
+    return parts_.standIn.annotation ? parts_.standIn.annotation(kind) : Annotation{};
   const lightfield::CameraSettings& camera = parts_.session->camera();
   const QString optics =
       QCoreApplication::translate("PictureExport", "focus angle %L1°, depth of field %L2")
@@ -107,16 +122,18 @@ QImage PictureExport::picture(const PictureChoice& choice) const {
   const DrawView& canvas = *parts_.canvas;
   // The focus line and band go only on an annotated scene, and only when shown.
   const AidOverlay* focus = choice.annotated ? &canvas.aidOverlay() : nullptr;
+  if (!unavailable(choice.kind).isEmpty()) return {};
+  const bool standIn = standingIn() && parts_.standIn.picture;
   QImage image;
   switch (choice.kind) {
     case PictureKind::Scene:
-      image = scenePicture(canvas, focus);
+      image = standIn ? parts_.standIn.picture(choice.kind) : scenePicture(canvas, focus);
       break;
     case PictureKind::RaySpace:
       image = raySpacePicture(parts_.session->lightField());
       break;
     case PictureKind::RaySpaceAsShown:
-      image = raySpaceAsShown(*parts_.raySpace);
+      image = standIn ? parts_.standIn.picture(choice.kind) : raySpaceAsShown(*parts_.raySpace);
       break;
     case PictureKind::Photo:
       image = photoPicture(parts_.session->photo(), parts_.photo->size());
@@ -136,6 +153,8 @@ QImage PictureExport::picture(const PictureChoice& choice) const {
 }
 
 QByteArray PictureExport::drawing(const PictureChoice& choice) const {
+  // What stands in for the scene is a photograph, not shapes.
+  if (standingIn()) return {};
   const DrawView& canvas = *parts_.canvas;
   const AidOverlay* focus = choice.annotated ? &canvas.aidOverlay() : nullptr;
   const QSize sceneSize(static_cast<int>(canvas.bounds().size.width),
@@ -198,13 +217,17 @@ bool PictureExport::exportPicture() {
     return true;
   }
   const QString suggested = QStringLiteral("%1.png").arg(pictureFileStem(last_.kind));
-  const std::optional<QString> path =
-      documentdialogs::savePicture(parts_.window, suggested, hasDrawing(last_.kind));
+  const std::optional<QString> path = documentdialogs::savePicture(
+      parts_.window, suggested, hasDrawing(last_.kind) && !standingIn());
   return path && exportTo(last_, *path);
 }
 
 bool PictureExport::exportFocalStack() {
   const PictureChoice sheet{PictureKind::FocalStackSheet, 1};
+  if (const QString why = unavailable(sheet.kind); !why.isEmpty()) {
+    report(why);
+    return false;
+  }
   const std::optional<QString> path =
       documentdialogs::savePicture(parts_.window, QStringLiteral("focal-stack.png"), true);
   return path && exportTo(sheet, *path);
@@ -212,9 +235,19 @@ bool PictureExport::exportFocalStack() {
 
 bool PictureExport::exportTo(const PictureChoice& choice, const QString& path) {
   std::optional<QString> error;
-  if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+  if (const QString why = unavailable(choice.kind); !why.isEmpty()) {
+    error = QCoreApplication::translate("PictureExport",
+                                        "Could not export “%L1”: %L2 Nothing was written.")
+                .arg(QFileInfo(path).fileName(), why);
+  } else if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
     // A drawing keeps the shapes and the text as vectors, for slides.
-    if (!hasDrawing(choice.kind)) {
+    if (hasDrawing(choice.kind) && standingIn()) {
+      error = QCoreApplication::translate(
+                  "PictureExport",
+                  "Could not export “%L1”: a light field's views are photographs, not "
+                  "drawings; choose a PNG file. Nothing was written.")
+                  .arg(QFileInfo(path).fileName());
+    } else if (!hasDrawing(choice.kind)) {
       error = QCoreApplication::translate(
                   "PictureExport",
                   "Could not export “%L1”: only the scene and the focal stack sheet can be "
@@ -237,6 +270,10 @@ bool PictureExport::exportTo(const PictureChoice& choice, const QString& path) {
 }
 
 void PictureExport::copy(const PictureChoice& choice) {
+  if (const QString why = unavailable(choice.kind); !why.isEmpty()) {
+    report(why);
+    return;
+  }
   const QImage image = picture(choice);
   if (image.isNull()) {
     report(QCoreApplication::translate("PictureExport", "There is no picture to copy yet."));

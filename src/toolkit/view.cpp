@@ -30,8 +30,11 @@ void View::setZoom(double zoom) {
 }
 
 void View::fitToFrame() {
-  setFixedSize(static_cast<int>(std::ceil(frame_.size.width * zoom_)),
-               static_cast<int>(std::ceil(frame_.size.height * zoom_)));
+  const QSize size(static_cast<int>(std::ceil(frame_.size.width * zoom_)),
+                   static_cast<int>(std::ceil(frame_.size.height * zoom_)));
+  const bool changed = size != minimumSize() || size != maximumSize();
+  setFixedSize(size);
+  if (changed) emit sizeFixed(size);
 }
 
 CGRect View::toDevice(CGRect rect) const {

@@ -14,6 +14,8 @@ namespace toolkit {
 // redraw requests by rectangle, immediate redraw, and the toolkit's event
 // hooks fed with converted events. Subclasses paint in drawRect().
 class View : public QWidget {
+  Q_OBJECT
+
  public:
   explicit View(QWidget* parent = nullptr);
 
@@ -66,6 +68,11 @@ class View : public QWidget {
 
   // True while any view is inside a drawing pass.
   static bool isDrawing() { return drawingDepth_ > 0; }
+
+ signals:
+  // The widget's size has changed with its frame or zoom. Sent shown or hidden:
+  // a hidden widget gets no resize event, yet what stands in for it must follow.
+  void sizeFixed(QSize size);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

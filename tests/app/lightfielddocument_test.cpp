@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "app/camerapanel.h"
+#include "app/documentdialogs.h"
 #include "app/pictureexport.h"
 #include "app/pointspreadplot.h"
 #include "app/scenedocument.h"
@@ -494,4 +495,130 @@ TEST(LightFieldDocument, ALessonRefersToItsLightFieldByARelativePath) {
   ASSERT_TRUE(rig.window.document()->openFile(plain));
   EXPECT_FALSE(rig.document.isOpen());
   EXPECT_TRUE(rig.canvas().isVisible());
+}
+
+// Export while a light field is open takes its own pictures and words, never the hidden scene's;
+// the focal stack sheet, drawn from the scene's optics, waits until the scene is back.
+TEST(LightFieldDocument, ExportTakesTheLightFieldsPicturesAndTheScenesAgainOnClose) {
+  Rig rig;
+  auto* exporter = rig.window.findChild<PictureExport*>(QStringLiteral("pictureExport"));
+  ASSERT_NE(exporter, nullptr);
+  QAction* sheet = rig.find<QAction>("actionExportFocalStack");
+  const bool sheetEnabled = sheet->isEnabled();
+  const QString sheetTip = sheet->toolTip();
+  const QImage sceneBefore = exporter->picture({PictureKind::Scene, 1, false});
+  const QString sceneTitle = exporter->annotation(PictureKind::Scene).title;
+  ASSERT_FALSE(sceneBefore.isNull());
+  QTemporaryDir out;
+
+  ASSERT_TRUE(rig.document.openPath(rig.folder, 1));
+  rig.document.setScanline(3);
+  rig.focus->setValue(266);
+  rig.dof->setValue(2);
+
+  // The scene's place: the central view at its own pixels, the scanline's row in red.
+  const Bytes centre = world().view(rf::centreView(kViews), kWidth, kHeight, 5);
+  const QImage scene = exporter->picture({PictureKind::Scene, 1, false});
+  ASSERT_EQ(scene.size(), QSize(kWidth, kHeight));
+  int wrong = 0;
+  for (int y = 0; y < kHeight; ++y)
+    for (int x = 0; x < kWidth; ++x) {
+      const unsigned char* p = &centre[std::size_t(3) * (std::size_t(y) * kWidth + x)];
+      const QRgb want = y == 3 ? qRgb(255, 0, 0) : qRgb(p[0], p[1], p[2]);
+      wrong += scene.pixel(x, y) != want;
+    }
+  EXPECT_EQ(wrong, 0);
+  EXPECT_EQ(exporter->annotation(PictureKind::Scene).title,
+            QStringLiteral("The central view (row 1, scanline y 3)"));
+  const QImage annotated = exporter->picture({PictureKind::Scene, 2, true});
+  EXPECT_GT(annotated.width(), 2 * kWidth);
+  // A photograph has no drawing: the save dialog offers PNG alone, and an SVG name is refused.
+  std::optional<bool> drawingOffered;
+  documentdialogs::Dialogs dialogs;
+  dialogs.pictureChoice = [](QWidget*, const PictureChoice&) {
+    documentdialogs::PictureRequest request;
+    request.choice = {PictureKind::Scene, 1, false};
+    return std::optional(request);
+  };
+  dialogs.savePicture = [&](QWidget*, const QString&, bool drawing) {
+    drawingOffered = drawing;
+    return std::optional<QString>(out.filePath(QStringLiteral("central.png")));
+  };
+  documentdialogs::setDialogs(dialogs);
+  EXPECT_TRUE(exporter->exportPicture());
+  documentdialogs::setDialogs({});
+  EXPECT_EQ(drawingOffered, std::optional<bool>(false));
+  EXPECT_EQ(QImage(out.filePath(QStringLiteral("central.png"))).convertToFormat(scene.format()),
+            scene);
+  EXPECT_TRUE(exporter->drawing({PictureKind::Scene, 1, true}).isEmpty());
+  const QString svg = out.filePath(QStringLiteral("central.svg"));
+  EXPECT_FALSE(exporter->exportTo({PictureKind::Scene, 1, false}, svg));
+  EXPECT_FALSE(QFile::exists(svg));
+  EXPECT_TRUE(rig.message().contains(QStringLiteral("PNG"))) << rig.message().toStdString();
+
+  // The ray space, one pixel per ray, and as its view draws it (every view taking part, no
+  // hovered pixel: the bands unveiled), both named by pixel and view.
+  const Bytes epi = stacked(1, 3);
+  const QImage rays = exporter->picture({PictureKind::RaySpace, 1, false});
+  ASSERT_EQ(rays.size(), QSize(kWidth, kViews));
+  for (int row = 0; row < kViews; ++row)
+    for (int x = 0; x < kWidth; x += 13) {
+      const unsigned char* p = &epi[std::size_t(3) * (std::size_t(row) * kWidth + x)];
+      EXPECT_EQ(rays.pixel(x, row), qRgb(p[0], p[1], p[2])) << x << " " << row;
+    }
+  rig.dof->setValue(kViews);
+  const QImage asShown = exporter->picture({PictureKind::RaySpaceAsShown, 1, false});
+  auto* epiView = rig.document.epiView();
+  ASSERT_EQ(asShown.size(), epiView->size());
+  const QRect r = epiView->imageRect();
+  for (int row = 0; row < kViews; ++row)
+    for (int x = 0; x < kWidth; x += 13) {
+      const unsigned char* p = &epi[std::size_t(3) * (std::size_t(row) * kWidth + x)];
+      const QPoint at(r.left() + int((x + 0.5) * r.width() / kWidth),
+                      r.top() + int((row + 0.5) * r.height() / kViews));
+      EXPECT_EQ(asShown.pixel(at), qRgb(p[0], p[1], p[2])) << x << " " << row;
+    }
+  for (PictureKind kind : {PictureKind::RaySpace, PictureKind::RaySpaceAsShown}) {
+    const Annotation words = exporter->annotation(kind);
+    EXPECT_EQ(words.horizontal, QStringLiteral("pixel →"));
+    EXPECT_EQ(words.vertical, QStringLiteral("view →"));
+  }
+
+  // The photo: the refocused scanline stretched as the photo strip shows it, named by its focus.
+  rig.dof->setValue(2);
+  const Bytes& refocused = rig.document.photo();
+  const QImage photo = exporter->picture({PictureKind::Photo, 1, false});
+  ASSERT_EQ(photo.size(), rig.document.photoStrip()->size());
+  for (int x = 0; x < kWidth; ++x) {
+    const unsigned char* p = &refocused[std::size_t(3) * x];
+    EXPECT_EQ(photo.pixel(int((x + 0.5) * photo.width() / kWidth), photo.height() / 2),
+              qRgb(p[0], p[1], p[2]))
+        << x;
+  }
+  const QString photoTitle = exporter->annotation(PictureKind::Photo).title;
+  EXPECT_TRUE(photoTitle.contains(QStringLiteral("views 2 to 6"))) << photoTitle.toStdString();
+  EXPECT_TRUE(photoTitle.contains(QString::number(rig.document.disparity(), 'f', 2)))
+      << photoTitle.toStdString();
+  EXPECT_TRUE(photoTitle.contains(QString::number(rig.document.focusDegrees(), 'f', 1)))
+      << photoTitle.toStdString();
+
+  // The sheet is off, saying why, and refuses when asked directly; Export and Copy stay.
+  EXPECT_FALSE(sheet->isEnabled());
+  EXPECT_NE(sheet->toolTip(), sheetTip);
+  EXPECT_TRUE(sheet->toolTip().contains(QStringLiteral("Close Light Field")));
+  EXPECT_TRUE(rig.find<QAction>("actionExport")->isEnabled());
+  EXPECT_TRUE(rig.find<QAction>("actionCopyPicture")->isEnabled());
+  EXPECT_FALSE(exporter->exportFocalStack());
+  const QString sheetFile = out.filePath(QStringLiteral("sheet.png"));
+  EXPECT_FALSE(exporter->exportTo({PictureKind::FocalStackSheet, 1, false}, sheetFile));
+  EXPECT_FALSE(QFile::exists(sheetFile));
+  EXPECT_TRUE(exporter->picture({PictureKind::FocalStackSheet, 1, false}).isNull());
+
+  // Closed: the scene's pictures, words and sheet come back.
+  rig.document.close();
+  EXPECT_EQ(sheet->isEnabled(), sheetEnabled);
+  EXPECT_EQ(sheet->toolTip(), sheetTip);
+  EXPECT_EQ(exporter->picture({PictureKind::Scene, 1, false}), sceneBefore);
+  EXPECT_EQ(exporter->annotation(PictureKind::Scene).title, sceneTitle);
+  EXPECT_FALSE(exporter->drawing({PictureKind::Scene, 1, false}).isEmpty());
 }

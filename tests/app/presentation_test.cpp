@@ -13,12 +13,16 @@
 #include <QSlider>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <vector>
 
+#include "app/lightfielddocument.h"
 #include "app/liveupdates.h"
+#include "app/pictureexport.h"
 #include "app/statusmessages.h"
 #include "app/statusservice.h"
 #include "app/windowzoom.h"
@@ -68,6 +72,18 @@ class PresentationTest : public ::testing::Test {
     }
     return text;
   }
+  // The three views shown: the scene's, or a light field's in their places.
+  std::vector<QWidget*> shownViews() {
+    const LightFieldDocument* field = window.lightFieldDocument();
+    std::vector<QWidget*> views;
+    for (QWidget* view :
+         {static_cast<QWidget*>(canvas), static_cast<QWidget*>(window.renderView()),
+          static_cast<QWidget*>(window.photoView()), static_cast<QWidget*>(field->centralView()),
+          static_cast<QWidget*>(field->epiView()), static_cast<QWidget*>(field->photoStrip())})
+      if (view->isVisible()) views.push_back(view);
+    EXPECT_EQ(views.size(), 3u);
+    return views;
+  }
   // Presenting on `screen`: each view and each control wholly on it, no two overlapping,
   // and no control smaller than it asks to be.
   void expectLaidOutWithin(const QRect& screen) {
@@ -77,19 +93,20 @@ class PresentationTest : public ::testing::Test {
     ASSERT_TRUE(fixture::waitFor([&] { return window.geometry() == screen; }));
     window.layout()->activate();
     std::vector<QRect> taken;
-    for (QWidget* view : {static_cast<QWidget*>(canvas), static_cast<QWidget*>(window.renderView()),
-                          static_cast<QWidget*>(window.photoView())}) {
+    const std::vector<QWidget*> views = shownViews();
+    for (QWidget* view : views) {
       const QRect r(view->mapTo(&window, QPoint(0, 0)), view->size());
       EXPECT_TRUE(window.rect().contains(r)) << view->objectName().toStdString();
+      for (const QRect& other : taken)
+        EXPECT_FALSE(r.intersects(other)) << view->objectName().toStdString();
       taken.push_back(r);
     }
     for (auto* control : window.centralWidget()->findChildren<QWidget*>()) {
       if (!control->isVisible() || control->parentWidget() != window.centralWidget()) continue;
-      if (control == canvas || control == window.renderView() || control == window.photoView())
-        continue;
+      if (std::find(views.begin(), views.end(), control) != views.end()) continue;
       // A frame around a view (the ray space with its axes) is the view's own room.
-      if (control->isAncestorOf(canvas) || control->isAncestorOf(window.renderView()) ||
-          control->isAncestorOf(window.photoView()))
+      if (std::any_of(views.begin(), views.end(),
+                      [control](QWidget* view) { return control->isAncestorOf(view); }))
         continue;
       const std::string name = control->objectName().toStdString();
       const QRect r(control->mapTo(&window, QPoint(0, 0)), control->size());
@@ -463,3 +480,98 @@ TEST_F(PresentationTest, PresentationFillsTheScreenAtTheLargestZoomAndLeavesAsIt
 }
 
 }  // namespace
+
+namespace {
+
+// A row of five camera views, each a flat colour of its own, 4:3 like a camera's.
+QString writeViews(const QTemporaryDir& dir) {
+  for (int v = 0; v < 5; ++v) {
+    QImage view(160, 120, QImage::Format_RGB32);
+    view.fill(QColor(40 * v, 120, 200 - 30 * v));
+    EXPECT_TRUE(view.save(dir.filePath(QStringLiteral("view_%1.png").arg(v))));
+  }
+  return dir.path();
+}
+
+}  // namespace
+
+// A light field open in place of the scene: its views take the scene views' sizes at every zoom,
+// whether it was opened before the zoom or during it, and presenting lays them out as it lays
+// out the scene's; the ray space's words grow with them.
+TEST_F(PresentationTest, ALightFieldsViewsTakeTheSceneViewsSizesAtEveryZoomAndPresenting) {
+  QTemporaryDir dir;
+  const QString folder = writeViews(dir);
+  LightFieldDocument& field = *window.lightFieldDocument();
+  auto* presentation = shown.find<Presentation>("presentation");
+  const auto expectInPlace = [&](const char* when) {
+    const double z = zoom->zoom();
+    const std::pair<QWidget*, QWidget*> places[] = {{field.centralView(), canvas},
+                                                    {field.epiView(), window.renderView()},
+                                                    {field.photoStrip(), window.photoView()}};
+    for (const auto& [own, scene] : places)
+      EXPECT_EQ(own->size(), scene->size()) << when << " " << own->objectName().toStdString();
+    EXPECT_EQ(field.centralView()->size(), QSize(300, 300) * z) << when;
+    EXPECT_EQ(field.photoStrip()->size(), QSize(300, 40) * z) << when;
+    // The central view keeps the camera's 4:3.
+    const QRect image = field.centralView()->imageRect();
+    EXPECT_NEAR(double(image.width()) / image.height(), 4.0 / 3.0, 0.02) << when;
+    // The axes' words grow with the view and fit in the room they have beside it.
+    auto* epi = field.epiView();
+    EXPECT_EQ(epi->labelFont().pixelSize(), std::lround(10 * z)) << when;
+    const int room = epi->height() - 1 - epi->imageRect().bottom();
+    EXPECT_EQ(epi->imageRect().left(), room) << when;
+    EXPECT_LE(QFontMetrics(epi->labelFont()).height(), room) << when;
+    if (field.isOpen()) {
+      const std::vector<QWidget*> views = shownViews();
+      for (std::size_t i = 0; i < views.size(); ++i) {
+        const QRect r(views[i]->mapTo(&window, QPoint(0, 0)), views[i]->size());
+        EXPECT_TRUE(window.rect().contains(r)) << when;
+        for (std::size_t j = 0; j < i; ++j)
+          EXPECT_FALSE(
+              r.intersects(QRect(views[j]->mapTo(&window, QPoint(0, 0)), views[j]->size())))
+              << when;
+      }
+    }
+  };
+
+  ASSERT_TRUE(field.openPath(folder));
+  ASSERT_EQ(shownViews()[0], field.centralView());
+  expectInPlace("opened at 1x");
+  action("actionZoomIn")->trigger();
+  action("actionZoomIn")->trigger();
+  ASSERT_EQ(zoom->zoom(), 2.0);
+  expectInPlace("zoomed in with the light field open");
+  // Its ray space as shown exports at one pixel per unit, as the scene's does at any zoom.
+  auto* exporter = shown.find<PictureExport>("pictureExport");
+  EXPECT_EQ(exporter->picture({PictureKind::RaySpaceAsShown, 1, false}).size(), QSize(300, 300));
+
+  // Presenting on either screen: everything on it, nothing overlapping, nothing clipped.
+  for (const QRect& screen : {QRect(0, 0, 1280, 800), QRect(0, 0, 1920, 1080)}) {
+    presentation->setPresentationScreen(screen);
+    QTest::keyClick(handle(), Qt::Key_F5);
+    ASSERT_TRUE(presentation->isPresenting());
+    EXPECT_GE(zoom->zoom(), screen.width() > 1280 ? 3.0 : 2.0);
+    QCoreApplication::processEvents();
+    expectLaidOutWithin(screen);
+    expectInPlace("presenting");
+    QTest::keyClick(handle(), Qt::Key_Escape);
+    ASSERT_FALSE(presentation->isPresenting());
+    EXPECT_EQ(zoom->zoom(), 2.0);
+    expectInPlace("after presenting");
+  }
+  action("actionActualSize")->trigger();
+  expectInPlace("back at 1x");
+
+  // Opened while zoomed: at the zoom at once; closed, the scene's views are there at it.
+  field.close();
+  action("actionZoomIn")->trigger();
+  ASSERT_EQ(zoom->zoom(), 1.5);
+  expectInPlace("zoomed with the light field closed");
+  ASSERT_TRUE(field.openPath(folder));
+  expectInPlace("opened at 1.5x");
+  field.close();
+  EXPECT_TRUE(canvas->isVisible());
+  EXPECT_EQ(canvas->size(), QSize(450, 450));
+  action("actionActualSize")->trigger();
+  expectInPlace("closed, at 1x");
+}

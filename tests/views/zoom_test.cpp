@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QPaintEvent>
+#include <QSignalSpy>
 
 #include "app/windowzoom.h"
 #include "canvas/drawview.h"
@@ -63,12 +64,19 @@ TEST(Zoom, EveryScreenPixelOfAResultViewMapsToThePixelItShows) {
     PhotoView photo;
     photo.initWithFrame(CGRectMake(0, 0, 300, 40));
     photo.setImage(codedImage(300, 1));
+    // Never shown, so no resize event: the views tell their new sizes themselves.
+    QSignalSpy raysSized(&rays, &toolkit::View::sizeFixed);
     rays.setZoom(zoom);
     photo.setZoom(zoom);
+    rays.setZoom(zoom);
 
     const int side = static_cast<int>(std::ceil(300 * zoom));
     ASSERT_EQ(rays.size(), QSize(side, side)) << zoom;
     ASSERT_EQ(photo.size(), QSize(side, static_cast<int>(std::ceil(40 * zoom)))) << zoom;
+    ASSERT_EQ(raysSized.size(), zoom == 1.0 ? 0 : 1) << "once for each new size, " << zoom;
+    if (zoom != 1.0) {
+      EXPECT_EQ(raysSized.at(0).at(0).toSize(), rays.size());
+    }
     EXPECT_EQ(rays.bounds().size.width, 300) << "bounds stay in units";
 
     // A ray-space pixel of column u and row r from the top is ray (u, 300 - r),
