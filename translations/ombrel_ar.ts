@@ -1239,6 +1239,38 @@ The red marker has that width, or 2 where it would be narrower.</source>
         <source>a folder of that name is in the way</source>
         <translation>يعترض الطريق مجلد بهذا الاسم</translation>
     </message>
+    <message>
+        <source>the central view</source>
+        <translation>المنظر المركزي</translation>
+    </message>
+    <message>
+        <source>Central view</source>
+        <translation>المنظر المركزي</translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation>المشهد</translation>
+    </message>
+    <message>
+        <source>Ray space</source>
+        <translation>فضاء الأشعة</translation>
+    </message>
+    <message>
+        <source>Ray space with marks and axes</source>
+        <translation>فضاء الأشعة مع العلامات والمحاور</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>الصورة</translation>
+    </message>
+    <message>
+        <source>Whole window</source>
+        <translation>النافذة كاملة</translation>
+    </message>
+    <message>
+        <source>Focal stack sheet</source>
+        <translation>صفحة مكدّس التركيز</translation>
+    </message>
 </context>
 <context>
     <name>PointSpreadPlot</name>

@@ -1239,6 +1239,38 @@ Die rote Markierung hat diese Breite, oder 2, wo sie schmaler wäre.</translatio
         <source>a folder of that name is in the way</source>
         <translation>ein Ordner dieses Namens steht im Weg</translation>
     </message>
+    <message>
+        <source>the central view</source>
+        <translation>die mittlere Ansicht</translation>
+    </message>
+    <message>
+        <source>Central view</source>
+        <translation>Mittlere Ansicht</translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation>Szene</translation>
+    </message>
+    <message>
+        <source>Ray space</source>
+        <translation>Strahlenraum</translation>
+    </message>
+    <message>
+        <source>Ray space with marks and axes</source>
+        <translation>Strahlenraum mit Markierungen und Achsen</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Whole window</source>
+        <translation>Ganzes Fenster</translation>
+    </message>
+    <message>
+        <source>Focal stack sheet</source>
+        <translation>Fokusstapel-Blatt</translation>
+    </message>
 </context>
 <context>
     <name>PointSpreadPlot</name>

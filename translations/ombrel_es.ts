@@ -1239,6 +1239,38 @@ El marcador rojo tiene ese ancho, o 2 donde sería más estrecho.</translation>
         <source>a folder of that name is in the way</source>
         <translation>una carpeta con ese nombre lo impide</translation>
     </message>
+    <message>
+        <source>the central view</source>
+        <translation>la vista central</translation>
+    </message>
+    <message>
+        <source>Central view</source>
+        <translation>Vista central</translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation>Escena</translation>
+    </message>
+    <message>
+        <source>Ray space</source>
+        <translation>Espacio de rayos</translation>
+    </message>
+    <message>
+        <source>Ray space with marks and axes</source>
+        <translation>Espacio de rayos con marcas y ejes</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Whole window</source>
+        <translation>Ventana completa</translation>
+    </message>
+    <message>
+        <source>Focal stack sheet</source>
+        <translation>Hoja de la pila de enfoque</translation>
+    </message>
 </context>
 <context>
     <name>PointSpreadPlot</name>

@@ -1239,6 +1239,38 @@ Le repère rouge a cette largeur, ou 2 là où il serait plus étroit.</translat
         <source>a folder of that name is in the way</source>
         <translation>un dossier de ce nom est dans le chemin</translation>
     </message>
+    <message>
+        <source>the central view</source>
+        <translation>la vue centrale</translation>
+    </message>
+    <message>
+        <source>Central view</source>
+        <translation>Vue centrale</translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation>Scène</translation>
+    </message>
+    <message>
+        <source>Ray space</source>
+        <translation>Espace des rayons</translation>
+    </message>
+    <message>
+        <source>Ray space with marks and axes</source>
+        <translation>Espace des rayons avec repères et axes</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Photo</translation>
+    </message>
+    <message>
+        <source>Whole window</source>
+        <translation>Fenêtre entière</translation>
+    </message>
+    <message>
+        <source>Focal stack sheet</source>
+        <translation>Planche de pile de mise au point</translation>
+    </message>
 </context>
 <context>
     <name>PointSpreadPlot</name>

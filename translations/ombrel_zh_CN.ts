@@ -1239,6 +1239,38 @@ The red marker has that width, or 2 where it would be narrower.</source>
         <source>a folder of that name is in the way</source>
         <translation>已有同名文件夹</translation>
     </message>
+    <message>
+        <source>the central view</source>
+        <translation>中央视图</translation>
+    </message>
+    <message>
+        <source>Central view</source>
+        <translation>中央视图</translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation>场景</translation>
+    </message>
+    <message>
+        <source>Ray space</source>
+        <translation>光线空间</translation>
+    </message>
+    <message>
+        <source>Ray space with marks and axes</source>
+        <translation>带标记和坐标轴的光线空间</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>照片</translation>
+    </message>
+    <message>
+        <source>Whole window</source>
+        <translation>整个窗口</translation>
+    </message>
+    <message>
+        <source>Focal stack sheet</source>
+        <translation>焦点堆栈页</translation>
+    </message>
 </context>
 <context>
     <name>PointSpreadPlot</name>

@@ -41,17 +41,18 @@ std::optional<QString> runSaveDialog(QWidget* parent, const QString& caption,
   return dialog.selectedFiles().constFirst();
 }
 
-std::optional<PictureRequest> runPictureDialog(QWidget* parent, const PictureChoice& last) {
+std::optional<PictureRequest> runPictureDialog(QWidget* parent, const PictureChoice& last,
+                                               bool lightField) {
   QDialog dialog(parent);
   dialog.setObjectName(QStringLiteral("exportDialog"));
   dialog.setWindowTitle(QCoreApplication::translate("DocumentDialogs", "Export Picture"));
   auto* kinds = new QComboBox(&dialog);
+  kinds->setObjectName(QStringLiteral("pictureKinds"));
   for (PictureKind kind : kAllPictureKinds) {
-    QString title = pictureTitle(kind).mid(4);  // without "the "
-    title[0] = title[0].toUpper();
-    kinds->addItem(title, static_cast<int>(kind));
+    if (lightField && kind == PictureKind::FocalStackSheet) continue;
+    kinds->addItem(pictureListName(kind, lightField), static_cast<int>(kind));
   }
-  kinds->setCurrentIndex(kinds->findData(static_cast<int>(last.kind)));
+  kinds->setCurrentIndex(std::max(0, kinds->findData(static_cast<int>(last.kind))));
   auto* scales = new QComboBox(&dialog);
   for (int scale : kPictureScales) scales->addItem(QStringLiteral("%1×").arg(scale), scale);
   scales->setCurrentIndex(scales->findData(last.scale));
@@ -136,9 +137,10 @@ UnsavedChoice unsavedChanges(QWidget* parent, const QString& fileName) {
   }
 }
 
-std::optional<PictureRequest> pictureChoice(QWidget* parent, const PictureChoice& last) {
+std::optional<PictureRequest> pictureChoice(QWidget* parent, const PictureChoice& last,
+                                            bool lightField) {
   if (installed().pictureChoice) return installed().pictureChoice(parent, last);
-  return runPictureDialog(parent, last);
+  return runPictureDialog(parent, last, lightField);
 }
 
 std::optional<QString> savePicture(QWidget* parent, const QString& suggested, bool drawing) {

@@ -37,7 +37,10 @@ std::optional<QString> openScene(QWidget* parent);
 std::optional<QString> saveScene(QWidget* parent, const QString& suggested);
 // Save / Discard / Cancel for the scene of `fileName` (empty: the untitled scene).
 UnsavedChoice unsavedChanges(QWidget* parent, const QString& fileName);
-std::optional<PictureRequest> pictureChoice(QWidget* parent, const PictureChoice& last);
+// With a light field open the scene's place is its central view's, and the focal stack sheet,
+// drawn from the scene's optics, is not offered.
+std::optional<PictureRequest> pictureChoice(QWidget* parent, const PictureChoice& last,
+                                            bool lightField = false);
 // A PNG file, or also an SVG drawing when `drawing` is true.
 std::optional<QString> savePicture(QWidget* parent, const QString& suggested, bool drawing);
 

@@ -686,6 +686,10 @@ void LightFieldDocument::showLightField(bool shown) {
         saved_.actions.append({action, action->isEnabled()});
         action->setEnabled(false);
       }
+    for (QAction* action : parts_.sceneViewActions) {
+      saved_.actions.append({action, action->isEnabled()});
+      action->setEnabled(false);
+    }
     for (QAction* action : parts_.sceneActions) {
       saved_.sceneActions.append({action, action->toolTip(), action->isEnabled()});
       action->setEnabled(false);

@@ -148,6 +148,9 @@ class LightFieldDocument : public QObject {
     // Menus whose actions edit the scene: disabled while a light field is open (not Copy
     // Picture, which copies the light field's pictures).
     QList<QMenu*> sceneMenus;
+    // Single actions of other menus that act on the scene's views (its aids, the keyboard
+    // cursor): disabled like the scene menus' actions.
+    QList<QAction*> sceneViewActions;
     // Actions drawn from the scene alone (the focal stack sheet, from its optics): disabled with
     // a tooltip saying why.
     QList<QAction*> sceneActions;

@@ -328,6 +328,10 @@ void MainWindow::installLightFields() {
   parts.sceneMenus = {editMenu(), scenesMenu()};
   if (auto* sheet = findChild<QAction*>(QStringLiteral("actionExportFocalStack")))
     parts.sceneActions << sheet;
+  for (const char* name : {"actionShowFocusDepth", "actionLinkViews", "actionFocusOnSelection",
+                           "actionSweepFocus", "actionCursorLeft", "actionCursorRight",
+                           "actionCursorUp", "actionCursorDown", "actionClickAtCursor"})
+    if (auto* action = findChild<QAction*>(QLatin1String(name))) parts.sceneViewActions << action;
   // The scene's aids would follow the mouse over views that are not shown.
   auto aidsShown = std::make_shared<std::pair<bool, bool>>();
   parts.leavingScene = [this, aidsShown] {

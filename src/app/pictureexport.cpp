@@ -21,9 +21,9 @@
 
 namespace {
 
-QString described(const PictureChoice& choice) {
+QString described(const PictureChoice& choice, bool lightField) {
   return QStringLiteral("%1 (%2×%3)")
-      .arg(pictureTitle(choice.kind))
+      .arg(pictureTitle(choice.kind, lightField))
       .arg(choice.scale)
       .arg(choice.annotated ? QCoreApplication::translate("PictureExport", ", with title and axes")
                             : QString());
@@ -209,14 +209,14 @@ QByteArray PictureExport::drawing(const PictureChoice& choice) const {
 }
 
 bool PictureExport::exportPicture() {
-  const auto request = documentdialogs::pictureChoice(parts_.window, last_);
+  const auto request = documentdialogs::pictureChoice(parts_.window, last_, standingIn());
   if (!request) return false;
   last_ = request->choice;
   if (request->copy) {
     copy(last_);
     return true;
   }
-  const QString suggested = QStringLiteral("%1.png").arg(pictureFileStem(last_.kind));
+  const QString suggested = QStringLiteral("%1.png").arg(pictureFileStem(last_.kind, standingIn()));
   const std::optional<QString> path = documentdialogs::savePicture(
       parts_.window, suggested, hasDrawing(last_.kind) && !standingIn());
   return path && exportTo(last_, *path);
@@ -265,7 +265,7 @@ bool PictureExport::exportTo(const PictureChoice& choice, const QString& path) {
     return false;
   }
   report(QCoreApplication::translate("PictureExport", "Exported %L1 to “%L2”.")
-             .arg(described(choice), QFileInfo(path).fileName()));
+             .arg(described(choice, standingIn()), QFileInfo(path).fileName()));
   return true;
 }
 
@@ -281,7 +281,7 @@ void PictureExport::copy(const PictureChoice& choice) {
   }
   QApplication::clipboard()->setImage(image);
   report(QCoreApplication::translate("PictureExport", "Copied %L1 to the clipboard.")
-             .arg(described(choice)));
+             .arg(described(choice, standingIn())));
 }
 
 void PictureExport::report(const QString& message) {

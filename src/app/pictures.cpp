@@ -17,7 +17,9 @@
 #include "toolkit/bitmap.h"
 #include "views/renderview.h"
 
-QString pictureTitle(PictureKind kind) {
+QString pictureTitle(PictureKind kind, bool lightField) {
+  if (lightField && kind == PictureKind::Scene)
+    return QCoreApplication::translate("Pictures", "the central view");
   switch (kind) {
     case PictureKind::Scene:
       return QCoreApplication::translate("Pictures", "the scene");
@@ -35,7 +37,29 @@ QString pictureTitle(PictureKind kind) {
   return {};
 }
 
-QString pictureFileStem(PictureKind kind) {
+// Names of their own: a translated title need not start with a three-letter article.
+QString pictureListName(PictureKind kind, bool lightField) {
+  if (lightField && kind == PictureKind::Scene)
+    return QCoreApplication::translate("Pictures", "Central view");
+  switch (kind) {
+    case PictureKind::Scene:
+      return QCoreApplication::translate("Pictures", "Scene");
+    case PictureKind::RaySpace:
+      return QCoreApplication::translate("Pictures", "Ray space");
+    case PictureKind::RaySpaceAsShown:
+      return QCoreApplication::translate("Pictures", "Ray space with marks and axes");
+    case PictureKind::Photo:
+      return QCoreApplication::translate("Pictures", "Photo");
+    case PictureKind::Window:
+      return QCoreApplication::translate("Pictures", "Whole window");
+    case PictureKind::FocalStackSheet:
+      return QCoreApplication::translate("Pictures", "Focal stack sheet");
+  }
+  return {};
+}
+
+QString pictureFileStem(PictureKind kind, bool lightField) {
+  if (lightField && kind == PictureKind::Scene) return QStringLiteral("central-view");
   switch (kind) {
     case PictureKind::Scene:
       return QStringLiteral("scene");

@@ -30,10 +30,13 @@ struct PictureChoice {
   friend bool operator==(const PictureChoice&, const PictureChoice&) = default;
 };
 
-// "the ray space with marks and axes": for menus and messages.
-QString pictureTitle(PictureKind kind);
+// "the ray space with marks and axes": for menus and messages. With a light field open the
+// scene's place is taken by its central view.
+QString pictureTitle(PictureKind kind, bool lightField = false);
+// "Ray space with marks and axes": the name in the Export dialog's list.
+QString pictureListName(PictureKind kind, bool lightField = false);
 // "ray-space-marked": a file name to suggest.
-QString pictureFileStem(PictureKind kind);
+QString pictureFileStem(PictureKind kind, bool lightField = false);
 
 // The scene as shown, with its plane lines and camera marker but without
 // selection knobs or hover overlays; with the focus line and band of

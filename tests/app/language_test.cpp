@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QKeySequence>
@@ -24,12 +26,15 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTimer>
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <map>
 #include <set>
 
+#include "app/documentdialogs.h"
 #include "app/helpwindows.h"
+#include "app/pictures.h"
 #include "app/viewaccessibility.h"
 #include "document/scenefile.h"
 #include "support/window_fixture.h"
@@ -269,6 +274,44 @@ TEST(Languages, TheWindowSpeaksTheChosenLanguage) {
   installLanguage(app(), QLocale::c());
   EXPECT_EQ(scenefile::writeScene(shown.canvas().shapes(), settings), inGerman);
   EXPECT_TRUE(inGerman.contains("32.5")) << inGerman.toStdString();
+}
+
+// The Export dialog names each picture in the language, whole: a translated title is not an
+// English one with its article cut off (that cut left French without a letter and Chinese and
+// Arabic with nothing at all). With a light field open the scene's place is its central view's,
+// and the focal stack sheet, drawn from the scene's optics, is not offered.
+TEST(Languages, TheExportDialogNamesEveryPictureWhole) {
+  const std::map<QString, std::pair<const char*, const char*>> photoAndCentral = {
+      {QStringLiteral("de"), {"Foto", "Mittlere Ansicht"}},
+      {QStringLiteral("fr"), {"Photo", "Vue centrale"}},
+      {QStringLiteral("es"), {"Foto", "Vista central"}},
+      {QStringLiteral("zh_CN"), {"照片", "中央视图"}},
+      {QStringLiteral("ar"), {"الصورة", "المنظر المركزي"}}};
+  for (const QString& language : shippedLanguages()) {
+    if (!photoAndCentral.count(language)) continue;
+    const Language chosen(languageLocale(language));
+    for (const bool lightField : {false, true}) {
+      QStringList items;
+      QTimer poll;
+      QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || dialog->objectName() != QLatin1String("exportDialog")) return;
+        auto* kinds = dialog->findChild<QComboBox*>(QStringLiteral("pictureKinds"));
+        for (int i = 0; kinds != nullptr && i < kinds->count(); ++i) items << kinds->itemText(i);
+        dialog->reject();
+      });
+      poll.start(10);
+      EXPECT_FALSE(
+          documentdialogs::pictureChoice(nullptr, {PictureKind::FocalStackSheet, 1}, lightField));
+      poll.stop();
+      SCOPED_TRACE(language.toStdString() + (lightField ? " with a light field" : ""));
+      ASSERT_EQ(items.size(), lightField ? 5 : 6) << items.join(QLatin1Char('|')).toStdString();
+      for (const QString& item : items) EXPECT_GE(item.size(), 2) << item.toStdString();
+      EXPECT_TRUE(items.contains(QString::fromUtf8(photoAndCentral.at(language).first)))
+          << items.join(QLatin1Char('|')).toStdString();
+      EXPECT_EQ(items.contains(QString::fromUtf8(photoAndCentral.at(language).second)), lightField);
+    }
+  }
 }
 
 // A translation underlines distinct letters in each menu, so Alt and a letter reaches one

@@ -362,12 +362,18 @@ TEST(LightFieldDocument, ClosingGivesTheSceneBackAsItWas) {
   const QString tip = tool->toolTip();
   QAction* undoAction = rig.find<QAction>("actionUndo");
   const bool undoEnabled = undoAction->isEnabled();
+  // The scene's aids and keyboard cursor act on views that are not shown.
+  QAction* focusDepth = rig.find<QAction>("actionShowFocusDepth");
+  QAction* cursor = rig.find<QAction>("actionCursorLeft");
+  ASSERT_TRUE(focusDepth->isEnabled() && cursor->isEnabled());
 
   ASSERT_TRUE(rig.document.openPath(rig.folder, 1));
   EXPECT_NE(rig.window.windowTitle(), title);
   EXPECT_FALSE(tool->isEnabled());
   EXPECT_NE(tool->toolTip(), tip);
   EXPECT_FALSE(undoAction->isEnabled());
+  EXPECT_FALSE(focusDepth->isEnabled());
+  EXPECT_FALSE(cursor->isEnabled());
   EXPECT_TRUE(rig.find<QAction>("actionExport")->isEnabled());
   rig.focus->setValue(300);
   rig.dof->setValue(2);
@@ -388,6 +394,8 @@ TEST(LightFieldDocument, ClosingGivesTheSceneBackAsItWas) {
   EXPECT_TRUE(tool->isEnabled());
   EXPECT_EQ(tool->toolTip(), tip);
   EXPECT_EQ(undoAction->isEnabled(), undoEnabled);
+  EXPECT_TRUE(focusDepth->isEnabled());
+  EXPECT_TRUE(cursor->isEnabled());
   EXPECT_EQ(session.lightField().source(), lightfield::Source::Canvas);
   EXPECT_EQ(session.lightField().rows(), field.rows());
   EXPECT_TRUE(std::equal(field.pixels(), field.pixels() + 3 * field.rows() * field.columns(),
@@ -540,14 +548,20 @@ TEST(LightFieldDocument, ExportTakesTheLightFieldsPicturesAndTheScenesAgainOnClo
     request.choice = {PictureKind::Scene, 1, false};
     return std::optional(request);
   };
-  dialogs.savePicture = [&](QWidget*, const QString&, bool drawing) {
+  QString suggested;
+  dialogs.savePicture = [&](QWidget*, const QString& name, bool drawing) {
     drawingOffered = drawing;
+    suggested = name;
     return std::optional<QString>(out.filePath(QStringLiteral("central.png")));
   };
   documentdialogs::setDialogs(dialogs);
   EXPECT_TRUE(exporter->exportPicture());
   documentdialogs::setDialogs({});
   EXPECT_EQ(drawingOffered, std::optional<bool>(false));
+  // Named for what it is, not for the scene behind it.
+  EXPECT_EQ(suggested, QStringLiteral("central-view.png"));
+  EXPECT_TRUE(rig.message().contains(QStringLiteral("the central view")))
+      << rig.message().toStdString();
   EXPECT_EQ(QImage(out.filePath(QStringLiteral("central.png"))).convertToFormat(scene.format()),
             scene);
   EXPECT_TRUE(exporter->drawing({PictureKind::Scene, 1, true}).isEmpty());
