@@ -68,6 +68,12 @@ SpectrumDock::SpectrumDock(const Parts& parts, QObject* parent) : QObject(parent
       "spectrumImage", QSize(kSpectrumSide, kSpectrumSide),
       [this](QPainter& painter, QSize size) { paintSpectrum(painter, size); }, body);
   layout->addWidget(spectrumView_);
+  // Says why the picture is empty when the current light field cannot be transformed.
+  note_ = new QLabel(body);
+  note_->setObjectName(QStringLiteral("spectrumNote"));
+  note_->setWordWrap(true);
+  note_->hide();
+  layout->addWidget(note_);
   auto* photoTitle = new QLabel(tr("Photo |DFT| (black), slice values (orange)"), body);
   photoTitle->setToolTip(
       tr("Both on a log scale. They meet for a photo through the whole "
@@ -107,14 +113,45 @@ struct SpectrumDock::Result {
   std::optional<std::pair<double, double>> fan;
 };
 
+QString SpectrumDock::note() const {
+  return note_->isHidden() ? QString() : note_->text();
+}
+
 bool SpectrumDock::isPending() const {
   return run_->isPending();
+}
+
+void SpectrumDock::clear(const QString& reason) {
+  // Never a stale picture: a transform still running for the previous light field is dropped.
+  run_->cancel();
+  plan_.reset();
+  rows_.clear();
+  image_ = QImage();
+  slice_ = {};
+  fan_.reset();
+  photoSpectrum_.clear();
+  sliceValues_.clear();
+  note_->setText(reason);
+  note_->show();
+  spectrumView_->update();
+  photoView_->update();
 }
 
 void SpectrumDock::recompute() {
   const lightfield::LightField& field = parts_.session->lightField();
   const int n = field.columns();
-  if (field.isEmpty() || field.rows() != n) return;
+  if (field.isEmpty()) {
+    clear(tr("No light field to transform."));
+    return;
+  }
+  if (field.rows() != n) {
+    clear(tr("The spectrum needs a square ray-space image; this light field has %1 rows "
+             "and %2 columns.")
+              .arg(field.rows())
+              .arg(n));
+    return;
+  }
+  note_->hide();
   ++computations_;
   // The copy shares the pixels, which never change while shared.
   run_->start([this, field, n](const LatestRun::Stale& stale) -> LatestRun::Apply {

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QObject>
 #include <QSize>
+#include <QString>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -12,6 +13,7 @@
 class LatestRun;
 class PaintedWidget;
 class QDockWidget;
+class QLabel;
 class QMainWindow;
 class QMenu;
 class QPainter;
@@ -50,10 +52,14 @@ class SpectrumDock : public QObject {
   const std::optional<std::pair<double, double>>& fan() const { return fan_; }
   const std::vector<double>& photoSpectrum() const { return photoSpectrum_; }
   const std::vector<double>& sliceValues() const { return sliceValues_; }
+  // Why nothing is drawn, empty while a result is shown or on its way.
+  QString note() const;
 
  private:
   struct Result;
   void recompute();
+  // Drops every result and shows the reason in their place.
+  void clear(const QString& reason);
   void show(Result& result);
   void updateSlice();
   void updatePhoto();
@@ -64,6 +70,7 @@ class SpectrumDock : public QObject {
   QDockWidget* dock_ = nullptr;
   PaintedWidget* spectrumView_ = nullptr;
   PaintedWidget* photoView_ = nullptr;
+  QLabel* note_ = nullptr;
   LatestRun* run_ = nullptr;
   // The window's thread's own: a plan serves one thread at a time.
   std::unique_ptr<lightfield::spectrum::Plan> plan_;
