@@ -5,7 +5,9 @@
 // the origin along (lambda, lambda - 1) in frequency (k_u, k_r); a scene between two depths
 // fills the fan between two such lines. A photo with the whole aperture is a projection of the
 // image along the focus direction (cos, sin), so its spectrum is the slice along (sin, -cos),
-// the line of the fraction in focus.
+// the line of the fraction in focus. Frequencies here count cycles across a square image's side;
+// a rows x cols image (a real light field's views x pixels) counts k_u across its cols and k_r
+// across its rows, which stretches those lines by rows / cols in k_r (fractionLine()).
 //
 // Transforms are KissFFT's, in double precision. Building a Plan allocates; the calls below
 // allocate nothing. A Plan serves one thread at a time.
