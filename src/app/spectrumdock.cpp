@@ -112,7 +112,6 @@ bool SpectrumDock::isShown() const {
 // One transform, made on a pool thread from its own copy of the light field.
 struct SpectrumDock::Result {
   int rows = 0, cols = 0;
-  lightfield::Source source = lightfield::Source::None;
   QImage image;
   std::vector<spectrum::Complex> transforms;
   std::optional<std::pair<double, double>> fan;
@@ -202,7 +201,6 @@ void SpectrumDock::recompute() {
     auto result = std::make_shared<Result>();
     result->rows = rows;
     result->cols = cols;
-    result->source = field.source();
     result->image = QImage(grey.data(), cols, rows, 3 * cols, QImage::Format_RGB888).copy();
     // The slice reads the image as it is, without the window the picture uses.
     spectrum::luminance(field.pixels(), rows * cols, lum.data());
