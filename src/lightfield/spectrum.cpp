@@ -31,18 +31,19 @@ void luminance(const unsigned char* rgb, int w, double* out) {
   for (int i = 0; i < w; ++i, rgb += 3) out[i] = 0.299 * rgb[0] + 0.587 * rgb[1] + 0.114 * rgb[2];
 }
 
-void transformRows(const Plan& plan, const double* image, Complex* out, Complex* scratch) {
-  const int n = plan.size();
+void transformRows(const Plan& rowPlan, int rows, const double* image, Complex* out,
+                   Complex* scratch) {
+  const int n = rowPlan.size();
   int r = 0;
   // Two real rows in one complex transform, z = a + i b, then parted by their symmetry:
   // A[k] = (Z[k] + conj Z[-k]) / 2, B[k] = (Z[k] - conj Z[-k]) / 2i.
-  for (; r + 1 < n; r += 2) {
+  for (; r + 1 < rows; r += 2) {
     const double* a = image + size_t(r) * n;
     const double* b = a + n;
     for (int u = 0; u < n; ++u) scratch[u] = Complex(a[u], b[u]);
     Complex* rowA = out + size_t(r) * n;
     Complex* rowB = rowA + n;
-    plan.transform(scratch, rowB);
+    rowPlan.transform(scratch, rowB);
     for (int k = 0; k <= n / 2; ++k) {
       const int m = (n - k) % n;
       const Complex z = rowB[k], w = std::conj(rowB[m]);
@@ -53,23 +54,24 @@ void transformRows(const Plan& plan, const double* image, Complex* out, Complex*
       rowB[m] = Complex(0.0, -0.5) * (zm - wm);
     }
   }
-  for (; r < n; ++r) {
+  for (; r < rows; ++r) {
     for (int u = 0; u < n; ++u) scratch[u] = image[size_t(r) * n + u];
-    plan.transform(scratch, out + size_t(r) * n);
+    rowPlan.transform(scratch, out + size_t(r) * n);
   }
 }
 
-void transform2D(const Plan& plan, const double* image, Complex* out, Complex* scratch) {
-  const int n = plan.size();
-  transformRows(plan, image, out, scratch);
+void transform2D(const Plan& rowPlan, const Plan& columnPlan, const double* image, Complex* out,
+                 Complex* scratch) {
+  const int rows = columnPlan.size(), cols = rowPlan.size();
+  transformRows(rowPlan, rows, image, out, scratch);
   // A real image's spectrum is symmetric, F(-k) = conj F(k): half the columns give the rest.
-  for (int u = 0; u <= n / 2; ++u) {
-    plan.transform(out + u, scratch, size_t(n));
-    for (int r = 0; r < n; ++r) out[size_t(r) * n + u] = scratch[r];
+  for (int u = 0; u <= cols / 2; ++u) {
+    columnPlan.transform(out + u, scratch, size_t(cols));
+    for (int r = 0; r < rows; ++r) out[size_t(r) * cols + u] = scratch[r];
   }
-  for (int r = 0; r < n; ++r)
-    for (int u = n / 2 + 1; u < n; ++u)
-      out[size_t(r) * n + u] = std::conj(out[size_t((n - r) % n) * n + (n - u)]);
+  for (int r = 0; r < rows; ++r)
+    for (int u = cols / 2 + 1; u < cols; ++u)
+      out[size_t(r) * cols + u] = std::conj(out[size_t((rows - r) % rows) * cols + (cols - u)]);
 }
 
 void transform1D(const Plan& plan, const double* signal, Complex* out, Complex* scratch) {
@@ -78,28 +80,29 @@ void transform1D(const Plan& plan, const double* signal, Complex* out, Complex* 
   plan.transform(scratch, out);
 }
 
-void centredLogMagnitude(const Complex* spectrum, int n, float* out) {
+void centredLogMagnitude(const Complex* spectrum, int rows, int cols, float* out) {
   // A real image's spectrum has |F(-k)| = |F(k)|: the rows past the middle mirror earlier ones.
-  // Frequency f sits at n/2 + f, so -f sits at 2 (n/2) - that, modulo n.
-  const int twice = 2 * (n / 2);
-  for (int q = 0; q < n; ++q) {
-    float* row = out + size_t(q) * n;
-    if (q > n / 2) {
-      const float* mirror = out + size_t((twice - q) % n) * n;
-      for (int c = 0; c < n; ++c) row[c] = mirror[(twice - c) % n];
+  // Frequency f sits at m/2 + f on an axis of m bins, so -f sits at 2 (m/2) - that, modulo m.
+  const int twiceRows = 2 * (rows / 2), twiceCols = 2 * (cols / 2);
+  for (int q = 0; q < rows; ++q) {
+    float* row = out + size_t(q) * cols;
+    if (q > rows / 2) {
+      const float* mirror = out + size_t((twiceRows - q) % rows) * cols;
+      for (int c = 0; c < cols; ++c) row[c] = mirror[(twiceCols - c) % cols];
       continue;
     }
-    const int kr = ((q - n / 2) % n + n) % n;
-    for (int c = 0; c < n; ++c) {
-      const int ku = ((c - n / 2) % n + n) % n;
+    const int kr = ((q - rows / 2) % rows + rows) % rows;
+    for (int c = 0; c < cols; ++c) {
+      const int ku = ((c - cols / 2) % cols + cols) % cols;
       // sqrt of the norm: std::abs guards against overflow, which these sizes never reach.
-      row[c] = std::log1p(static_cast<float>(std::sqrt(std::norm(spectrum[size_t(kr) * n + ku]))));
+      row[c] =
+          std::log1p(static_cast<float>(std::sqrt(std::norm(spectrum[size_t(kr) * cols + ku]))));
     }
   }
 }
 
-void greyImage(const float* values, int n, unsigned char* rgb) {
-  const size_t count = size_t(n) * size_t(n);
+void greyImage(const float* values, int rows, int cols, unsigned char* rgb) {
+  const size_t count = size_t(rows) * size_t(cols);
   float top = 0.0f;
   for (size_t p = 0; p < count; ++p) top = std::max(top, values[p]);
   const float scale = top > 0.0f ? 255.0f / top : 0.0f;
@@ -107,25 +110,30 @@ void greyImage(const float* values, int n, unsigned char* rgb) {
     std::fill_n(rgb + 3 * p, 3, static_cast<unsigned char>(values[p] * scale + 0.5f));
 }
 
-void raySpectrum(const Plan& plan, const unsigned char* rays, int n, Complex* spectrum,
-                 float* logMagnitude, unsigned char* image, double* lum, Complex* scratch) {
-  const size_t count = size_t(n) * size_t(n);
-  luminance(rays, n * n, lum);
+void raySpectrum(const Plan& rowPlan, const Plan& columnPlan, const unsigned char* rays,
+                 Complex* spectrum, float* logMagnitude, unsigned char* image, double* lum,
+                 Complex* scratch) {
+  const int rows = columnPlan.size(), cols = rowPlan.size();
+  const size_t count = size_t(rows) * size_t(cols);
+  luminance(rays, rows * cols, lum);
   double mean = 0.0;
   for (size_t p = 0; p < count; ++p) mean += lum[p];
   mean /= static_cast<double>(count);
-  // The Hann weights of one axis, kept in the spectrum's first row until the transform needs it.
-  double* hann = reinterpret_cast<double*>(spectrum);
+  // The Hann weights of both axes, kept in the spectrum until the transform needs it: it holds
+  // 2 rows cols doubles, never fewer than rows + cols.
+  double* hannDown = reinterpret_cast<double*>(spectrum);
+  double* hannAlong = hannDown + rows;
   constexpr double kTwoPi = 6.283185307179586;
-  for (int j = 0; j < n; ++j) hann[j] = 0.5 - 0.5 * std::cos(kTwoPi * (j + 0.5) / n);
-  for (int r = 0; r < n; ++r)
-    for (int u = 0; u < n; ++u) {
-      double& v = lum[size_t(r) * n + u];
-      v = (v - mean) * hann[r] * hann[u];
+  for (int j = 0; j < rows; ++j) hannDown[j] = 0.5 - 0.5 * std::cos(kTwoPi * (j + 0.5) / rows);
+  for (int j = 0; j < cols; ++j) hannAlong[j] = 0.5 - 0.5 * std::cos(kTwoPi * (j + 0.5) / cols);
+  for (int r = 0; r < rows; ++r)
+    for (int u = 0; u < cols; ++u) {
+      double& v = lum[size_t(r) * cols + u];
+      v = (v - mean) * hannDown[r] * hannAlong[u];
     }
-  transform2D(plan, lum, spectrum, scratch);
-  centredLogMagnitude(spectrum, n, logMagnitude);
-  greyImage(logMagnitude, n, image);
+  transform2D(rowPlan, columnPlan, lum, spectrum, scratch);
+  centredLogMagnitude(spectrum, rows, cols, logMagnitude);
+  greyImage(logMagnitude, rows, cols, image);
 }
 
 void photoSpectrum(const Plan& plan, const unsigned char* photo, int n, double* out, double* lum,
@@ -135,36 +143,40 @@ void photoSpectrum(const Plan& plan, const unsigned char* photo, int n, double* 
   for (int k = 0; k < n; ++k) out[signedFrequency(k, n) + n / 2] = std::abs(spectrumOut[k]);
 }
 
-void sliceValues(const Complex* rows, int n, float colStep, float rowStep, double* out) {
-  std::fill(out, out + n, 0.0);
+void sliceValues(const Complex* rowTransforms, int rows, int cols, float colStep, float rowStep,
+                 double* out) {
+  std::fill(out, out + cols, 0.0);
   if (!(rowStep > 0.0f)) return;
   const double ratio = -static_cast<double>(colStep) / static_cast<double>(rowStep);
   constexpr double kTwoPi = 6.283185307179586;
-  for (int k = -(n / 2); k < n - n / 2; ++k) {
-    const int ku = (k % n + n) % n;
-    const double kr = k * ratio;
-    // Step the phase row by row; the angle is reduced first so it stays exact for large k_r.
-    const double turn = kr / n - std::floor(kr / n);
+  for (int k = -(cols / 2); k < cols - cols / 2; ++k) {
+    const int ku = (k % cols + cols) % cols;
+    // The turns per row, k_r / rows = k ratio / cols; reduced first so the phase stays exact for
+    // large k_r.
+    const double turns = k * ratio / cols;
+    const double turn = turns - std::floor(turns);
     const Complex step = std::polar(1.0, -kTwoPi * turn);
     Complex phase = 1.0, sum = 0.0;
-    for (int r = 0; r < n; ++r) {
-      sum += rows[size_t(r) * n + ku] * phase;
+    for (int r = 0; r < rows; ++r) {
+      sum += rowTransforms[size_t(r) * cols + ku] * phase;
       phase *= step;
     }
-    out[k + n / 2] = std::abs(sum) / n;
+    out[k + cols / 2] = std::abs(sum) / rows;
   }
 }
 
-Segment fractionLine(int n, double lambda) {
-  const double dx = lambda, dy = lambda - 1.0;
-  const double reach = 0.5 * n / std::max(std::abs(dx), std::abs(dy));
-  const double cx = n / 2, cy = n / 2;
+Segment fractionLine(int rows, int cols, double lambda) {
+  const double dx = lambda, dy = (lambda - 1.0) * (static_cast<double>(rows) / cols);
+  // To whichever edge comes first; min(a / x, a / y) is a / max(x, y) to the last bit, so a
+  // square image keeps its old endpoints exactly.
+  const double reach = std::min(0.5 * cols / std::abs(dx), 0.5 * rows / std::abs(dy));
+  const double cx = cols / 2, cy = rows / 2;
   return {cx - reach * dx, cy - reach * dy, cx + reach * dx, cy + reach * dy};
 }
 
-Segment sliceLine(int n, float colStep, float rowStep) {
+Segment sliceLine(int rows, int cols, float colStep, float rowStep) {
   const double c = colStep, s = rowStep;
-  return fractionLine(n, s / (s + c));
+  return fractionLine(rows, cols, s / (s + c));
 }
 
 double fanShare(const Complex* spectrum, int n, double lo, double hi, double widen) {
