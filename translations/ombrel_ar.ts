@@ -1594,6 +1594,26 @@ The red marker has that width, or 2 where it would be narrower.</source>
         <source>Spectru&amp;m</source>
         <translation>ال&amp;طيف</translation>
     </message>
+    <message>
+        <source>log |DFT| of the epipolar-plane image: slice (orange)</source>
+        <translation>log |DFT| لصورة المستوى الإبيبولاري: الشريحة (برتقالي)</translation>
+    </message>
+    <message>
+        <source>The slice is the line the focus angle selects. A real light field&apos;s depths are not known, so no fan is drawn.</source>
+        <translation>الشريحة هي الخط الذي تختاره زاوية التركيز. أعماق حقل الضوء الحقيقي غير معروفة، فلا تُرسم مروحة.</translation>
+    </message>
+    <message>
+        <source>Across: cycles along a view&apos;s %1 pixels, %2 to %3. Down: cycles across the %4 views, %5 to %6. Zero frequency at the centre.</source>
+        <translation>أفقيًا: الدورات على امتداد بكسلات المنظر الـ%1، من %2 إلى %3. عموديًا: الدورات عبر المناظر الـ%4، من %5 إلى %6. التردد الصفري في المركز.</translation>
+    </message>
+    <message>
+        <source>Across: k_u, cycles along the upper line. Down: k_r, cycles along the lower line. Zero frequency at the centre.</source>
+        <translation>أفقيًا: k_u، الدورات على امتداد الخط العلوي. عموديًا: k_r، الدورات على امتداد الخط السفلي. التردد الصفري في المركز.</translation>
+    </message>
+    <message>
+        <source>No light field to transform yet.</source>
+        <translation>لا يوجد حقل ضوء لتحويله بعد.</translation>
+    </message>
 </context>
 <context>
     <name>StatusMessages</name>

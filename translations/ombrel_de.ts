@@ -1594,6 +1594,26 @@ Die rote Markierung hat diese Breite, oder 2, wo sie schmaler wäre.</translatio
         <source>Spectru&amp;m</source>
         <translation>Spektru&amp;m</translation>
     </message>
+    <message>
+        <source>log |DFT| of the epipolar-plane image: slice (orange)</source>
+        <translation>log |DFT| des Epipolarebenenbilds: Schnitt (orange)</translation>
+    </message>
+    <message>
+        <source>The slice is the line the focus angle selects. A real light field&apos;s depths are not known, so no fan is drawn.</source>
+        <translation>Der Schnitt ist die Linie, die der Fokuswinkel wählt. Die Tiefen eines echten Lichtfelds sind nicht bekannt, daher wird kein Fächer gezeichnet.</translation>
+    </message>
+    <message>
+        <source>Across: cycles along a view&apos;s %1 pixels, %2 to %3. Down: cycles across the %4 views, %5 to %6. Zero frequency at the centre.</source>
+        <translation>Waagerecht: Perioden über die %1 Pixel einer Ansicht, %2 bis %3. Senkrecht: Perioden über die %4 Ansichten, %5 bis %6. Frequenz null in der Mitte.</translation>
+    </message>
+    <message>
+        <source>Across: k_u, cycles along the upper line. Down: k_r, cycles along the lower line. Zero frequency at the centre.</source>
+        <translation>Waagerecht: k_u, Perioden entlang der oberen Linie. Senkrecht: k_r, Perioden entlang der unteren Linie. Frequenz null in der Mitte.</translation>
+    </message>
+    <message>
+        <source>No light field to transform yet.</source>
+        <translation>Noch kein Lichtfeld zum Transformieren.</translation>
+    </message>
 </context>
 <context>
     <name>StatusMessages</name>

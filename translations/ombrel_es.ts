@@ -1594,6 +1594,26 @@ El marcador rojo tiene ese ancho, o 2 donde sería más estrecho.</translation>
         <source>Spectru&amp;m</source>
         <translation>Espectr&amp;o</translation>
     </message>
+    <message>
+        <source>log |DFT| of the epipolar-plane image: slice (orange)</source>
+        <translation>log |DFT| de la imagen del plano epipolar: corte (naranja)</translation>
+    </message>
+    <message>
+        <source>The slice is the line the focus angle selects. A real light field&apos;s depths are not known, so no fan is drawn.</source>
+        <translation>El corte es la línea que elige el ángulo de enfoque. Las profundidades de un campo de luz real no se conocen, así que no se dibuja abanico.</translation>
+    </message>
+    <message>
+        <source>Across: cycles along a view&apos;s %1 pixels, %2 to %3. Down: cycles across the %4 views, %5 to %6. Zero frequency at the centre.</source>
+        <translation>En horizontal: ciclos a lo largo de los %1 píxeles de una vista, de %2 a %3. En vertical: ciclos a través de las %4 vistas, de %5 a %6. Frecuencia cero en el centro.</translation>
+    </message>
+    <message>
+        <source>Across: k_u, cycles along the upper line. Down: k_r, cycles along the lower line. Zero frequency at the centre.</source>
+        <translation>En horizontal: k_u, ciclos a lo largo de la línea superior. En vertical: k_r, ciclos a lo largo de la línea inferior. Frecuencia cero en el centro.</translation>
+    </message>
+    <message>
+        <source>No light field to transform yet.</source>
+        <translation>Todavía no hay campo de luz que transformar.</translation>
+    </message>
 </context>
 <context>
     <name>StatusMessages</name>

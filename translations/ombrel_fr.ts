@@ -1594,6 +1594,26 @@ Le repère rouge a cette largeur, ou 2 là où il serait plus étroit.</translat
         <source>Spectru&amp;m</source>
         <translation>Spectr&amp;e</translation>
     </message>
+    <message>
+        <source>log |DFT| of the epipolar-plane image: slice (orange)</source>
+        <translation>log |DFT| de l’image du plan épipolaire : coupe (orange)</translation>
+    </message>
+    <message>
+        <source>The slice is the line the focus angle selects. A real light field&apos;s depths are not known, so no fan is drawn.</source>
+        <translation>La coupe est la droite que choisit l’angle de mise au point. Les profondeurs d’un vrai champ de lumière ne sont pas connues : aucun éventail n’est tracé.</translation>
+    </message>
+    <message>
+        <source>Across: cycles along a view&apos;s %1 pixels, %2 to %3. Down: cycles across the %4 views, %5 to %6. Zero frequency at the centre.</source>
+        <translation>En travers : cycles le long des %1 pixels d’une vue, de %2 à %3. Vers le bas : cycles à travers les %4 vues, de %5 à %6. Fréquence nulle au centre.</translation>
+    </message>
+    <message>
+        <source>Across: k_u, cycles along the upper line. Down: k_r, cycles along the lower line. Zero frequency at the centre.</source>
+        <translation>En travers : k_u, cycles le long de la ligne du haut. Vers le bas : k_r, cycles le long de la ligne du bas. Fréquence nulle au centre.</translation>
+    </message>
+    <message>
+        <source>No light field to transform yet.</source>
+        <translation>Pas encore de champ de lumière à transformer.</translation>
+    </message>
 </context>
 <context>
     <name>StatusMessages</name>

@@ -1594,6 +1594,26 @@ The red marker has that width, or 2 where it would be narrower.</source>
         <source>Spectru&amp;m</source>
         <translation>频谱(&amp;M)</translation>
     </message>
+    <message>
+        <source>log |DFT| of the epipolar-plane image: slice (orange)</source>
+        <translation>对极平面图像的 log |DFT|：切片（橙色）</translation>
+    </message>
+    <message>
+        <source>The slice is the line the focus angle selects. A real light field&apos;s depths are not known, so no fan is drawn.</source>
+        <translation>切片是对焦角度选出的那条直线。真实光场的深度未知，因此不绘制扇形。</translation>
+    </message>
+    <message>
+        <source>Across: cycles along a view&apos;s %1 pixels, %2 to %3. Down: cycles across the %4 views, %5 to %6. Zero frequency at the centre.</source>
+        <translation>横向：沿一个视图的 %1 个像素的周期数，%2 到 %3。纵向：跨 %4 个视图的周期数，%5 到 %6。零频率在中心。</translation>
+    </message>
+    <message>
+        <source>Across: k_u, cycles along the upper line. Down: k_r, cycles along the lower line. Zero frequency at the centre.</source>
+        <translation>横向：k_u，沿上线的周期数。纵向：k_r，沿下线的周期数。零频率在中心。</translation>
+    </message>
+    <message>
+        <source>No light field to transform yet.</source>
+        <translation>还没有可变换的光场。</translation>
+    </message>
 </context>
 <context>
     <name>StatusMessages</name>
