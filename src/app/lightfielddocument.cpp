@@ -77,6 +77,12 @@ QImage CentralView::picture() const {
   return image;
 }
 
+void CentralView::setZoom(double zoom) {
+  if (!(zoom > 0) || zoom == zoom_) return;
+  zoom_ = zoom;
+  update();
+}
+
 void CentralView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::white);
@@ -85,7 +91,8 @@ void CentralView::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
   painter.drawImage(r, view_);
   const double y = r.top() + (scanline_ + 0.5) * r.height() / view_.height();
-  painter.setPen(QPen(Qt::red, 1));
+  // As thick as the zoom makes the scene's lines: one pixel at 1x.
+  painter.setPen(QPen(Qt::red, std::max(1, static_cast<int>(std::lround(zoom_)))));
   painter.drawLine(QPointF(r.left(), y), QPointF(r.right() + 1, y));
 }
 
@@ -398,6 +405,11 @@ LightFieldDocument::LightFieldDocument(const Parts& parts, QObject* parent)
     epiView_->setZoom(view->zoom());
     connect(view, &toolkit::View::sizeFixed, epiView_,
             [this, view] { epiView_->setZoom(view->zoom()); });
+  }
+  if (auto* view = qobject_cast<toolkit::View*>(parts_.canvas)) {
+    central_->setZoom(view->zoom());
+    connect(view, &toolkit::View::sizeFixed, central_,
+            [this, view] { central_->setZoom(view->zoom()); });
   }
   connect(central_, &lightfieldviews::CentralView::scanlinePicked, this,
           &LightFieldDocument::setScanline);

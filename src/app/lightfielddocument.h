@@ -41,6 +41,9 @@ class CentralView : public QWidget {
   QRect imageRect() const;
   // The view at its own pixels, the scanline's row drawn over in the line's red.
   QImage picture() const;
+  // The window's zoom, which thickens the scanline as it does the scene's lines.
+  void setZoom(double zoom);
+  double zoom() const { return zoom_; }
 
  signals:
   void scanlinePicked(int y);
@@ -54,6 +57,7 @@ class CentralView : public QWidget {
   void pick(double widgetY);
   QImage view_;
   int scanline_ = 0;
+  double zoom_ = 1.0;
 };
 
 // The epipolar-plane image, one row per view (view 0 at the bottom), stretched over the view with

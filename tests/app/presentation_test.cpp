@@ -515,6 +515,7 @@ TEST_F(PresentationTest, ALightFieldsViewsTakeTheSceneViewsSizesAtEveryZoomAndPr
     // The central view keeps the camera's 4:3.
     const QRect image = field.centralView()->imageRect();
     EXPECT_NEAR(double(image.width()) / image.height(), 4.0 / 3.0, 0.02) << when;
+    EXPECT_EQ(field.centralView()->zoom(), z) << when;  // the scanline thickens with it
     // The axes' words grow with the view and fit in the room they have beside it.
     auto* epi = field.epiView();
     EXPECT_EQ(epi->labelFont().pixelSize(), std::lround(10 * z)) << when;
