@@ -25,6 +25,7 @@
 #include "session/session.h"
 #include "toolkit/controls.h"
 #include "toolkit/view.h"
+#include "toolkit/window.h"
 
 namespace rf = lightfield::refocus;
 
@@ -246,10 +247,26 @@ int PhotoStrip::pixelAt(double widgetX) const {
   return x >= 0 && x < photo_.width() ? x : -1;
 }
 
+void PhotoStrip::setMarked(int pixel) {
+  if (pixel == marked_) return;
+  marked_ = pixel;
+  update();
+}
+
 void PhotoStrip::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::white);
-  if (!photo_.isNull()) painter.drawImage(rect(), photo_);
+  if (photo_.isNull()) return;
+  painter.drawImage(rect(), photo_);
+  if (marked_ < 0 || marked_ >= photo_.width()) return;
+  // The pixel being read, framed in the samples' colour over a white edge.
+  const double left = double(marked_) * width() / photo_.width();
+  const double right = double(marked_ + 1) * width() / photo_.width();
+  const QRectF frame(left - 1.5, 0.5, right - left + 2.0, height() - 1.0);
+  painter.setPen(QPen(Qt::white, 3));
+  painter.drawRect(frame);
+  painter.setPen(QPen(QColor(0xff, 0x00, 0xff), 1));
+  painter.drawRect(frame);
 }
 
 void PhotoStrip::mouseMoveEvent(QMouseEvent* event) {
@@ -594,6 +611,7 @@ void LightFieldDocument::refocus() {
 
 void LightFieldDocument::hoverPhotoPixel(int x) {
   hovered_ = isOpen() && x >= 0 && x < views_.width() ? x : -1;
+  photoStrip_->setMarked(hovered_);
   if (hovered_ < 0) {
     epiView_->setSamples({});
     if (isOpen()) parts_.status->setReading({});
@@ -683,11 +701,16 @@ void LightFieldDocument::showLightField(bool shown) {
         widget->setSizePolicy(policy);
         widget->hide();
       }
+    // Disabling a focused control passes focus on as Tab would, which would hand the keys to
+    // the next control; unless the user gave a control the keys, the views keep them.
+    toolkit::Window* routing = toolkit::Window::of(parts_.window);
+    const bool controlHadKeys = routing->controlHasFocus();
     for (QWidget* widget : parts_.sceneControls) {
       saved_.controls.append({widget, widget->toolTip(), widget->isEnabled()});
       widget->setEnabled(false);
       widget->setToolTip(why);
     }
+    if (!controlHadKeys) routing->returnKeysToFirstResponder();
     const QList<QAction*> keep = {open_, close_, parts_.insertBefore};
     for (QMenu* menu : parts_.sceneMenus)
       for (QAction* action : menu->actions()) {
@@ -734,22 +757,51 @@ void LightFieldDocument::showLightField(bool shown) {
 }
 
 bool LightFieldDocument::eventFilter(QObject* watched, QEvent* event) {
-  if (!isOpen() || event->type() != QEvent::KeyPress || parts_.window->windowHandle() == nullptr ||
+  if (!isOpen() || parts_.window->windowHandle() == nullptr ||
       watched != parts_.window->windowHandle())
     return false;
-  // The scene is not shown: no key reaches its canvas.
-  switch (static_cast<QKeyEvent*>(event)->key()) {
+  toolkit::Window* routing = toolkit::Window::of(parts_.window);
+  if (event->type() == QEvent::MouseButtonPress) {
+    // A click on one of the light field's views gives it the keys, as one on a scene view does.
+    const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
+    for (QWidget* w = parts_.window->childAt(p); w != nullptr; w = w->parentWidget())
+      if (w == central_ || w == epiView_ || w == photoStrip_) {
+        routing->returnKeysToFirstResponder();
+        break;
+      }
+    return false;
+  }
+  if (event->type() != QEvent::KeyPress) return false;
+  auto* key = static_cast<QKeyEvent*>(event);
+  // A control the user gave the keys to keeps them, and Tab routes as it always does.
+  if (routing->controlHasFocus() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+    return false;
+  const int step = key->modifiers() & Qt::ShiftModifier ? 10 : 1;
+  const int width = views_.width();
+  // The scene is not shown: no other key reaches its canvas.
+  switch (key->key()) {
     case Qt::Key_Up:
-      setScanline(scanline_ - 1);
+      setScanline(scanline_ - step);
       break;
     case Qt::Key_Down:
-      setScanline(scanline_ + 1);
+      setScanline(scanline_ + step);
       break;
     case Qt::Key_PageUp:
       setScanline(scanline_ - 10);
       break;
     case Qt::Key_PageDown:
       setScanline(scanline_ + 10);
+      break;
+    // A photo pixel for the keyboard, read out and drawn as the mouse's is.
+    case Qt::Key_Left:
+      hoverPhotoPixel(std::clamp(hovered_ < 0 ? width / 2 : hovered_ - step, 0, width - 1));
+      break;
+    case Qt::Key_Right:
+      hoverPhotoPixel(std::clamp(hovered_ < 0 ? width / 2 : hovered_ + step, 0, width - 1));
+      break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (hovered_ >= 0) focusOnPixel(hovered_);
       break;
     default:
       break;

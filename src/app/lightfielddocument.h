@@ -103,6 +103,9 @@ class PhotoStrip : public QWidget {
   explicit PhotoStrip(QWidget* parent = nullptr);
   void setImage(const QImage& photo);
   const QImage& image() const { return photo_; }
+  // The photo pixel being read (the mouse's or the keyboard's), framed; -1: none.
+  void setMarked(int pixel);
+  int marked() const { return marked_; }
   int pixelAt(double widgetX) const;
 
  signals:
@@ -117,6 +120,7 @@ class PhotoStrip : public QWidget {
 
  private:
   QImage photo_;
+  int marked_ = -1;
 };
 
 }  // namespace lightfieldviews
@@ -210,6 +214,8 @@ class LightFieldDocument : public QObject {
   // Focuses on photo pixel x: the disparity whose line fits its samples best, set on the slider.
   bool focusOnPixel(int x);
   void hoverPhotoPixel(int x);
+  // The photo pixel read out (hovered, or picked with the left and right arrow keys); -1: none.
+  int hoveredPixel() const { return hovered_; }
 
   lightfieldviews::CentralView* centralView() const { return central_; }
   lightfieldviews::EpiView* epiView() const { return epiView_; }

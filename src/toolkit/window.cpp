@@ -83,7 +83,14 @@ bool Window::enterFocusChain(bool backwards) {
     while (target != first && !(ownsWidget(target) && takesTab(target))) {
       target = target->previousInFocusChain();
     }
+  } else if (!takesTab(first)) {
+    // Disabled or hidden (its document steps aside): in at the next that takes Tab.
+    target = first->nextInFocusChain();
+    while (target != first && !(ownsWidget(target) && takesTab(target))) {
+      target = target->nextInFocusChain();
+    }
   }
+  if (!takesTab(target)) return false;
   // An exclusive group is one stop, entered at its checked button; the arrow
   // keys move within it.
   if (auto* button = qobject_cast<QAbstractButton*>(target)) {

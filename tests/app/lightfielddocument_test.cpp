@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -254,6 +255,36 @@ TEST(LightFieldDocument, ThePhotoPixelsSamplesAndClickToFocusAgreeWithTheEngine)
     EXPECT_NEAR(rig.focus->floatValue(), degrees, 0.051) << k.x;
     EXPECT_NEAR(rig.document.disparity(), rf::disparityForFraction(k.lambda), 0.02) << k.x;
   }
+
+  // Without a mouse: the left and right arrow keys pick a photo pixel (from the middle, Shift by
+  // ten), framed and read out as a hovered one, and Return focuses there.
+  rig.document.hoverPhotoPixel(-1);
+  rig.focus->setValue(100);
+  QWindow* handle = rig.window.windowHandle();
+  QTest::keyClick(handle, Qt::Key_Right);
+  EXPECT_EQ(rig.document.hoveredPixel(), kWidth / 2);
+  EXPECT_EQ(rig.document.photoStrip()->marked(), kWidth / 2);
+  EXPECT_FALSE(rig.document.epiView()->samples().empty());
+  for (int i = 0; i < 4; ++i) QTest::keyClick(handle, Qt::Key_Left, Qt::ShiftModifier);
+  QTest::keyClick(handle, Qt::Key_Right);
+  EXPECT_EQ(rig.document.hoveredPixel(), kWidth / 2 - 39);  // 21: the near plane
+  QTest::keyClick(handle, Qt::Key_Return);
+  EXPECT_NEAR(rig.document.disparity(), rf::disparityForFraction(0.25), 0.02);
+  // Tab hands the keys to the first control still enabled, the focus slider, which keeps them:
+  // Right moves it and leaves the photo pixel and the scanline alone.
+  const int scanline = rig.document.scanline(), focus = rig.focus->value();
+  QTest::keyClick(handle, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), rig.focus);
+  QTest::keyClick(handle, Qt::Key_Right);
+  QTest::keyClick(handle, Qt::Key_Up);
+  EXPECT_GT(rig.focus->value(), focus);
+  EXPECT_EQ(rig.document.hoveredPixel(), kWidth / 2 - 39);
+  EXPECT_EQ(rig.document.scanline(), scanline);
+  // A click on the light field's views gives the keys back to them.
+  QTest::mouseClick(handle, Qt::LeftButton, {},
+                    rig.document.epiView()->mapTo(&rig.window, QPoint(30, 30)));
+  QTest::keyClick(handle, Qt::Key_Right);
+  EXPECT_EQ(rig.document.hoveredPixel(), kWidth / 2 - 38);
 }
 
 // The camera panel's viewpoint and profile act on the views: the photo is the engine's weighted
