@@ -46,11 +46,22 @@ class SlopeStrip : public QWidget {
     update();
   }
   const std::vector<QRgb>& row() const { return row_; }
+  // Shown in place of the row and legend when there is no estimate to show, saying why.
+  void setMessage(const QString& message) {
+    message_ = message;
+    update();
+  }
+  const QString& message() const { return message_; }
 
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
     const int w = width();
+    if (!message_.isEmpty()) {
+      painter.setPen(palette().color(QPalette::WindowText));
+      painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, message_);
+      return;
+    }
     painter.fillRect(QRect(0, 0, w, kRowHeight), Qt::white);
     const auto n = static_cast<int>(row_.size());
     for (int i = 0; i < n; ++i) {
@@ -71,6 +82,7 @@ class SlopeStrip : public QWidget {
 
  private:
   std::vector<QRgb> row_;
+  QString message_;
 };
 
 QRgb DepthSlopes::colourOf(float lambda) {
@@ -141,6 +153,10 @@ QWidget* DepthSlopes::strip() const {
   return strip_;
 }
 
+QString DepthSlopes::message() const {
+  return strip_->message();
+}
+
 // One estimate, made on a pool thread from its own copy of the light field.
 struct DepthSlopes::Result {
   std::uint64_t revision = 0;
@@ -193,8 +209,19 @@ bool DepthSlopes::isPending() const {
 void DepthSlopes::recompute() {
   const lightfield::LightField& field = parts_.session->lightField();
   const int n = field.columns();
-  if (field.isEmpty() || field.rows() != n) {
+  if (field.isEmpty()) {
     clear();
+    return;
+  }
+  // A real light field's rows are views, not the scene's n x n rays: no result beats a stale one.
+  if (field.source() == lightfield::Source::File || field.rows() != n) {
+    clear();
+    strip_->setMessage(
+        tr("Show Slopes reads only the scene's square ray space, not this light field's "
+           "%1 views × %2 pixels.")
+            .arg(field.rows())
+            .arg(n));
+    strip_->show();
     return;
   }
   ++computations_;
@@ -213,6 +240,7 @@ void DepthSlopes::show(Result& result) {
   revision_ = result.revision;
   parts_.raySpace->setSlopeOverlay(result.overlay);
   strip_->setRow(std::move(result.row));
+  strip_->setMessage({});
   strip_->show();
   parts_.canvas->setDepthMarks(marks_);
   if (parts_.aids != nullptr) parts_.aids->refresh();
@@ -226,6 +254,7 @@ void DepthSlopes::clear() {
   parts_.raySpace->setSlopeOverlay(QImage());
   parts_.canvas->setDepthMarks({});
   strip_->setRow({});
+  strip_->setMessage({});
   strip_->hide();
   if (parts_.aids != nullptr) parts_.aids->refresh();
 }

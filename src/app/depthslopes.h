@@ -64,6 +64,8 @@ class DepthSlopes : public QObject {
   // The canvas points of the confident photo pixels' estimated scene points.
   const std::vector<CGPoint>& marks() const { return marks_; }
   QWidget* strip() const;
+  // Why nothing is shown while shown (a light field it cannot read); empty otherwise.
+  QString message() const;
 
   // "estimated λ …, true λ …" for ray (u, v) of the current light field; empty while hidden.
   QString note(int u, int v) const;

@@ -40,6 +40,12 @@ FocalStackDock::FocalStackDock(const Parts& parts, QObject* parent)
   dock_->setObjectName(QStringLiteral("focalStackDock"));
   auto* body = new QWidget(dock_);
   auto* layout = new QVBoxLayout(body);
+  note_ = new QLabel(body);
+  note_->setObjectName(QStringLiteral("focalStackNote"));
+  note_->setWordWrap(true);
+  note_->setFixedWidth(kWidth);
+  note_->hide();
+  layout->addWidget(note_);
   layout->addWidget(new QLabel(tr("Depth from focus (colours as Show Slopes)"), body));
   depthRow_ = new ColourRow("focusDepthRow", kWidth, 14, body);
   layout->addWidget(depthRow_);
@@ -144,7 +150,17 @@ bool sweep(SweepRun& run, const std::atomic<std::uint64_t>& latest) {
 void FocalStackDock::recompute() {
   const lightfield::LightField& field = parts_.session->lightField();
   const int n = field.columns();
-  if (field.isEmpty() || field.rows() != n) return;
+  if (field.isEmpty() || field.source() == lightfield::Source::File || field.rows() != n) {
+    // A real light field's rows are views: say so rather than keep the scene's last sweep.
+    clear(field.isEmpty() ? QString()
+                          : tr("The focal stack sweeps only the scene's square ray space, not "
+                               "this light field's %1 views × %2 pixels.")
+                                .arg(field.rows())
+                                .arg(n));
+    return;
+  }
+  note_->hide();
+  note_->clear();
   ++computations_;
   sweptHalfLength_ = parts_.session->camera().halfLength;
   auto run = std::make_shared<SweepRun>();
@@ -166,6 +182,25 @@ void FocalStackDock::recompute() {
         },
         Qt::QueuedConnection);
   });
+}
+
+void FocalStackDock::clear(const QString& why) {
+  ++*latest_;  // a sweep under way is stale
+  pending_ = false;
+  lambda_.clear();
+  confidence_.clear();
+  allInFocus_.clear();
+  sharpness_.clear();
+  depthRow_->setRow({});
+  allInFocusRow_->setRow({});
+  plotLabel_->clear();
+  plot_->update();
+  note_->setText(why);
+  note_->setVisible(!why.isEmpty());
+}
+
+QString FocalStackDock::message() const {
+  return note_->text();
 }
 
 void FocalStackDock::apply(SweepRun& run) {

@@ -55,10 +55,14 @@ class FocalStackDock : public QObject {
   bool isPending() const { return pending_; }
   // The photo pixel the plot shows: the last one hovered, the middle one before.
   int plottedPixel() const { return plotted_; }
+  // Why the dock shows nothing (a light field it cannot sweep); empty otherwise.
+  QString message() const;
 
  private:
   void recompute();
   void apply(SweepRun& run);
+  // Drops every result and any sweep under way, showing `why` instead.
+  void clear(const QString& why);
   void hoverAt(int pixel);
   void paintPlot(QPainter& painter, QSize size) const;
 
@@ -68,6 +72,7 @@ class FocalStackDock : public QObject {
   ColourRow* allInFocusRow_ = nullptr;
   PaintedWidget* plot_ = nullptr;
   QLabel* plotLabel_ = nullptr;
+  QLabel* note_ = nullptr;
   std::vector<float> lambda_, confidence_, sharpness_;
   std::vector<unsigned char> allInFocus_;
   // The newest run's number; older runs stop when they see it has moved on.

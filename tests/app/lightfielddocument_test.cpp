@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDockWidget>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -19,11 +20,14 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
 #include <QUndoStack>
 #include <cmath>
 #include <vector>
 
 #include "app/camerapanel.h"
+#include "app/depthslopes.h"
+#include "app/focalstackdock.h"
 #include "app/pictureexport.h"
 #include "app/pointspreadplot.h"
 #include "app/scenedocument.h"
@@ -399,6 +403,48 @@ TEST(LightFieldDocument, ClosingGivesTheSceneBackAsItWas) {
   EXPECT_FALSE(rig.document.isOpen());
   EXPECT_TRUE(rig.canvas().isVisible());
   EXPECT_EQ(undo->count(), steps + 1);
+}
+
+// The scene's depth views never leave a stale scene result in place of a light field they cannot
+// read: they clear it and say why, and compute again once the scene is back.
+TEST(LightFieldDocument, DepthViewsThatCannotReadItSayWhyAndComeBackWithTheScene) {
+  Rig rig;
+  auto* slopes = rig.window.findChild<DepthSlopes*>(QStringLiteral("depthSlopes"));
+  auto* stack = rig.window.findChild<FocalStackDock*>(QStringLiteral("focalStack"));
+  ASSERT_TRUE(slopes != nullptr && stack != nullptr);
+  rig.find<QAction>("actionFocalStack")->trigger();
+  rig.find<QAction>("actionShowSlopes")->setChecked(true);
+  ASSERT_TRUE(fixture::waitFor([&] { return stack->computations() > 0 && !stack->isPending(); }));
+  ASSERT_TRUE(fixture::waitFor([&] { return !slopes->isPending(); }));
+  ASSERT_FALSE(slopes->lambda().empty());
+  ASSERT_FALSE(stack->lambda().empty());
+  EXPECT_TRUE(stack->message().isEmpty());
+  const int sweeps = stack->computations();
+
+  ASSERT_TRUE(rig.document.openPath(rig.folder, 0));
+  EXPECT_TRUE(stack->lambda().empty() && stack->sharpness().empty() && stack->allInFocus().empty());
+  EXPECT_TRUE(stack->message().contains(QStringLiteral("%1 views").arg(kViews)))
+      << stack->message().toStdString();
+  EXPECT_TRUE(rig.find<QLabel>("focalStackNote")->isVisible());
+  EXPECT_FALSE(stack->isPending());
+  EXPECT_TRUE(slopes->lambda().empty());
+  EXPECT_TRUE(rig.renderView().slopeOverlay().isNull());
+  EXPECT_TRUE(rig.canvas().depthMarks().empty());
+  EXPECT_FALSE(slopes->message().isEmpty());
+  EXPECT_TRUE(slopes->strip()->isVisible());
+  QThreadPool::globalInstance()->waitForDone();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(stack->lambda().empty());  // a sweep begun on the scene never lands
+
+  rig.document.close();
+  ASSERT_TRUE(
+      fixture::waitFor([&] { return stack->computations() > sweeps && !stack->isPending(); }));
+  EXPECT_FALSE(stack->lambda().empty());
+  EXPECT_TRUE(stack->message().isEmpty());
+  EXPECT_FALSE(rig.find<QLabel>("focalStackNote")->isVisible());
+  ASSERT_TRUE(fixture::waitFor([&] { return !slopes->isPending(); }));
+  EXPECT_FALSE(slopes->lambda().empty());
+  EXPECT_TRUE(slopes->message().isEmpty());
 }
 
 // Bad input gives one message and leaves the window as it was, with or without a light field open.
