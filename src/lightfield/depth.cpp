@@ -25,9 +25,11 @@ struct Gaussian {
   }
 };
 
-// Smooths plane `data` in place with the Gaussian, rows then columns, through `tmp`.
-void smooth(float* data, float* tmp, int n, const Gaussian& g) {
-  for (int r = 0; r < n; ++r) {
+// Smooths plane `data` (rows x columns) in place with the Gaussian, rows then columns, through
+// `tmp`.
+void smooth(float* data, float* tmp, int rows, int columns, const Gaussian& g) {
+  const int n = columns;
+  for (int r = 0; r < rows; ++r) {
     const float* in = data + size_t(r) * n;
     float* out = tmp + size_t(r) * n;
     // The borders one pixel at a time, the middle a tap at a time across the row, so the inner
@@ -46,15 +48,32 @@ void smooth(float* data, float* tmp, int n, const Gaussian& g) {
     }
   }
   // Columns a whole row at a time, so the inner loop runs along memory.
-  for (int r = 0; r < n; ++r) {
+  for (int r = 0; r < rows; ++r) {
     float* out = data + size_t(r) * n;
     std::fill(out, out + n, 0.0f);
     for (int k = -kTensorRadius; k <= kTensorRadius; ++k) {
-      const float* in = tmp + size_t(std::clamp(r + k, 0, n - 1)) * n;
+      const float* in = tmp + size_t(std::clamp(r + k, 0, rows - 1)) * n;
       const float w = g.w[k + kTensorRadius];
       for (int u = 0; u < n; ++u) out[u] += w * in[u];
     }
   }
+}
+
+// The gradient's direction (gx, gy) along the major eigenvector of the tensor (a, b; b, c), of
+// the two forms of it the one that cannot vanish; false where the tensor has no orientation.
+struct Orientation {
+  float gx, gy, trace, d;
+};
+Orientation orientationOf(float a, float b, float c) {
+  const float trace = a + c;
+  const float d = std::sqrt((a - c) * (a - c) + 4.0f * b * b);
+  const float major = 0.5f * (trace + d);
+  float gx = major - c, gy = b;
+  if (a < c) {
+    gx = b;
+    gy = major - a;
+  }
+  return {gx, gy, trace, d};
 }
 
 }  // namespace
@@ -64,9 +83,16 @@ float luminance(const unsigned char* rgb) {
          0.114f * static_cast<float>(rgb[2]);
 }
 
-void structureTensor(const unsigned char* rays, int n, float* scratch) {
-  if (n <= 0) return;
-  const size_t plane = size_t(n) * size_t(n);
+namespace {
+
+// With `fullEdgeRows`, the first and last rows' derivative across the rows is the one-sided
+// difference at full weight instead of the central one over a repeated row, which halves it: with
+// a few views those rows carry much of the window, and a halved slope there pulls every
+// disparity towards zero.
+void tensorOf(const unsigned char* rays, int rows, int columns, float* scratch, bool fullEdgeRows) {
+  if (rows <= 0 || columns <= 0) return;
+  const int n = columns;
+  const size_t plane = size_t(rows) * size_t(columns);
   float* juu = scratch;
   float* jur = scratch + plane;
   float* jrr = scratch + 2 * plane;
@@ -74,10 +100,10 @@ void structureTensor(const unsigned char* rays, int n, float* scratch) {
   float* gu = scratch + 4 * plane;
   float* gr = scratch + 5 * plane;
   for (size_t p = 0; p < plane; ++p) lum[p] = luminance(rays + 3 * p);
-  for (int r = 0; r < n; ++r) {
+  for (int r = 0; r < rows; ++r) {
     const float* up = lum + size_t(std::max(r - 1, 0)) * n;
     const float* mid = lum + size_t(r) * n;
-    const float* down = lum + size_t(std::min(r + 1, n - 1)) * n;
+    const float* down = lum + size_t(std::min(r + 1, rows - 1)) * n;
     for (int u = 0; u < n; ++u) {
       const int l = std::max(u - 1, 0), h = std::min(u + 1, n - 1);
       const float du =
@@ -86,6 +112,7 @@ void structureTensor(const unsigned char* rays, int n, float* scratch) {
           3.0f * (down[l] - up[l]) + 10.0f * (down[u] - up[u]) + 3.0f * (down[h] - up[h]);
       gu[size_t(r) * n + u] = du / 32.0f;
       gr[size_t(r) * n + u] = dr / 32.0f;
+      if (fullEdgeRows && rows > 1 && (r == 0 || r == rows - 1)) gr[size_t(r) * n + u] *= 2.0f;
     }
   }
   for (size_t p = 0; p < plane; ++p) {
@@ -94,43 +121,79 @@ void structureTensor(const unsigned char* rays, int n, float* scratch) {
     jrr[p] = gr[p] * gr[p];
   }
   const Gaussian g;
-  smooth(juu, lum, n, g);
-  smooth(jur, lum, n, g);
-  smooth(jrr, lum, n, g);
+  smooth(juu, lum, rows, columns, g);
+  smooth(jur, lum, rows, columns, g);
+  smooth(jrr, lum, rows, columns, g);
 }
 
-void slopesFromTensor(const float* scratch, int n, float* lambda, float* confidence) {
-  if (n <= 0) return;
-  const size_t plane = size_t(n) * size_t(n);
+}  // namespace
+
+void structureTensor(const unsigned char* rays, int rows, int columns, float* scratch) {
+  tensorOf(rays, rows, columns, scratch, false);
+}
+
+void structureTensor(const unsigned char* rays, int n, float* scratch) {
+  structureTensor(rays, n, n, scratch);
+}
+
+void slopesFromTensor(const float* scratch, int rows, int columns, float* lambda,
+                      float* confidence) {
+  if (rows <= 0 || columns <= 0) return;
+  const size_t plane = size_t(rows) * size_t(columns);
   const float* juu = scratch;
   const float* jur = scratch + plane;
   const float* jrr = scratch + 2 * plane;
   for (size_t p = 0; p < plane; ++p) {
-    const float a = juu[p], b = jur[p], c = jrr[p];
-    const float trace = a + c;
-    const float d = std::sqrt((a - c) * (a - c) + 4.0f * b * b);
-    // The major eigenvector is the gradient's direction, which runs along (lambda, lambda - 1):
-    // of the two forms of it take the one that cannot vanish.
-    const float major = 0.5f * (trace + d);
-    float gx = major - c, gy = b;
-    if (a < c) {
-      gx = b;
-      gy = major - a;
-    }
+    // The major eigenvector is the gradient's direction, which runs along (lambda, lambda - 1).
+    const Orientation o = orientationOf(juu[p], jur[p], jrr[p]);
     // lambda / (lambda - 1) = gx / gy, so lambda = gx / (gx - gy).
-    const float denominator = gx - gy;
+    const float denominator = o.gx - o.gy;
     // A flat tensor gives 0 / 0; such pixels have no confidence, and lambda 0 stands in.
-    float l = denominator != 0.0f ? gx / denominator : 2.0f;
+    float l = denominator != 0.0f ? o.gx / denominator : 2.0f;
     const bool plausible = l >= -0.05f && l <= 1.05f;
     if (std::isnan(l)) l = 0.0f;
     lambda[p] = std::clamp(l, 0.0f, 1.0f);
-    confidence[p] = plausible && trace >= kFlatTrace && d > 0.0f ? std::min(d / trace, 1.0f) : 0.0f;
+    confidence[p] =
+        plausible && o.trace >= kFlatTrace && o.d > 0.0f ? std::min(o.d / o.trace, 1.0f) : 0.0f;
   }
 }
 
+void slopesFromTensor(const float* scratch, int n, float* lambda, float* confidence) {
+  slopesFromTensor(scratch, n, n, lambda, confidence);
+}
+
+void slopes(const unsigned char* rays, int rows, int columns, float* lambda, float* confidence,
+            float* scratch) {
+  structureTensor(rays, rows, columns, scratch);
+  slopesFromTensor(scratch, rows, columns, lambda, confidence);
+}
+
+void disparitiesFromTensor(const float* scratch, int rows, int columns, float reach,
+                           float* disparity, float* confidence) {
+  if (rows <= 0 || columns <= 0) return;
+  const size_t plane = size_t(rows) * size_t(columns);
+  const float* juu = scratch;
+  const float* jur = scratch + plane;
+  const float* jrr = scratch + 2 * plane;
+  for (size_t p = 0; p < plane; ++p) {
+    // A point's line runs along (-s, 1) in (column, row), so its gradient along (1, s).
+    const Orientation o = orientationOf(juu[p], jur[p], jrr[p]);
+    const float s = o.gx != 0.0f ? o.gy / o.gx : std::numeric_limits<float>::infinity();
+    const bool plausible = std::abs(s) <= reach;
+    disparity[p] = plausible ? s : 0.0f;
+    confidence[p] =
+        plausible && o.trace >= kFlatTrace && o.d > 0.0f ? std::min(o.d / o.trace, 1.0f) : 0.0f;
+  }
+}
+
+void disparities(const unsigned char* epi, int views, int width, float reach, float* disparity,
+                 float* confidence, float* scratch) {
+  tensorOf(epi, views, width, scratch, true);
+  disparitiesFromTensor(scratch, views, width, reach, disparity, confidence);
+}
+
 void slopes(const unsigned char* rays, int n, float* lambda, float* confidence, float* scratch) {
-  structureTensor(rays, n, scratch);
-  slopesFromTensor(scratch, n, lambda, confidence);
+  slopes(rays, n, n, lambda, confidence, scratch);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -26,24 +26,45 @@ inline constexpr int kTensorRadius = 7;
 // Below this trace (luminance squared per pixel squared) the image counts as flat.
 inline constexpr float kFlatTrace = 1.0f;
 
-// Floats of scratch for an n x n image.
+// Floats of scratch for a rows x columns image, and for an n x n one.
+inline std::size_t slopeScratchSize(int rows, int columns) {
+  return rows > 0 && columns > 0 ? std::size_t{6} * std::size_t(rows) * std::size_t(columns) : 0;
+}
 inline std::size_t slopeScratchSize(int n) {
-  return n > 0 ? std::size_t{6} * std::size_t(n) * std::size_t(n) : 0;
+  return slopeScratchSize(n, n);
 }
 
 // The smoothed structure tensor of the image's luminance. On return the first three planes of
 // n x n floats in scratch hold J_uu, J_ur and J_rr (u along columns, r down the rows), row by
 // row; the rest is clobbered.
 void structureTensor(const unsigned char* rays, int n, float* scratch);
+// The same of a rows x columns image (planes of rows x columns floats).
+void structureTensor(const unsigned char* rays, int rows, int columns, float* scratch);
 
 // Per ray-space pixel: the fraction lambda of the lines through it, clamped to [0, 1], and a
 // confidence in [0, 1], the coherence (l1 - l2) / (l1 + l2) of the tensor's eigenvalues, zero
 // where the trace is below kFlatTrace or the orientation would put lambda outside [-0.05, 1.05]
 // (no scene lies there). Outputs are n x n floats laid out like the image.
 void slopes(const unsigned char* rays, int n, float* lambda, float* confidence, float* scratch);
+void slopes(const unsigned char* rays, int rows, int columns, float* lambda, float* confidence,
+            float* scratch);
 
 // The same from a tensor already in scratch (the planes structureTensor() leaves).
 void slopesFromTensor(const float* scratch, int n, float* lambda, float* confidence);
+void slopesFromTensor(const float* scratch, int rows, int columns, float* lambda,
+                      float* confidence);
+
+// A real light field's epipolar-plane image (row r = views - 1 - v, one column per pixel): per
+// pixel the disparity s of the lines through it, in pixels per view (a point seen at x in view 0
+// is at x + s v in view v; lambda = 1 / (1 - s) in the scene's terms), and the coherence as
+// above, zero where the trace is flat or |s| exceeds `reach` (disparity then 0). Outputs are
+// views x width floats laid out like the image. The first and last views' derivative across the
+// views is one-sided at full weight (see depth.cpp), so the tensor here is not structureTensor()'s
+// at those rows.
+void disparities(const unsigned char* epi, int views, int width, float reach, float* disparity,
+                 float* confidence, float* scratch);
+void disparitiesFromTensor(const float* scratch, int rows, int columns, float reach,
+                           float* disparity, float* confidence);
 
 // The ray-space row of every photo pixel's central ray (k = 0 samples row n / 2): the slope
 // estimate along it is the depth row of the photo.
