@@ -67,13 +67,16 @@ class EpiView : public QWidget {
   void setWeights(std::vector<int> weights);
   void setSamples(std::vector<double> samples);
   const std::vector<double>& samples() const { return samples_; }
+  // An image of the ray space's size drawn over it (depth, say); null for none. Only shown.
+  void setOverlay(const QImage& overlay);
+  const QImage& overlay() const { return overlay_; }
   QRect imageRect() const;
 
  protected:
   void paintEvent(QPaintEvent*) override;
 
  private:
-  QImage epi_;
+  QImage epi_, overlay_;
   std::vector<int> weights_;
   std::vector<double> samples_;
 };
@@ -184,6 +187,10 @@ class LightFieldDocument : public QObject {
   // Focuses on photo pixel x: the disparity whose line fits its samples best, set on the slider.
   bool focusOnPixel(int x);
   void hoverPhotoPixel(int x);
+  // More to say of a hovered photo pixel (its estimated depth, say), appended to the reading.
+  void setPixelNote(std::function<QString(int x)> note);
+  // The photo pixel hovered, -1 for none.
+  int hoveredPixel() const;
 
   lightfieldviews::CentralView* centralView() const { return central_; }
   lightfieldviews::EpiView* epiView() const { return epiView_; }
@@ -214,6 +221,7 @@ class LightFieldDocument : public QObject {
   int scanline_ = 0;
   int row_ = -1;
   int hovered_ = -1;
+  std::function<QString(int x)> pixelNote_;
   std::vector<unsigned char> epi_, photo_;
 
   // What the window showed with the scene, given back on close.

@@ -32,6 +32,7 @@
 #include "app/pointspreadplot.h"
 #include "app/scenedocument.h"
 #include "document/scenefile.h"
+#include "lightfield/depth.h"
 #include "lightfield/planes.h"
 #include "lightfield/refocus.h"
 #include "session/session.h"
@@ -39,6 +40,7 @@
 
 using fixture::ShownWindow;
 namespace rf = lightfield::refocus;
+namespace depth = lightfield::depth;
 
 namespace {
 
@@ -55,11 +57,12 @@ const lightfield::planes::World& world() {
 
 // Grid rows 0 and 1 of kViews views each, named as the archives name them; row 1 sees other
 // texture rows. Returns the folder.
-QString writeGrid(const QTemporaryDir& dir) {
+QString writeGrid(const QTemporaryDir& dir, const lightfield::planes::World& seen = world(),
+                  int width = kWidth) {
   for (int row = 0; row < 2; ++row)
     for (int v = 0; v < kViews; ++v) {
-      const Bytes rgb = world().view(v, kWidth, kHeight, 5 * row);
-      const QImage image(rgb.data(), kWidth, kHeight, 3 * kWidth, QImage::Format_RGB888);
+      const Bytes rgb = seen.view(v, width, kHeight, 5 * row);
+      const QImage image(rgb.data(), width, kHeight, 3 * width, QImage::Format_RGB888);
       const QString name = QStringLiteral("out_%1_%2.png")
                                .arg(row, 2, 10, QLatin1Char('0'))
                                .arg(v, 2, 10, QLatin1Char('0'));
@@ -69,14 +72,17 @@ QString writeGrid(const QTemporaryDir& dir) {
 }
 
 // Scanline y of every view of grid row `row`, rendered afresh, stacked view 0 at the bottom.
-Bytes stacked(int row, int y) {
+Bytes stacked(const lightfield::planes::World& seen, int width, int row, int y) {
   std::vector<Bytes> views;
   std::vector<const unsigned char*> lines;
-  for (int v = 0; v < kViews; ++v) views.push_back(world().view(v, kWidth, kHeight, 5 * row));
-  for (const Bytes& view : views) lines.push_back(view.data() + std::size_t(3) * kWidth * y);
-  Bytes epi(std::size_t(3) * kViews * kWidth);
-  rf::stackScanlines(lines.data(), kViews, kWidth, epi.data());
+  for (int v = 0; v < kViews; ++v) views.push_back(seen.view(v, width, kHeight, 5 * row));
+  for (const Bytes& view : views) lines.push_back(view.data() + std::size_t(3) * width * y);
+  Bytes epi(std::size_t(3) * kViews * width);
+  rf::stackScanlines(lines.data(), kViews, width, epi.data());
   return epi;
+}
+Bytes stacked(int row, int y) {
+  return stacked(world(), kWidth, row, y);
 }
 
 Bytes engineRefocus(const Bytes& epi, int halfCount, double disparity) {
@@ -105,6 +111,7 @@ struct Rig : ShownWindow {
   ~Rig() { LightFieldDocument::setDialogs({}); }
 
   QString message() const { return window.statusBar()->currentMessage(); }
+  QString reading() const { return find<QLabel>("hoverReadout")->text(); }
   void checkShowsItsOwnRaySpaceAndPhoto(int row) const {
     const Session& session = *window.session();
     const Bytes epi = stacked(row, document.scanline());
@@ -405,9 +412,11 @@ TEST(LightFieldDocument, ClosingGivesTheSceneBackAsItWas) {
   EXPECT_EQ(undo->count(), steps + 1);
 }
 
-// The scene's depth views never leave a stale scene result in place of a light field they cannot
-// read: they clear it and say why, and compute again once the scene is back.
-TEST(LightFieldDocument, DepthViewsThatCannotReadItSayWhyAndComeBackWithTheScene) {
+// The scene's depth views never leave a stale scene result in place of a light field: the focal
+// stack, which sweeps only the scene's square ray space, clears its result and says why; the
+// slopes read the light field's own lines into its own views, or say why they cannot. Both
+// compute again once the scene is back.
+TEST(LightFieldDocument, DepthViewsLeaveNoStaleSceneResultAndComeBackWithTheScene) {
   Rig rig;
   auto* slopes = rig.window.findChild<DepthSlopes*>(QStringLiteral("depthSlopes"));
   auto* stack = rig.window.findChild<FocalStackDock*>(QStringLiteral("focalStack"));
@@ -417,6 +426,7 @@ TEST(LightFieldDocument, DepthViewsThatCannotReadItSayWhyAndComeBackWithTheScene
   ASSERT_TRUE(fixture::waitFor([&] { return stack->computations() > 0 && !stack->isPending(); }));
   ASSERT_TRUE(fixture::waitFor([&] { return !slopes->isPending(); }));
   ASSERT_FALSE(slopes->lambda().empty());
+  ASSERT_FALSE(rig.canvas().depthMarks().empty());
   ASSERT_FALSE(stack->lambda().empty());
   EXPECT_TRUE(stack->message().isEmpty());
   const int sweeps = stack->computations();
@@ -430,11 +440,28 @@ TEST(LightFieldDocument, DepthViewsThatCannotReadItSayWhyAndComeBackWithTheScene
   EXPECT_TRUE(slopes->lambda().empty());
   EXPECT_TRUE(rig.renderView().slopeOverlay().isNull());
   EXPECT_TRUE(rig.canvas().depthMarks().empty());
-  EXPECT_FALSE(slopes->message().isEmpty());
+  ASSERT_TRUE(fixture::waitFor([&] { return !slopes->isPending(); }));
+  EXPECT_EQ(slopes->disparity().size(), std::size_t(kViews) * kWidth);
+  EXPECT_TRUE(slopes->message().isEmpty());
   EXPECT_TRUE(slopes->strip()->isVisible());
+  EXPECT_FALSE(rig.document.epiView()->overlay().isNull());
   QThreadPool::globalInstance()->waitForDone();
   QCoreApplication::processEvents();
   EXPECT_TRUE(stack->lambda().empty());  // a sweep begun on the scene never lands
+
+  // Two views are too few to read a slope from: it says so, and the overlay goes.
+  QTemporaryDir two;
+  const Bytes epi = stacked(0, 0);
+  const QImage pair(epi.data() + std::size_t(3) * (kViews - 2) * kWidth, kWidth, 2, 3 * kWidth,
+                    QImage::Format_RGB888);
+  ASSERT_TRUE(pair.save(two.filePath(QStringLiteral("pair.png"))));
+  ASSERT_TRUE(rig.document.openPath(two.filePath(QStringLiteral("pair.png"))));
+  ASSERT_EQ(rig.window.session()->lightField().rows(), 2);
+  EXPECT_TRUE(slopes->disparity().empty());
+  EXPECT_TRUE(rig.document.epiView()->overlay().isNull());
+  EXPECT_TRUE(slopes->message().contains(QStringLiteral("3 views")))
+      << slopes->message().toStdString();
+  EXPECT_TRUE(slopes->strip()->isVisible());
 
   rig.document.close();
   ASSERT_TRUE(
@@ -445,6 +472,118 @@ TEST(LightFieldDocument, DepthViewsThatCannotReadItSayWhyAndComeBackWithTheScene
   ASSERT_TRUE(fixture::waitFor([&] { return !slopes->isPending(); }));
   EXPECT_FALSE(slopes->lambda().empty());
   EXPECT_TRUE(slopes->message().isEmpty());
+  EXPECT_FALSE(rig.canvas().depthMarks().empty());
+}
+
+// Show Slopes on a light field of textured planes at known depths: the ray-space overlay, the
+// strip under the photo (the viewpoint's row) and the hover reading are the engine's estimate;
+// and that estimate, wherever it is confident on a plane the whole window sees, lies within
+// 0.1 px per view of the plane's disparity -(1 - lambda) / lambda.
+TEST(LightFieldDocument, ShowSlopesReadsTheDisparityOfPlanesAtKnownDepths) {
+  Rig rig;
+  const lightfield::planes::World planes{{{0.25, 4.0, 24.0, 31, 3.0},
+                                          {0.5, 50.0, 100.0, 32, 3.0},
+                                          {0.8, 170.0, 230.0, 33, 3.0},
+                                          {1.0, -1000.0, 1000.0, 34, 3.0}}};
+  const int width = 320;
+  QTemporaryDir dir;
+  ASSERT_TRUE(rig.document.openPath(writeGrid(dir, planes, width), 0));
+  auto* slopes = rig.window.findChild<DepthSlopes*>(QStringLiteral("depthSlopes"));
+  rig.find<QAction>("actionShowSlopes")->setChecked(true);
+  ASSERT_TRUE(fixture::waitFor([&] { return !slopes->isPending(); }));
+
+  const lightfield::LightField& field = rig.window.session()->lightField();
+  ASSERT_EQ(field.columns(), width);
+  const std::size_t cells = std::size_t(kViews) * width;
+  std::vector<float> s(cells), confidence(cells), scratch(depth::slopeScratchSize(kViews, width));
+  depth::disparities(field.pixels(), kViews, width, DepthSlopes::kReach, s.data(),
+                     confidence.data(), scratch.data());
+  ASSERT_EQ(slopes->disparity(), s);
+  ASSERT_EQ(slopes->confidence(), confidence);
+  const float lo = slopes->legendLow(), hi = slopes->legendHigh();
+  EXPECT_LE(lo, -2.8f);  // the nearest plane's -3 is on the legend, and the background's 0
+  EXPECT_GE(hi, 0.0f);
+
+  // The overlay, the engine's estimate coloured where confident; never in the photo or image.
+  const QImage overlay = rig.document.epiView()->overlay();
+  ASSERT_EQ(overlay.size(), QSize(width, kViews));
+  for (int r = 0; r < kViews; ++r)
+    for (int u = 0; u < width; ++u) {
+      const std::size_t p = std::size_t(r) * width + u;
+      const QRgb c = overlay.pixel(u, r);
+      if (confidence[p] >= DepthSlopes::kConfident) {
+        ASSERT_EQ(c & 0xffffff, DepthSlopes::colourOfDisparity(s[p], lo, hi) & 0xffffff);
+        ASSERT_GT(qAlpha(c), 0);
+      } else {
+        ASSERT_EQ(qAlpha(c), 0) << u << "," << r;
+      }
+    }
+  EXPECT_EQ(rig.document.epipolarImage(), stacked(planes, width, 0, rig.document.scanline()));
+
+  // The strip: the viewpoint's row, following the camera panel's viewpoint.
+  const auto checkStrip = [&](int viewpoint) {
+    const int r = rf::rowOfView(kViews, viewpoint);
+    const std::vector<QRgb>& row = slopes->stripRow();
+    ASSERT_EQ(row.size(), std::size_t(width));
+    for (int i = 0; i < width; ++i) {
+      const std::size_t p = std::size_t(r) * width + i;
+      EXPECT_EQ(row[std::size_t(i)], confidence[p] >= DepthSlopes::kConfident
+                                         ? DepthSlopes::colourOfDisparity(s[p], lo, hi)
+                                         : 0xffffffffu)
+          << viewpoint << " " << i;
+    }
+  };
+  checkStrip(rf::centreView(kViews));
+  lightfield::CameraSettings camera = rig.window.session()->camera();
+  camera.choice.viewpoint = 2;
+  rig.window.session()->setCamera(camera);
+  ASSERT_EQ(rig.document.camera().viewpoint, 2);
+  checkStrip(2);
+  camera.choice.viewpoint = -1;
+  rig.window.session()->setCamera(camera);
+
+  // The hover reading adds the estimate at the hovered photo pixel.
+  const int r = rf::rowOfView(kViews, rf::centreView(kViews));
+  int confidentPixel = -1, doubtfulPixel = -1;
+  for (int x = 0; x < width; ++x) {
+    const bool sure = confidence[std::size_t(r) * width + x] >= DepthSlopes::kConfident;
+    if (sure && confidentPixel < 0) confidentPixel = x;
+    if (!sure && doubtfulPixel < 0) doubtfulPixel = x;
+  }
+  ASSERT_GE(confidentPixel, 0);
+  rig.document.hoverPhotoPixel(confidentPixel);
+  EXPECT_TRUE(rig.reading().contains(
+      QStringLiteral("slopes give disparity %1 px per view")
+          .arg(double(s[std::size_t(r) * width + confidentPixel]), 0, 'f', 2)))
+      << rig.reading().toStdString();
+  if (doubtfulPixel >= 0) {
+    rig.document.hoverPhotoPixel(doubtfulPixel);
+    EXPECT_TRUE(rig.reading().contains(QStringLiteral("slopes give no confident disparity")))
+        << rig.reading().toStdString();
+  }
+
+  // The physical claim, on the central view's row.
+  const int v = rf::centreView(kViews), reach = depth::kTensorRadius + 1;
+  std::vector<int> confident(planes.planes.size(), 0);
+  for (int u = reach; u < width - reach; ++u) {
+    const int seen = planes.hit(v, u);
+    bool alone = seen >= 0;
+    for (int y = 0; y < kViews && alone; ++y)
+      for (int x = u - reach; x <= u + reach && alone; ++x) alone = planes.hit(y, x) == seen;
+    const std::size_t p = std::size_t(r) * width + u;
+    if (!alone || confidence[p] < DepthSlopes::kConfident) continue;
+    const double lambda = planes.planes[std::size_t(seen)].lambda;
+    EXPECT_NEAR(slopes->disparity()[p], -(1 - lambda) / lambda, 0.1) << "pixel " << u;
+    ++confident[std::size_t(seen)];
+  }
+  for (std::size_t k = 0; k < confident.size(); ++k) EXPECT_GE(confident[k], 5) << k;
+
+  // Hidden: the overlay and the strip go, the reading says nothing of slopes.
+  rig.find<QAction>("actionShowSlopes")->setChecked(false);
+  EXPECT_TRUE(rig.document.epiView()->overlay().isNull());
+  EXPECT_FALSE(slopes->strip()->isVisible());
+  rig.document.hoverPhotoPixel(confidentPixel);
+  EXPECT_FALSE(rig.reading().contains(QStringLiteral("slopes"))) << rig.reading().toStdString();
 }
 
 // Bad input gives one message and leaves the window as it was, with or without a light field open.
