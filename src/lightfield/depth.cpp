@@ -339,4 +339,151 @@ void focusResult(const FocusBest* best, int n, float* lambda, float* confidence,
   }
 }
 
+// ---------------------------------------------------------------------------------------------
+// Depth from focus on a real light field
+
+void viewSharpness(const unsigned char* epi, int views, int width,
+                   const refocus::ViewCamera& camera, double s, float* sharpness, float* scratch) {
+  if (width <= 0) return;
+  std::fill(sharpness, sharpness + width, 0.0f);
+  const int p = camera.viewpoint;
+  if (views <= 0 || views > refocus::kMaxViews || p < 0 || p >= views) return;
+  // The views refocus() takes, shifted as it shifts them.
+  struct Taking {
+    const unsigned char* row;
+    float shift;
+    double weight;
+  };
+  Taking taking[refocus::kMaxViews];
+  int count = 0, weighted = 0;
+  for (int v = 0; v < views; ++v) {
+    const int weight = refocus::viewWeight(camera, views, v);
+    if (weight == 0) continue;
+    ++weighted;
+    const double shift = v == p ? 0.0 : s * double(v - p);
+    if (!std::isfinite(shift) || std::abs(shift) > 1e9) continue;
+    taking[count++] = {epi + size_t(3) * size_t(width) * size_t(refocus::rowOfView(views, v)),
+                       static_cast<float>(shift), static_cast<double>(weight)};
+  }
+  const int needed = std::max(2, (weighted + 1) / 2);
+  const auto lastPixel = static_cast<float>(width - 1);
+  for (int x = 0; x < width; ++x) {
+    double sum[3] = {0.0, 0.0, 0.0}, squares[3] = {0.0, 0.0, 0.0}, total = 0.0;
+    int seen = 0;
+    for (int j = 0; j < count; ++j) {
+      const float position = static_cast<float>(x) + taking[j].shift;
+      if (!(position >= 0.0f && position <= lastPixel)) continue;
+      const float left = std::floor(position);
+      const float f = position - left;
+      const unsigned char* a = taking[j].row + 3 * static_cast<std::ptrdiff_t>(left);
+      const unsigned char* b = f > 0.0f ? a + 3 : a;
+      const double w = taking[j].weight;
+      for (int ch = 0; ch < 3; ++ch) {
+        const double c =
+            f > 0.0f
+                ? double((1.0f - f) * static_cast<float>(a[ch]) + f * static_cast<float>(b[ch]))
+                : double(a[ch]);
+        sum[ch] += w * c;
+        squares[ch] += w * c * c;
+      }
+      total += w;
+      ++seen;
+    }
+    double spread = -1.0;  // not counted
+    if (seen >= needed && total > 0.0) {
+      spread = 0.0;
+      for (int ch = 0; ch < 3; ++ch) {
+        const double mean = sum[ch] / total;
+        spread += std::max(0.0, squares[ch] / total - mean * mean);
+      }
+    }
+    scratch[x] = static_cast<float>(spread);
+  }
+  for (int x = 0; x < width; ++x) {
+    float sum = 0.0f;
+    int counted = 0;
+    for (int k = std::max(x - kSharpRadius, 0); k <= std::min(x + kSharpRadius, width - 1); ++k)
+      if (scratch[k] >= 0.0f) {
+        sum += scratch[k];
+        ++counted;
+      }
+    sharpness[x] = counted > 0 ? 1.0f / (1.0f + sum / float(counted)) : 0.0f;
+  }
+}
+
+void resetPeaks(FocusPeak* peaks, int width) {
+  for (int x = 0; x < width; ++x) peaks[x] = FocusPeak{};
+}
+
+namespace {
+
+// One angle's sharpness of one pixel into its peak.
+void takeAngle(FocusPeak& peak, float sharp, int angle, const unsigned char* rgb) {
+  if (peak.best < 0.0f) {
+    peak.best = peak.least = sharp;
+    peak.angle = angle;
+    std::memcpy(peak.rgb, rgb, 3);
+    return;
+  }
+  peak.least = std::min(peak.least, sharp);
+  if (sharp > peak.best) {
+    peak.best = sharp;
+    peak.angle = angle;
+    std::memcpy(peak.rgb, rgb, 3);
+  }
+}
+
+}  // namespace
+
+void lightFieldFocusSweep(const unsigned char* epi, int views, int width,
+                          const refocus::ViewCamera& camera, int firstAngle, int endAngle,
+                          FocusPeak* peaks, float* sharpness, unsigned char* photo,
+                          float* scratch) {
+  if (views <= 0 || width <= 0) return;
+  firstAngle = std::max(firstAngle, 0);
+  const int end = std::min(endAngle, kFocusAngles);
+  for (int a = firstAngle; a < end; ++a) {
+    float* row = sharpness != nullptr ? sharpness + size_t(a - firstAngle) * width : nullptr;
+    const double s = refocus::disparityForDegrees(0.5 * a);
+    if (!(std::abs(s) <= kFocusReach)) {
+      if (row != nullptr) std::fill(row, row + width, 0.0f);
+      continue;
+    }
+    refocus::refocus(epi, views, width, camera, s, photo);
+    float* sharp = row != nullptr ? row : scratch + width;
+    viewSharpness(epi, views, width, camera, s, sharp, scratch);
+    for (int x = 0; x < width; ++x)
+      if (sharp[x] > 0.0f) takeAngle(peaks[x], sharp[x], a, photo + 3 * x);
+  }
+}
+
+void mergePeaks(FocusPeak* peaks, const FocusPeak* later, int width) {
+  for (int x = 0; x < width; ++x) {
+    const FocusPeak& l = later[x];
+    if (l.best < 0.0f) continue;
+    FocusPeak& p = peaks[x];
+    if (p.best < 0.0f) {
+      p = l;
+      continue;
+    }
+    p.least = std::min(p.least, l.least);
+    // Ties keep the earlier angle, as one sweep would.
+    if (l.best > p.best) {
+      p.best = l.best;
+      p.angle = l.angle;
+      std::memcpy(p.rgb, l.rgb, 3);
+    }
+  }
+}
+
+void peakResult(const FocusPeak* peaks, int width, float* lambda, float* confidence,
+                unsigned char* allInFocus) {
+  for (int x = 0; x < width; ++x) {
+    const FocusPeak& p = peaks[x];
+    lambda[x] = float(focusFractionOf(p.angle));
+    confidence[x] = p.best > 0.0f ? 1.0f - p.least / p.best : 0.0f;
+    std::memcpy(allInFocus + 3 * x, p.rgb, 3);
+  }
+}
+
 }  // namespace lightfield::depth

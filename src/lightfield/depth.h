@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "lightfield/refocus.h"
+
 namespace lightfield::depth {
 
 // ---------------------------------------------------------------------------------------------
@@ -129,5 +131,53 @@ void mergeFocus(FocusBest* best, const FocusBest* later, int n);
 // angle agrees: a flat stretch has no depth), and the all-in-focus colour, 3 n bytes.
 void focusResult(const FocusBest* best, int n, float* lambda, float* confidence,
                  unsigned char* allInFocus);
+
+// ---------------------------------------------------------------------------------------------
+// Depth from focus on a real light field
+
+// The sweep refocuses the epipolar-plane image at the same focus angles (angle index a: a / 2
+// degrees, disparity refocus::disparityForDegrees()), but skips those steeper than this many
+// pixels per view: there most views fall outside the image, and the few left agree by chance.
+inline constexpr double kFocusReach = 8.0;
+// A photo pixel is in focus where the views it averages agree. Its spread at one disparity is the
+// weighted variance, summed over red, green and blue, of the samples refocus() reads for it (the
+// same views, positions, interpolation and weights), counted only where at least half the
+// weighted views, and two, see it. Its sharpness is 1 / (1 + mean spread) over the counted pixels
+// within this radius: the neighbours carry an edge's depth into flat stretches. 0 where none
+// counts.
+inline constexpr int kSharpRadius = 3;
+
+// The sharpness of every photo pixel at disparity s, into `sharpness`; `scratch` holds width
+// floats.
+void viewSharpness(const unsigned char* epi, int views, int width,
+                   const refocus::ViewCamera& camera, double s, float* sharpness, float* scratch);
+
+// Per photo pixel: the sharpest angle index (the first reaching it) and its sharpness, the least
+// sharpness over the angles swept, and the photo's colour at the sharpest angle.
+struct FocusPeak {
+  float best = -1.0f;  // -1 before any angle
+  float least = 0.0f;
+  int angle = 0;
+  unsigned char rgb[3] = {255, 255, 255};
+};
+
+// Sets width pixels to "no angle seen yet".
+void resetPeaks(FocusPeak* peaks, int width);
+
+// Refocuses the views x width image with `camera` at angle indices [firstAngle, endAngle)
+// (clipped to the sweep), updating `peaks`. sharpness, if not null, receives (endAngle -
+// firstAngle) rows of width floats (zero at angles beyond kFocusReach, which never peak).
+// `photo` holds 3 width bytes and `scratch` 2 width floats.
+void lightFieldFocusSweep(const unsigned char* epi, int views, int width,
+                          const refocus::ViewCamera& camera, int firstAngle, int endAngle,
+                          FocusPeak* peaks, float* sharpness, unsigned char* photo, float* scratch);
+
+// Folds `later` (a sweep over later angles) into `peaks`, as if one sweep had done both.
+void mergePeaks(FocusPeak* peaks, const FocusPeak* later, int width);
+
+// Per pixel: the fraction lambda of the sharpest angle (as focusFractionOf()), a confidence
+// 1 - least / sharpest (zero where nothing was sharper than anything else), and the colour.
+void peakResult(const FocusPeak* peaks, int width, float* lambda, float* confidence,
+                unsigned char* allInFocus);
 
 }  // namespace lightfield::depth

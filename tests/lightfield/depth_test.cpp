@@ -332,31 +332,47 @@ TEST(Disparities, ReadTheDisparityOfStripes) {
   EXPECT_EQ(*std::max_element(confidence.begin(), confidence.end()), 0.0f);
 }
 
+// Textured planes side by side at known depths, and the epipolar-plane image of a row of pinhole
+// views of them (view v at lower-line position v, pixel u through upper-line position u).
+const planes::World& sidePlanes() {
+  static const planes::World world{{{0.25, 4.0, 24.0, 31, 3.0},
+                                    {0.5, 50.0, 100.0, 32, 3.0},
+                                    {0.8, 170.0, 230.0, 33, 3.0},
+                                    {1.0, -1000.0, 1000.0, 34, 3.0}}};
+  return world;
+}
+Bytes epiOf(const planes::World& world, int views, int width) {
+  Bytes epi(std::size_t(3) * views * width);
+  for (int r = 0; r < views; ++r)
+    for (int u = 0; u < width; ++u)
+      world.ray(views - 1 - r, u, 0, &epi[std::size_t(3) * (std::size_t(r) * width + u)]);
+  return epi;
+}
+// The plane view v sees at pixel u when every view sees only it within `reach` pixels, else -1.
+int aloneOn(const planes::World& world, int views, int v, int u, int reach) {
+  const int seen = world.hit(v, u);
+  for (int y = 0; y < views && seen >= 0; ++y)
+    for (int x = u - reach; x <= u + reach; ++x)
+      if (world.hit(y, x) != seen) return -1;
+  return seen;
+}
+
 // Textured planes at known depths seen by a row of pinhole views: on every plane, the confident
 // estimates along the central view's row whose window sees that plane alone lie within 0.1 px
 // per view of its disparity -(1 - lambda) / lambda. Near a plane's edge the window mixes depths
 // and nothing is claimed.
 TEST(Disparities, OfTexturedPlanesAtKnownDepths) {
-  const planes::World world{{{0.25, 4.0, 24.0, 31, 3.0},
-                             {0.5, 50.0, 100.0, 32, 3.0},
-                             {0.8, 170.0, 230.0, 33, 3.0},
-                             {1.0, -1000.0, 1000.0, 34, 3.0}}};
+  const planes::World& world = sidePlanes();
   const int views = 9, width = 320, reachU = kTensorRadius + 1;
-  Bytes epi(std::size_t(3) * views * width);
-  for (int r = 0; r < views; ++r)
-    for (int u = 0; u < width; ++u)
-      world.ray(views - 1 - r, u, 0, &epi[std::size_t(3) * (std::size_t(r) * width + u)]);
+  const Bytes epi = epiOf(world, views, width);
   const std::size_t plane = std::size_t(views) * width;
   Floats scratch(slopeScratchSize(views, width)), s(plane), confidence(plane);
   disparities(epi.data(), views, width, 8.0f, s.data(), confidence.data(), scratch.data());
   const int r = views / 2, v = views - 1 - r;
   std::vector<std::vector<double>> errors(world.planes.size());
   for (int u = reachU; u < width - reachU; ++u) {
-    const int seen = world.hit(v, u);
-    bool alone = seen >= 0;
-    for (int y = 0; y < views && alone; ++y)
-      for (int x = u - reachU; x <= u + reachU && alone; ++x) alone = world.hit(y, x) == seen;
-    if (!alone || confidence[r * width + u] < kConfident) continue;
+    const int seen = aloneOn(world, views, v, u, reachU);
+    if (seen < 0 || confidence[r * width + u] < kConfident) continue;
     const double lambda = world.planes[std::size_t(seen)].lambda;
     errors[std::size_t(seen)].push_back(std::abs(s[r * width + u] + (1 - lambda) / lambda));
   }
@@ -558,6 +574,112 @@ TEST(FocusSweep, DepthAndAllInFocusOfTheBuiltInScenes) {
     EXPECT_GT(checked, 200) << strips::sceneName(scene);
     EXPECT_LE(worst, 2) << strips::sceneName(scene);
   }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Depth from focus on a real light field
+
+// Sharpness by the obvious loops: at an integer disparity every sample is a pixel, so the spread
+// is the plain variance of the weighted views that see the pixel, counted where enough do.
+TEST(LightFieldFocus, SharpnessIsTheViewsAgreement) {
+  Rng rng(21);
+  const int views = 7, width = 30;
+  Bytes epi(std::size_t(3) * views * width);
+  for (auto& b : epi) b = (unsigned char)rng.range(0, 255);
+  for (const int half : {1, 3}) {
+    const refocus::ViewCamera camera = refocus::centredBox(views, half);
+    for (const int s : {-2, 0, 1}) {
+      Floats sharp(width), scratch(width);
+      viewSharpness(epi.data(), views, width, camera, s, sharp.data(), scratch.data());
+      std::vector<double> spread(width, -1);
+      const int p = refocus::centreView(views);
+      for (int x = 0; x < width; ++x) {
+        double sum[3] = {}, squares[3] = {};
+        int seen = 0;
+        for (int v = p - half; v <= p + half; ++v) {
+          const int at = x + s * (v - p);
+          if (at < 0 || at >= width) continue;
+          ++seen;
+          for (int ch = 0; ch < 3; ++ch) {
+            const double c = epi[std::size_t(3) * ((views - 1 - v) * width + at) + ch];
+            sum[ch] += c;
+            squares[ch] += c * c;
+          }
+        }
+        if (seen < std::max(2, (2 * half + 2) / 2)) continue;
+        spread[x] = 0;
+        for (int ch = 0; ch < 3; ++ch)
+          spread[x] += squares[ch] / seen - (sum[ch] / seen) * (sum[ch] / seen);
+      }
+      for (int x = 0; x < width; ++x) {
+        double total = 0;
+        int counted = 0;
+        for (int k = std::max(x - kSharpRadius, 0); k <= std::min(x + kSharpRadius, width - 1); ++k)
+          if (spread[k] >= 0) {
+            total += spread[k];
+            ++counted;
+          }
+        const double want = counted > 0 ? 1 / (1 + total / counted) : 0;
+        EXPECT_NEAR(sharp[x], want, 1e-4 * want) << "half " << half << " s " << s << " x " << x;
+      }
+    }
+  }
+}
+
+// The sweep over textured planes at known depths: each photo pixel's sharpest angle, the peak of
+// its sharpness against the angle, lies within 1 degree of its plane's angle wherever every view
+// sees that plane around it; a sweep in chunks merges into the whole; each angle's row is that
+// angle's sharpness and its colour refocus()'s photo; steeper angles than the reach never peak.
+TEST(LightFieldFocus, PeaksAtThePlanesAngles) {
+  const planes::World& world = sidePlanes();
+  const int views = 9, width = 320;
+  const Bytes epi = epiOf(world, views, width);
+  const refocus::ViewCamera camera = refocus::centredBox(views, views / 2);
+  std::vector<FocusPeak> peaks(width), first(width), later(width);
+  Floats sharpness(std::size_t(kFocusAngles) * width), scratch(2 * width);
+  Bytes photo(std::size_t(3) * width);
+  resetPeaks(peaks.data(), width);
+  lightFieldFocusSweep(epi.data(), views, width, camera, 0, kFocusAngles, peaks.data(),
+                       sharpness.data(), photo.data(), scratch.data());
+  resetPeaks(first.data(), width);
+  resetPeaks(later.data(), width);
+  lightFieldFocusSweep(epi.data(), views, width, camera, 0, 77, first.data(), nullptr, photo.data(),
+                       scratch.data());
+  lightFieldFocusSweep(epi.data(), views, width, camera, 77, kFocusAngles, later.data(), nullptr,
+                       photo.data(), scratch.data());
+  mergePeaks(first.data(), later.data(), width);
+  for (int x = 0; x < width; ++x) {
+    ASSERT_EQ(first[x].angle, peaks[x].angle) << x;
+    ASSERT_EQ(first[x].best, peaks[x].best) << x;
+    ASSERT_EQ(first[x].least, peaks[x].least) << x;
+  }
+  for (const int a : {30, 90, 150}) {
+    Floats want(width);
+    viewSharpness(epi.data(), views, width, camera, refocus::disparityForDegrees(0.5 * a),
+                  want.data(), scratch.data());
+    for (int x = 0; x < width; ++x) ASSERT_EQ(sharpness[std::size_t(a) * width + x], want[x]);
+  }
+  Floats lambda(width), confidence(width);
+  Bytes allInFocus(std::size_t(3) * width);
+  peakResult(peaks.data(), width, lambda.data(), confidence.data(), allInFocus.data());
+  std::vector<int> measured(world.planes.size(), 0);
+  const int v = refocus::centreView(views);
+  for (int x = 0; x < width; ++x) {
+    ASSERT_GE(std::abs(refocus::disparityForDegrees(0.5 * peaks[x].angle)), 0.0);
+    ASSERT_LE(std::abs(refocus::disparityForDegrees(0.5 * peaks[x].angle)), kFocusReach) << x;
+    const int seen = aloneOn(world, views, v, x, kSharpRadius + 1);
+    if (seen < 0) continue;
+    const double lambdaTrue = world.planes[std::size_t(seen)].lambda;
+    const double angle = refocus::degreesForDisparity(refocus::disparityForFraction(lambdaTrue));
+    EXPECT_NEAR(0.5 * peaks[x].angle, angle, 1.0) << "pixel " << x << " plane " << seen;
+    EXPECT_GT(confidence[x], 0.5f) << x;
+    EXPECT_FLOAT_EQ(lambda[x], float(focusFractionOf(peaks[x].angle)));
+    refocus::refocus(epi.data(), views, width, camera,
+                     refocus::disparityForDegrees(0.5 * peaks[x].angle), photo.data());
+    EXPECT_TRUE(std::equal(&photo[3 * x], &photo[3 * x + 3], &allInFocus[3 * x])) << x;
+    ++measured[std::size_t(seen)];
+  }
+  for (std::size_t k = 0; k < measured.size(); ++k) EXPECT_GE(measured[k], 5) << k;
 }
 
 }  // namespace
