@@ -171,6 +171,8 @@ const std::vector<QRgb>& DepthSlopes::stripRow() const {
 
 void DepthSlopes::attachLightField(LightFieldDocument* document) {
   lightFields_ = document;
+  document->epiView()->installEventFilter(this);
+  document->photoStrip()->installEventFilter(this);
   document->setPixelNote([this](int x) { return pixelNote(x); });
   // The strip follows the viewpoint the camera panel picks.
   connect(parts_.session, &Session::cameraChanged, this, [this] {
@@ -209,14 +211,20 @@ void DepthSlopes::estimate(const lightfield::LightField& field, Result& out) {
     out.confidence.resize(cells);
     depth::disparities(field.pixels(), views, width, kReach, out.disparity.data(),
                        out.confidence.data(), scratch.data());
-    // The legend spans the confident estimates, at least half a pixel per view wide, in tenths.
-    float lo = kReach, hi = -kReach;
+    // The legend spans the confident estimates but the 2% at either end (an occlusion's edge
+    // reads any slope), at least half a pixel per view wide, in tenths.
+    std::vector<float> sure;
     for (std::size_t p = 0; p < cells; ++p)
-      if (out.confidence[p] >= kConfident) {
-        lo = std::min(lo, out.disparity[p]);
-        hi = std::max(hi, out.disparity[p]);
-      }
-    if (lo > hi) lo = hi = 0.0f;
+      if (out.confidence[p] >= kConfident) sure.push_back(out.disparity[p]);
+    float lo = 0.0f, hi = 0.0f;
+    if (!sure.empty()) {
+      const auto at = [&sure](std::size_t k) {
+        std::nth_element(sure.begin(), sure.begin() + std::ptrdiff_t(k), sure.end());
+        return sure[k];
+      };
+      lo = at(sure.size() / 50);
+      hi = at(sure.size() - 1 - sure.size() / 50);
+    }
     if (hi - lo < 0.5f) {
       const float mid = 0.5f * (lo + hi);
       lo = mid - 0.25f;

@@ -311,9 +311,13 @@ void FocalStackDock::hoverAt(int pixel) {
   plotted_ = pixel;
   const auto i = static_cast<std::size_t>(pixel);
   if (i < lambda_.size()) {
-    const QString depth = confidence_[i] > 0.0f
-                              ? tr("sharpest at λ = %L1").arg(lambda_[i], 0, 'f', 3)
-                              : tr("alike at every angle");
+    // A light field's depth reads as the views' disparity, as its focus readout gives it.
+    const QString depth =
+        confidence_[i] <= 0.0f ? tr("alike at every angle")
+        : sweptViews_.empty()
+            ? tr("sharpest at λ = %L1").arg(lambda_[i], 0, 'f', 3)
+            : tr("sharpest at disparity %L1 px per view")
+                  .arg(lightfield::refocus::disparityForFraction(lambda_[i]), 0, 'f', 2);
     plotLabel_->setText(tr("Sharpness, photo pixel %L1: %L2").arg(pixel).arg(depth));
   }
   plot_->update();

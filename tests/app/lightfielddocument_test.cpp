@@ -643,6 +643,12 @@ TEST(LightFieldDocument, FocalStackSweepsTheRefocusAndPeaksAtThePlanesAngles) {
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(rig.document.photoStrip(), &move);
     ASSERT_EQ(stack->plottedPixel(), x);
+    EXPECT_TRUE(rig.find<QLabel>("sharpnessLabel")
+                    ->text()
+                    .contains(QStringLiteral("sharpest at disparity %1 px per view")
+                                  .arg(rf::disparityForFraction(stack->lambda()[std::size_t(x)]), 0,
+                                       'f', 2)))
+        << rig.find<QLabel>("sharpnessLabel")->text().toStdString();
     int peak = 0;
     for (int a = 1; a < depth::kFocusAngles; ++a)
       if (stack->sharpness()[std::size_t(a) * kSideWidth + x] >
