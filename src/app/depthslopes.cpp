@@ -310,7 +310,7 @@ void DepthSlopes::recompute() {
     return;
   }
   // The scene's estimate says nothing of a light field's, nor the other way round: off at once.
-  if (file ? !lambda_.empty() : !disparity_.empty()) clear();
+  if ((file ? !lambda_.empty() : !disparity_.empty()) || !strip_->message().isEmpty()) clear();
   ++computations_;
   // The copy shares the pixels, which never change while shared.
   run_->start([this, field](const LatestRun::Stale&) -> LatestRun::Apply {

@@ -460,6 +460,11 @@ TEST(LightFieldDocument, DepthViewsLeaveNoStaleSceneResultAndComeBackWithTheScen
   EXPECT_TRUE(slopes->message().contains(QStringLiteral("3 views")))
       << slopes->message().toStdString();
   EXPECT_TRUE(slopes->strip()->isVisible());
+  // Back on enough views, the reason goes at once.
+  ASSERT_TRUE(rig.document.openPath(rig.folder, 0));
+  EXPECT_TRUE(slopes->message().isEmpty());
+  ASSERT_TRUE(fixture::waitFor([&] { return !slopes->isPending(); }));
+  EXPECT_EQ(slopes->disparity().size(), std::size_t(kViews) * kWidth);
 
   rig.document.close();
   ASSERT_TRUE(
