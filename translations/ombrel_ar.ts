@@ -276,6 +276,34 @@
         <source>, true λ = %L1</source>
         <translation>، λ الحقيقي = %L1</translation>
     </message>
+    <message>
+        <source>Show Slopes cannot read this light field here.</source>
+        <translation>لا يستطيع «إظهار الميول» قراءة حقل الضوء هذا هنا.</translation>
+    </message>
+    <message>
+        <source>Show Slopes needs at least 3 views to read slopes; this light field has %1.</source>
+        <translation>يحتاج «إظهار الميول» إلى 3 مناظر على الأقل لقراءة الميول؛ ولحقل الضوء هذا %1.</translation>
+    </message>
+    <message>
+        <source>Show Slopes reads only a square ray space, not %1 × %2 pixels.</source>
+        <translation>يقرأ «إظهار الميول» فضاء أشعة مربعًا فقط، لا %1 × %2 بكسل.</translation>
+    </message>
+    <message>
+        <source>disparity %L1</source>
+        <translation>التفاوت %L1</translation>
+    </message>
+    <message>
+        <source>%L1 px per view</source>
+        <translation>%L1 بكسل لكل منظر</translation>
+    </message>
+    <message>
+        <source>slopes give disparity %L1 px per view</source>
+        <translation>الميول تعطي تفاوتًا قدره %L1 بكسل لكل منظر</translation>
+    </message>
+    <message>
+        <source>slopes give no confident disparity</source>
+        <translation>الميول لا تعطي تفاوتًا موثوقًا</translation>
+    </message>
 </context>
 <context>
     <name>DocumentDialogs</name>
@@ -523,6 +551,18 @@
     <message>
         <source>90°</source>
         <translation>90°</translation>
+    </message>
+    <message>
+        <source>The focal stack cannot sweep this light field of %1 × %2 pixels.</source>
+        <translation>لا يستطيع مكدّس التركيز مسح حقل الضوء هذا ذي %1 × %2 بكسل.</translation>
+    </message>
+    <message>
+        <source>Depth from focus (blue: nearest, red: farthest)</source>
+        <translation>العمق من التركيز (الأزرق: الأقرب، الأحمر: الأبعد)</translation>
+    </message>
+    <message>
+        <source>sharpest at disparity %L1 px per view</source>
+        <translation>الأحدّ عند تفاوت %L1 بكسل لكل منظر</translation>
     </message>
 </context>
 <context>

@@ -276,6 +276,34 @@
         <source>, true λ = %L1</source>
         <translation>, wahres λ = %L1</translation>
     </message>
+    <message>
+        <source>Show Slopes cannot read this light field here.</source>
+        <translation>„Neigungen zeigen“ kann dieses Lichtfeld hier nicht lesen.</translation>
+    </message>
+    <message>
+        <source>Show Slopes needs at least 3 views to read slopes; this light field has %1.</source>
+        <translation>„Neigungen zeigen“ braucht mindestens 3 Ansichten, um Neigungen zu lesen; dieses Lichtfeld hat %1.</translation>
+    </message>
+    <message>
+        <source>Show Slopes reads only a square ray space, not %1 × %2 pixels.</source>
+        <translation>„Neigungen zeigen“ liest nur einen quadratischen Strahlenraum, nicht %1 × %2 Pixel.</translation>
+    </message>
+    <message>
+        <source>disparity %L1</source>
+        <translation>Disparität %L1</translation>
+    </message>
+    <message>
+        <source>%L1 px per view</source>
+        <translation>%L1 px pro Ansicht</translation>
+    </message>
+    <message>
+        <source>slopes give disparity %L1 px per view</source>
+        <translation>Neigungen ergeben die Disparität %L1 px pro Ansicht</translation>
+    </message>
+    <message>
+        <source>slopes give no confident disparity</source>
+        <translation>Neigungen ergeben keine sichere Disparität</translation>
+    </message>
 </context>
 <context>
     <name>DocumentDialogs</name>
@@ -523,6 +551,18 @@
     <message>
         <source>90°</source>
         <translation>90°</translation>
+    </message>
+    <message>
+        <source>The focal stack cannot sweep this light field of %1 × %2 pixels.</source>
+        <translation>Der Fokusstapel kann dieses Lichtfeld mit %1 × %2 Pixeln nicht durchlaufen.</translation>
+    </message>
+    <message>
+        <source>Depth from focus (blue: nearest, red: farthest)</source>
+        <translation>Tiefe aus dem Fokus (blau: am nächsten, rot: am fernsten)</translation>
+    </message>
+    <message>
+        <source>sharpest at disparity %L1 px per view</source>
+        <translation>am schärfsten bei der Disparität %L1 px pro Ansicht</translation>
     </message>
 </context>
 <context>

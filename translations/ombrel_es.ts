@@ -276,6 +276,34 @@
         <source>, true λ = %L1</source>
         <translation>, λ real = %L1</translation>
     </message>
+    <message>
+        <source>Show Slopes cannot read this light field here.</source>
+        <translation>«Mostrar pendientes» no puede leer este campo de luz aquí.</translation>
+    </message>
+    <message>
+        <source>Show Slopes needs at least 3 views to read slopes; this light field has %1.</source>
+        <translation>«Mostrar pendientes» necesita al menos 3 vistas para leer pendientes; este campo de luz tiene %1.</translation>
+    </message>
+    <message>
+        <source>Show Slopes reads only a square ray space, not %1 × %2 pixels.</source>
+        <translation>«Mostrar pendientes» solo lee un espacio de rayos cuadrado, no %1 × %2 píxeles.</translation>
+    </message>
+    <message>
+        <source>disparity %L1</source>
+        <translation>disparidad %L1</translation>
+    </message>
+    <message>
+        <source>%L1 px per view</source>
+        <translation>%L1 px por vista</translation>
+    </message>
+    <message>
+        <source>slopes give disparity %L1 px per view</source>
+        <translation>las pendientes dan una disparidad de %L1 px por vista</translation>
+    </message>
+    <message>
+        <source>slopes give no confident disparity</source>
+        <translation>las pendientes no dan una disparidad fiable</translation>
+    </message>
 </context>
 <context>
     <name>DocumentDialogs</name>
@@ -523,6 +551,18 @@
     <message>
         <source>90°</source>
         <translation>90°</translation>
+    </message>
+    <message>
+        <source>The focal stack cannot sweep this light field of %1 × %2 pixels.</source>
+        <translation>La pila de enfoque no puede recorrer este campo de luz de %1 × %2 píxeles.</translation>
+    </message>
+    <message>
+        <source>Depth from focus (blue: nearest, red: farthest)</source>
+        <translation>Profundidad por enfoque (azul: lo más cercano, rojo: lo más lejano)</translation>
+    </message>
+    <message>
+        <source>sharpest at disparity %L1 px per view</source>
+        <translation>más nítido en la disparidad %L1 px por vista</translation>
     </message>
 </context>
 <context>

@@ -276,6 +276,34 @@
         <source>, true λ = %L1</source>
         <translation>, λ réel = %L1</translation>
     </message>
+    <message>
+        <source>Show Slopes cannot read this light field here.</source>
+        <translation>« Afficher les pentes » ne peut pas lire ce champ de lumière ici.</translation>
+    </message>
+    <message>
+        <source>Show Slopes needs at least 3 views to read slopes; this light field has %1.</source>
+        <translation>« Afficher les pentes » a besoin d’au moins 3 vues pour lire les pentes ; ce champ de lumière en a %1.</translation>
+    </message>
+    <message>
+        <source>Show Slopes reads only a square ray space, not %1 × %2 pixels.</source>
+        <translation>« Afficher les pentes » ne lit qu’un espace des rayons carré, pas %1 × %2 pixels.</translation>
+    </message>
+    <message>
+        <source>disparity %L1</source>
+        <translation>disparité %L1</translation>
+    </message>
+    <message>
+        <source>%L1 px per view</source>
+        <translation>%L1 px par vue</translation>
+    </message>
+    <message>
+        <source>slopes give disparity %L1 px per view</source>
+        <translation>les pentes donnent une disparité de %L1 px par vue</translation>
+    </message>
+    <message>
+        <source>slopes give no confident disparity</source>
+        <translation>les pentes ne donnent pas de disparité fiable</translation>
+    </message>
 </context>
 <context>
     <name>DocumentDialogs</name>
@@ -523,6 +551,18 @@
     <message>
         <source>90°</source>
         <translation>90°</translation>
+    </message>
+    <message>
+        <source>The focal stack cannot sweep this light field of %1 × %2 pixels.</source>
+        <translation>La pile de mise au point ne peut pas balayer ce champ de lumière de %1 × %2 pixels.</translation>
+    </message>
+    <message>
+        <source>Depth from focus (blue: nearest, red: farthest)</source>
+        <translation>Profondeur par la mise au point (bleu : le plus proche, rouge : le plus lointain)</translation>
+    </message>
+    <message>
+        <source>sharpest at disparity %L1 px per view</source>
+        <translation>plus net à la disparité %L1 px par vue</translation>
     </message>
 </context>
 <context>

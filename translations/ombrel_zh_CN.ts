@@ -276,6 +276,34 @@
         <source>, true λ = %L1</source>
         <translation>，真实 λ = %L1</translation>
     </message>
+    <message>
+        <source>Show Slopes cannot read this light field here.</source>
+        <translation>“显示斜率”无法在此读取这个光场。</translation>
+    </message>
+    <message>
+        <source>Show Slopes needs at least 3 views to read slopes; this light field has %1.</source>
+        <translation>“显示斜率”至少需要 3 个视图才能读取斜率；这个光场只有 %1 个。</translation>
+    </message>
+    <message>
+        <source>Show Slopes reads only a square ray space, not %1 × %2 pixels.</source>
+        <translation>“显示斜率”只能读取正方形的光线空间，而不是 %1 × %2 像素。</translation>
+    </message>
+    <message>
+        <source>disparity %L1</source>
+        <translation>视差 %L1</translation>
+    </message>
+    <message>
+        <source>%L1 px per view</source>
+        <translation>每个视图 %L1 像素</translation>
+    </message>
+    <message>
+        <source>slopes give disparity %L1 px per view</source>
+        <translation>斜率给出视差每个视图 %L1 像素</translation>
+    </message>
+    <message>
+        <source>slopes give no confident disparity</source>
+        <translation>斜率未给出可信的视差</translation>
+    </message>
 </context>
 <context>
     <name>DocumentDialogs</name>
@@ -523,6 +551,18 @@
     <message>
         <source>90°</source>
         <translation>90°</translation>
+    </message>
+    <message>
+        <source>The focal stack cannot sweep this light field of %1 × %2 pixels.</source>
+        <translation>焦点堆栈无法扫描这个 %1 × %2 像素的光场。</translation>
+    </message>
+    <message>
+        <source>Depth from focus (blue: nearest, red: farthest)</source>
+        <translation>由对焦得到的深度（蓝色：最近，红色：最远）</translation>
+    </message>
+    <message>
+        <source>sharpest at disparity %L1 px per view</source>
+        <translation>在视差每个视图 %L1 像素处最清晰</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 
 class DrawView;
 class LatestRun;
+class LightFieldDocument;
 class PhotoView;
 class QAction;
 class QBoxLayout;
@@ -29,6 +30,11 @@ class LightField;
 // the hover readout. Off, it computes nothing. The estimate runs off the window's thread, only
 // the newest light field's reaching the views. Every image it makes is an overlay: captures
 // and the engine's buffers never see it.
+//
+// With a real light field open it reads the disparity of the epipolar-plane image's lines
+// instead: it colours the light field's ray space by it, shows the strip under its photo (the
+// estimate along the viewpoint's row, the legend in pixels per view) and adds the estimate to
+// the hovered photo pixel's reading.
 class DepthSlopes : public QObject {
   Q_OBJECT
 
@@ -48,6 +54,11 @@ class DepthSlopes : public QObject {
   static constexpr float kConfident = 0.5f;
   // The overlay's colour for a fraction in [0, 1]: blue at the lower line to red at the upper.
   static QRgb colourOf(float lambda);
+  // A light field's colour for disparity s on a legend from lo (blue: nearest, as lambda 0) to
+  // hi (red).
+  static QRgb colourOfDisparity(float s, float lo, float hi);
+  // The widest disparity read off a light field, in pixels per view: steeper is no estimate.
+  static constexpr float kReach = 8.0f;
 
   DepthSlopes(const Parts& parts, QObject* parent);
 
@@ -64,9 +75,22 @@ class DepthSlopes : public QObject {
   // The canvas points of the confident photo pixels' estimated scene points.
   const std::vector<CGPoint>& marks() const { return marks_; }
   QWidget* strip() const;
+  // The strip's row of colours, one per photo pixel (white: not confident).
+  const std::vector<QRgb>& stripRow() const;
+  // A light field's estimate last shown: views x width disparities laid out like its image (with
+  // confidence()), and the legend's range; empty for the scene's.
+  const std::vector<float>& disparity() const { return disparity_; }
+  float legendLow() const { return low_; }
+  float legendHigh() const { return high_; }
+  // Where the open light field's views and photo are.
+  void attachLightField(LightFieldDocument* document);
+  // Why nothing is shown while shown (a light field it cannot read); empty otherwise.
+  QString message() const;
 
   // "estimated λ …, true λ …" for ray (u, v) of the current light field; empty while hidden.
   QString note(int u, int v) const;
+  // "slopes give disparity …" for photo pixel x of the open light field; empty while hidden.
+  QString pixelNote(int x) const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -77,12 +101,17 @@ class DepthSlopes : public QObject {
   void recompute();
   void show(Result& result);
   void clear();
+  // The strip's row for the light field's viewpoint.
+  void showLightFieldRow();
 
   Parts parts_;
   QAction* action_ = nullptr;
   SlopeStrip* strip_ = nullptr;
   LatestRun* run_ = nullptr;
-  std::vector<float> lambda_, confidence_;
+  LightFieldDocument* lightFields_ = nullptr;
+  std::vector<float> lambda_, confidence_, disparity_;
+  float low_ = 0.0f, high_ = 0.0f;
+  int views_ = 0, width_ = 0;
   std::vector<CGPoint> marks_;
   // The light field the shown estimate belongs to.
   std::uint64_t revision_ = 0;

@@ -18,6 +18,7 @@
 
 #include "app/depthslopes.h"
 #include "app/depthwidgets.h"
+#include "app/lightfielddocument.h"
 #include "session/session.h"
 #include "toolkit/event.h"
 #include "views/photoview.h"
@@ -40,7 +41,14 @@ FocalStackDock::FocalStackDock(const Parts& parts, QObject* parent)
   dock_->setObjectName(QStringLiteral("focalStackDock"));
   auto* body = new QWidget(dock_);
   auto* layout = new QVBoxLayout(body);
-  layout->addWidget(new QLabel(tr("Depth from focus (colours as Show Slopes)"), body));
+  note_ = new QLabel(body);
+  note_->setObjectName(QStringLiteral("focalStackNote"));
+  note_->setWordWrap(true);
+  note_->setFixedWidth(kWidth);
+  note_->hide();
+  layout->addWidget(note_);
+  depthLabel_ = new QLabel(tr("Depth from focus (colours as Show Slopes)"), body);
+  layout->addWidget(depthLabel_);
   depthRow_ = new ColourRow("focusDepthRow", kWidth, 14, body);
   layout->addWidget(depthRow_);
   layout->addWidget(new QLabel(tr("All in focus: each pixel at its sharpest angle"), body));
@@ -67,6 +75,14 @@ FocalStackDock::FocalStackDock(const Parts& parts, QObject* parent)
   });
   connect(parts_.session, &Session::cameraChanged, this, [this] {
     if (!isShown()) return;
+    if (parts_.session->lightField().source() == lightfield::Source::File) {
+      // The light field's camera weighs the views of every refocus the sweep takes.
+      if (lightFields_ != nullptr && lightFields_->isOpen() && lightFieldCamera() != sweptViews_)
+        recompute();
+      else
+        plot_->update();
+      return;
+    }
     // The sweep covers every angle: only the depth of field changes it.
     if (parts_.session->camera().halfLength != sweptHalfLength_) {
       recompute();
@@ -75,13 +91,32 @@ FocalStackDock::FocalStackDock(const Parts& parts, QObject* parent)
     }
   });
   connect(parts_.raySpace, &RenderView::mouseMoveRouted, this, [this](const toolkit::Event& e) {
-    if (!isShown()) return;
+    // A light field's photo reports its own hovering.
+    if (!isShown() || !sweptViews_.empty()) return;
     const CGPoint p = parts_.photo->convertPointFromWindow(e.locationInWindow());
     const CGRect b = parts_.photo->bounds();
     if (p.x < 0 || p.y < 0 || p.x > b.size.width || p.y > b.size.height) return;
     const int n = static_cast<int>(lambda_.size());
     if (n > 0) hoverAt(std::clamp(static_cast<int>(std::floor(p.x * n / b.size.width)), 0, n - 1));
   });
+}
+
+void FocalStackDock::attachLightField(LightFieldDocument* document) {
+  lightFields_ = document;
+  connect(document->photoStrip(), &lightfieldviews::PhotoStrip::hovered, this, [this](int pixel) {
+    if (isShown() && pixel >= 0 && static_cast<std::size_t>(pixel) < lambda_.size()) hoverAt(pixel);
+  });
+  // The depth of field's half-count is no camera change in the session: the slider's is.
+  connect(parts_.session, &Session::photoChanged, this, [this] {
+    if (isShown() && lightFields_->isOpen() && !sweptViews_.empty() &&
+        lightFieldCamera() != sweptViews_)
+      recompute();
+  });
+}
+
+std::vector<int> FocalStackDock::lightFieldCamera() const {
+  const lightfield::refocus::ViewCamera c = lightFields_->camera();
+  return {c.viewpoint, c.halfCount, static_cast<int>(c.aperture), c.pinholes};
 }
 
 bool FocalStackDock::isShown() const {
@@ -92,6 +127,10 @@ bool FocalStackDock::isShown() const {
 struct SweepRun {
   std::vector<unsigned char> rays;
   int n = 0, halfLength = 0;
+  // A real light field's: its views (rows of rays) and the camera its refocus takes.
+  bool file = false;
+  int views = 0;
+  lightfield::refocus::ViewCamera camera;
   std::uint64_t generation = 0;
   std::vector<float> lambda, confidence, sharpness;
   std::vector<unsigned char> allInFocus;
@@ -114,8 +153,46 @@ bool sweepRange(SweepRun& run, int first, int end, depth::FocusBest* best, depth
   return true;
 }
 
+// A light field's angles [first, end) into peaks in steps; false once the run is stale.
+bool sweepViews(SweepRun& run, int first, int end, depth::FocusPeak* peaks,
+                const std::atomic<std::uint64_t>& latest) {
+  const auto n = static_cast<std::size_t>(run.n);
+  std::vector<unsigned char> photo(3 * n);
+  std::vector<float> scratch(2 * n);
+  for (int a = first; a < end; a += kAnglesPerStep) {
+    if (latest.load() != run.generation) return false;
+    depth::lightFieldFocusSweep(run.rays.data(), run.views, run.n, run.camera, a,
+                                std::min(a + kAnglesPerStep, end), peaks,
+                                run.sharpness.data() + n * a, photo.data(), scratch.data());
+  }
+  return true;
+}
+
+// A light field's whole sweep, as sweep() splits it.
+bool sweepLightField(SweepRun& run, const std::atomic<std::uint64_t>& latest) {
+  const auto n = static_cast<std::size_t>(run.n);
+  std::vector<depth::FocusPeak> peaks(n), later(n);
+  run.sharpness.resize(n * depth::kFocusAngles);
+  depth::resetPeaks(peaks.data(), run.n);
+  depth::resetPeaks(later.data(), run.n);
+  bool laterDone = false;
+  std::thread second(
+      [&] { laterDone = sweepViews(run, kSplitAngle, depth::kFocusAngles, later.data(), latest); });
+  const bool firstDone = sweepViews(run, 0, kSplitAngle, peaks.data(), latest);
+  second.join();
+  if (!firstDone || !laterDone) return false;
+  depth::mergePeaks(peaks.data(), later.data(), run.n);
+  run.lambda.resize(n);
+  run.confidence.resize(n);
+  run.allInFocus.resize(3 * n);
+  depth::peakResult(peaks.data(), run.n, run.lambda.data(), run.confidence.data(),
+                    run.allInFocus.data());
+  return true;
+}
+
 // The whole sweep, its two halves on the two cores; false when it went stale.
 bool sweep(SweepRun& run, const std::atomic<std::uint64_t>& latest) {
+  if (run.file) return sweepLightField(run, latest);
   const auto n = static_cast<std::size_t>(run.n);
   std::vector<depth::FocusBest> best(n), later(n);
   std::vector<depth::FocusSums> sums(n), laterSums(n);
@@ -144,13 +221,36 @@ bool sweep(SweepRun& run, const std::atomic<std::uint64_t>& latest) {
 void FocalStackDock::recompute() {
   const lightfield::LightField& field = parts_.session->lightField();
   const int n = field.columns();
-  if (field.isEmpty() || field.rows() != n) return;
+  const bool file = field.source() == lightfield::Source::File;
+  const bool readable =
+      file ? lightFields_ != nullptr && lightFields_->isOpen() : field.rows() == n;
+  if (field.isEmpty() || !readable) {
+    // Say why rather than keep the last sweep, which was of something else.
+    clear(field.isEmpty() ? QString()
+                          : tr("The focal stack cannot sweep this light field of %1 × %2 pixels.")
+                                .arg(field.rows())
+                                .arg(n));
+    return;
+  }
+  // The scene's sweep says nothing of a light field's, nor the other way round.
+  if (file != !sweptViews_.empty()) clear({});
+  note_->hide();
+  note_->clear();
+  depthLabel_->setText(file ? tr("Depth from focus (blue: nearest, red: farthest)")
+                            : tr("Depth from focus (colours as Show Slopes)"));
   ++computations_;
   sweptHalfLength_ = parts_.session->camera().halfLength;
   auto run = std::make_shared<SweepRun>();
   run->n = n;
   run->halfLength = std::max(0, sweptHalfLength_);
-  run->rays.assign(field.pixels(), field.pixels() + 3 * static_cast<std::size_t>(n) * n);
+  run->file = file;
+  run->views = field.rows();
+  sweptViews_.clear();
+  if (file) {
+    run->camera = lightFields_->camera();
+    sweptViews_ = lightFieldCamera();
+  }
+  run->rays.assign(field.pixels(), field.pixels() + 3 * static_cast<std::size_t>(field.rows()) * n);
   run->generation = ++*latest_;
   pending_ = true;
   // Off the window's thread: the sweep takes tens of milliseconds, a render far less. A newer
@@ -166,6 +266,26 @@ void FocalStackDock::recompute() {
         },
         Qt::QueuedConnection);
   });
+}
+
+void FocalStackDock::clear(const QString& why) {
+  ++*latest_;  // a sweep under way is stale
+  pending_ = false;
+  sweptViews_.clear();
+  lambda_.clear();
+  confidence_.clear();
+  allInFocus_.clear();
+  sharpness_.clear();
+  depthRow_->setRow({});
+  allInFocusRow_->setRow({});
+  plotLabel_->clear();
+  plot_->update();
+  note_->setText(why);
+  note_->setVisible(!why.isEmpty());
+}
+
+QString FocalStackDock::message() const {
+  return note_->text();
 }
 
 void FocalStackDock::apply(SweepRun& run) {
@@ -191,9 +311,13 @@ void FocalStackDock::hoverAt(int pixel) {
   plotted_ = pixel;
   const auto i = static_cast<std::size_t>(pixel);
   if (i < lambda_.size()) {
-    const QString depth = confidence_[i] > 0.0f
-                              ? tr("sharpest at λ = %L1").arg(lambda_[i], 0, 'f', 3)
-                              : tr("alike at every angle");
+    // A light field's depth reads as the views' disparity, as its focus readout gives it.
+    const QString depth =
+        confidence_[i] <= 0.0f ? tr("alike at every angle")
+        : sweptViews_.empty()
+            ? tr("sharpest at λ = %L1").arg(lambda_[i], 0, 'f', 3)
+            : tr("sharpest at disparity %L1 px per view")
+                  .arg(lightfield::refocus::disparityForFraction(lambda_[i]), 0, 'f', 2);
     plotLabel_->setText(tr("Sharpness, photo pixel %L1: %L2").arg(pixel).arg(depth));
   }
   plot_->update();

@@ -10,6 +10,7 @@
 #include "lightfield/depth.h"
 
 class ColourRow;
+class LightFieldDocument;
 class PaintedWidget;
 class PhotoView;
 class QAction;
@@ -26,6 +27,8 @@ struct SweepRun;
 // range with the current depth of field, keeps per photo pixel the sharpest angle, and shows the
 // depth row that gives, the all-in-focus photo, and the hovered pixel's sharpness against the
 // angle. Hidden at start, not remembered; it sweeps only while shown, off the window's thread.
+// With a real light field open it sweeps the light field's refocus over the same angles instead,
+// with the camera the light field's photo is taken with, the hovered pixel that of its photo.
 class FocalStackDock : public QObject {
   Q_OBJECT
 
@@ -39,6 +42,8 @@ class FocalStackDock : public QObject {
   };
 
   FocalStackDock(const Parts& parts, QObject* parent);
+  // Where the open light field's photo and camera are.
+  void attachLightField(LightFieldDocument* document);
 
   QDockWidget* dock() const { return dock_; }
   bool isShown() const;
@@ -55,10 +60,15 @@ class FocalStackDock : public QObject {
   bool isPending() const { return pending_; }
   // The photo pixel the plot shows: the last one hovered, the middle one before.
   int plottedPixel() const { return plotted_; }
+  // Why the dock shows nothing (a light field it cannot sweep); empty otherwise.
+  QString message() const;
 
  private:
   void recompute();
   void apply(SweepRun& run);
+  // Drops every result and any sweep under way, showing `why` instead.
+  void clear(const QString& why);
+  std::vector<int> lightFieldCamera() const;
   void hoverAt(int pixel);
   void paintPlot(QPainter& painter, QSize size) const;
 
@@ -68,6 +78,11 @@ class FocalStackDock : public QObject {
   ColourRow* allInFocusRow_ = nullptr;
   PaintedWidget* plot_ = nullptr;
   QLabel* plotLabel_ = nullptr;
+  QLabel* note_ = nullptr;
+  QLabel* depthLabel_ = nullptr;
+  LightFieldDocument* lightFields_ = nullptr;
+  // The light field's camera of the last sweep: viewpoint, half-count, profile, pinholes.
+  std::vector<int> sweptViews_;
   std::vector<float> lambda_, confidence_, sharpness_;
   std::vector<unsigned char> allInFocus_;
   // The newest run's number; older runs stop when they see it has moved on.

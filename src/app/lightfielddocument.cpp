@@ -152,6 +152,11 @@ QFont EpiView::labelFontAt(double zoom) const {
   return font;
 }
 
+void EpiView::setOverlay(const QImage& overlay) {
+  overlay_ = overlay;
+  update();
+}
+
 QRect EpiView::imageRect() const {
   return imageRectIn(size(), zoom_);
 }
@@ -184,6 +189,7 @@ void EpiView::paint(QPainter& painter, QSize size, double zoom) const {
   const int views = epi_.height(), width = epi_.width();
   // Nearest neighbour: each view stays a band of its own colour.
   painter.drawImage(r, epi_);
+  if (!overlay_.isNull()) painter.drawImage(r, overlay_);
   const double rowHeight = double(r.height()) / views;
   auto rowTop = [&](int view) { return r.top() + rf::rowOfView(views, view) * rowHeight; };
   painter.setPen(Qt::NoPen);
@@ -636,8 +642,10 @@ void LightFieldDocument::hoverPhotoPixel(int x) {
     }
   }
   epiView_->setSamples(std::move(samples));
+  const QString note = pixelNote_ ? pixelNote_(x) : QString();
+  const QString more = note.isEmpty() ? QString() : QStringLiteral("; ") + note;
   if (first < 0) {
-    parts_.status->setReading(tr("Photo pixel %1: no view sees it; it is white").arg(x));
+    parts_.status->setReading(tr("Photo pixel %1: no view sees it; it is white").arg(x) + more);
     return;
   }
   const bool plain = chosen.aperture == lightfield::Aperture::Box;
@@ -648,7 +656,13 @@ void LightFieldDocument::hoverPhotoPixel(int x) {
           .arg(x)
           .arg(first)
           .arg(last)
-          .arg(s, 0, 'f', 2));
+          .arg(s, 0, 'f', 2) +
+      more);
+}
+
+void LightFieldDocument::setPixelNote(std::function<QString(int x)> note) {
+  pixelNote_ = std::move(note);
+  hoverPhotoPixel(hovered_);
 }
 
 bool LightFieldDocument::focusOnPixel(int x) {

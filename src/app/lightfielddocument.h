@@ -78,6 +78,9 @@ class EpiView : public QWidget {
   void setZoom(double zoom);
   double zoom() const { return zoom_; }
   QFont labelFont() const;
+  // An image of the ray space's size drawn over it (depth, say); null for none. Only shown.
+  void setOverlay(const QImage& overlay);
+  const QImage& overlay() const { return overlay_; }
   QRect imageRect() const;
   // The view as drawn, at 1x whatever the zoom.
   QImage picture() const;
@@ -90,7 +93,7 @@ class EpiView : public QWidget {
   QFont labelFontAt(double zoom) const;
   void paint(QPainter& painter, QSize size, double zoom) const;
   double zoom_ = 1.0;
-  QImage epi_;
+  QImage epi_, overlay_;
   std::vector<int> weights_;
   std::vector<double> samples_;
 };
@@ -216,6 +219,8 @@ class LightFieldDocument : public QObject {
   void hoverPhotoPixel(int x);
   // The photo pixel read out (hovered, or picked with the left and right arrow keys); -1: none.
   int hoveredPixel() const { return hovered_; }
+  // More to say of a hovered photo pixel (its estimated depth, say), appended to the reading.
+  void setPixelNote(std::function<QString(int x)> note);
 
   lightfieldviews::CentralView* centralView() const { return central_; }
   lightfieldviews::EpiView* epiView() const { return epiView_; }
@@ -246,6 +251,7 @@ class LightFieldDocument : public QObject {
   int scanline_ = 0;
   int row_ = -1;
   int hovered_ = -1;
+  std::function<QString(int x)> pixelNote_;
   std::vector<unsigned char> epi_, photo_;
 
   // What the window showed with the scene, given back on close.

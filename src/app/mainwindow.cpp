@@ -347,6 +347,11 @@ void MainWindow::installLightFields() {
     teachingAids_->setShown(aidsShown->first, aidsShown->second);
   };
   lightFields_ = new LightFieldDocument(parts, this);
+  // The depth views read the light field too, into its own views.
+  if (auto* slopes = findChild<DepthSlopes*>(QStringLiteral("depthSlopes")))
+    slopes->attachLightField(lightFields_);
+  if (auto* stack = findChild<FocalStackDock*>(QStringLiteral("focalStack")))
+    stack->attachLightField(lightFields_);
   connect(lightFields_, &LightFieldDocument::opened, this, &MainWindow::updateReadouts);
   connect(lightFields_, &LightFieldDocument::closed, this, &MainWindow::updateReadouts);
   // A scene asked for (New, Open, a built-in scene) is shown, not swapped in behind the light

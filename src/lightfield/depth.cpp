@@ -25,9 +25,11 @@ struct Gaussian {
   }
 };
 
-// Smooths plane `data` in place with the Gaussian, rows then columns, through `tmp`.
-void smooth(float* data, float* tmp, int n, const Gaussian& g) {
-  for (int r = 0; r < n; ++r) {
+// Smooths plane `data` (rows x columns) in place with the Gaussian, rows then columns, through
+// `tmp`.
+void smooth(float* data, float* tmp, int rows, int columns, const Gaussian& g) {
+  const int n = columns;
+  for (int r = 0; r < rows; ++r) {
     const float* in = data + size_t(r) * n;
     float* out = tmp + size_t(r) * n;
     // The borders one pixel at a time, the middle a tap at a time across the row, so the inner
@@ -46,15 +48,32 @@ void smooth(float* data, float* tmp, int n, const Gaussian& g) {
     }
   }
   // Columns a whole row at a time, so the inner loop runs along memory.
-  for (int r = 0; r < n; ++r) {
+  for (int r = 0; r < rows; ++r) {
     float* out = data + size_t(r) * n;
     std::fill(out, out + n, 0.0f);
     for (int k = -kTensorRadius; k <= kTensorRadius; ++k) {
-      const float* in = tmp + size_t(std::clamp(r + k, 0, n - 1)) * n;
+      const float* in = tmp + size_t(std::clamp(r + k, 0, rows - 1)) * n;
       const float w = g.w[k + kTensorRadius];
       for (int u = 0; u < n; ++u) out[u] += w * in[u];
     }
   }
+}
+
+// The gradient's direction (gx, gy) along the major eigenvector of the tensor (a, b; b, c), of
+// the two forms of it the one that cannot vanish; false where the tensor has no orientation.
+struct Orientation {
+  float gx, gy, trace, d;
+};
+Orientation orientationOf(float a, float b, float c) {
+  const float trace = a + c;
+  const float d = std::sqrt((a - c) * (a - c) + 4.0f * b * b);
+  const float major = 0.5f * (trace + d);
+  float gx = major - c, gy = b;
+  if (a < c) {
+    gx = b;
+    gy = major - a;
+  }
+  return {gx, gy, trace, d};
 }
 
 }  // namespace
@@ -64,9 +83,16 @@ float luminance(const unsigned char* rgb) {
          0.114f * static_cast<float>(rgb[2]);
 }
 
-void structureTensor(const unsigned char* rays, int n, float* scratch) {
-  if (n <= 0) return;
-  const size_t plane = size_t(n) * size_t(n);
+namespace {
+
+// With `fullEdgeRows`, the first and last rows' derivative across the rows is the one-sided
+// difference at full weight instead of the central one over a repeated row, which halves it: with
+// a few views those rows carry much of the window, and a halved slope there pulls every
+// disparity towards zero.
+void tensorOf(const unsigned char* rays, int rows, int columns, float* scratch, bool fullEdgeRows) {
+  if (rows <= 0 || columns <= 0) return;
+  const int n = columns;
+  const size_t plane = size_t(rows) * size_t(columns);
   float* juu = scratch;
   float* jur = scratch + plane;
   float* jrr = scratch + 2 * plane;
@@ -74,10 +100,10 @@ void structureTensor(const unsigned char* rays, int n, float* scratch) {
   float* gu = scratch + 4 * plane;
   float* gr = scratch + 5 * plane;
   for (size_t p = 0; p < plane; ++p) lum[p] = luminance(rays + 3 * p);
-  for (int r = 0; r < n; ++r) {
+  for (int r = 0; r < rows; ++r) {
     const float* up = lum + size_t(std::max(r - 1, 0)) * n;
     const float* mid = lum + size_t(r) * n;
-    const float* down = lum + size_t(std::min(r + 1, n - 1)) * n;
+    const float* down = lum + size_t(std::min(r + 1, rows - 1)) * n;
     for (int u = 0; u < n; ++u) {
       const int l = std::max(u - 1, 0), h = std::min(u + 1, n - 1);
       const float du =
@@ -86,6 +112,7 @@ void structureTensor(const unsigned char* rays, int n, float* scratch) {
           3.0f * (down[l] - up[l]) + 10.0f * (down[u] - up[u]) + 3.0f * (down[h] - up[h]);
       gu[size_t(r) * n + u] = du / 32.0f;
       gr[size_t(r) * n + u] = dr / 32.0f;
+      if (fullEdgeRows && rows > 1 && (r == 0 || r == rows - 1)) gr[size_t(r) * n + u] *= 2.0f;
     }
   }
   for (size_t p = 0; p < plane; ++p) {
@@ -94,43 +121,79 @@ void structureTensor(const unsigned char* rays, int n, float* scratch) {
     jrr[p] = gr[p] * gr[p];
   }
   const Gaussian g;
-  smooth(juu, lum, n, g);
-  smooth(jur, lum, n, g);
-  smooth(jrr, lum, n, g);
+  smooth(juu, lum, rows, columns, g);
+  smooth(jur, lum, rows, columns, g);
+  smooth(jrr, lum, rows, columns, g);
 }
 
-void slopesFromTensor(const float* scratch, int n, float* lambda, float* confidence) {
-  if (n <= 0) return;
-  const size_t plane = size_t(n) * size_t(n);
+}  // namespace
+
+void structureTensor(const unsigned char* rays, int rows, int columns, float* scratch) {
+  tensorOf(rays, rows, columns, scratch, false);
+}
+
+void structureTensor(const unsigned char* rays, int n, float* scratch) {
+  structureTensor(rays, n, n, scratch);
+}
+
+void slopesFromTensor(const float* scratch, int rows, int columns, float* lambda,
+                      float* confidence) {
+  if (rows <= 0 || columns <= 0) return;
+  const size_t plane = size_t(rows) * size_t(columns);
   const float* juu = scratch;
   const float* jur = scratch + plane;
   const float* jrr = scratch + 2 * plane;
   for (size_t p = 0; p < plane; ++p) {
-    const float a = juu[p], b = jur[p], c = jrr[p];
-    const float trace = a + c;
-    const float d = std::sqrt((a - c) * (a - c) + 4.0f * b * b);
-    // The major eigenvector is the gradient's direction, which runs along (lambda, lambda - 1):
-    // of the two forms of it take the one that cannot vanish.
-    const float major = 0.5f * (trace + d);
-    float gx = major - c, gy = b;
-    if (a < c) {
-      gx = b;
-      gy = major - a;
-    }
+    // The major eigenvector is the gradient's direction, which runs along (lambda, lambda - 1).
+    const Orientation o = orientationOf(juu[p], jur[p], jrr[p]);
     // lambda / (lambda - 1) = gx / gy, so lambda = gx / (gx - gy).
-    const float denominator = gx - gy;
+    const float denominator = o.gx - o.gy;
     // A flat tensor gives 0 / 0; such pixels have no confidence, and lambda 0 stands in.
-    float l = denominator != 0.0f ? gx / denominator : 2.0f;
+    float l = denominator != 0.0f ? o.gx / denominator : 2.0f;
     const bool plausible = l >= -0.05f && l <= 1.05f;
     if (std::isnan(l)) l = 0.0f;
     lambda[p] = std::clamp(l, 0.0f, 1.0f);
-    confidence[p] = plausible && trace >= kFlatTrace && d > 0.0f ? std::min(d / trace, 1.0f) : 0.0f;
+    confidence[p] =
+        plausible && o.trace >= kFlatTrace && o.d > 0.0f ? std::min(o.d / o.trace, 1.0f) : 0.0f;
   }
 }
 
+void slopesFromTensor(const float* scratch, int n, float* lambda, float* confidence) {
+  slopesFromTensor(scratch, n, n, lambda, confidence);
+}
+
+void slopes(const unsigned char* rays, int rows, int columns, float* lambda, float* confidence,
+            float* scratch) {
+  structureTensor(rays, rows, columns, scratch);
+  slopesFromTensor(scratch, rows, columns, lambda, confidence);
+}
+
+void disparitiesFromTensor(const float* scratch, int rows, int columns, float reach,
+                           float* disparity, float* confidence) {
+  if (rows <= 0 || columns <= 0) return;
+  const size_t plane = size_t(rows) * size_t(columns);
+  const float* juu = scratch;
+  const float* jur = scratch + plane;
+  const float* jrr = scratch + 2 * plane;
+  for (size_t p = 0; p < plane; ++p) {
+    // A point's line runs along (-s, 1) in (column, row), so its gradient along (1, s).
+    const Orientation o = orientationOf(juu[p], jur[p], jrr[p]);
+    const float s = o.gx != 0.0f ? o.gy / o.gx : std::numeric_limits<float>::infinity();
+    const bool plausible = std::abs(s) <= reach;
+    disparity[p] = plausible ? s : 0.0f;
+    confidence[p] =
+        plausible && o.trace >= kFlatTrace && o.d > 0.0f ? std::min(o.d / o.trace, 1.0f) : 0.0f;
+  }
+}
+
+void disparities(const unsigned char* epi, int views, int width, float reach, float* disparity,
+                 float* confidence, float* scratch) {
+  tensorOf(epi, views, width, scratch, true);
+  disparitiesFromTensor(scratch, views, width, reach, disparity, confidence);
+}
+
 void slopes(const unsigned char* rays, int n, float* lambda, float* confidence, float* scratch) {
-  structureTensor(rays, n, scratch);
-  slopesFromTensor(scratch, n, lambda, confidence);
+  slopes(rays, n, n, lambda, confidence, scratch);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -273,6 +336,153 @@ void focusResult(const FocusBest* best, int n, float* lambda, float* confidence,
             : static_cast<float>(0.5 * (focusFractionOf(b.first) + focusFractionOf(b.last)));
     confidence[i] = b.worst > 0.0 ? static_cast<float>(1.0 - b.local / b.worst) : 0.0f;
     std::memcpy(allInFocus + 3 * size_t(i), b.rgb, 3);
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Depth from focus on a real light field
+
+void viewSharpness(const unsigned char* epi, int views, int width,
+                   const refocus::ViewCamera& camera, double s, float* sharpness, float* scratch) {
+  if (width <= 0) return;
+  std::fill(sharpness, sharpness + width, 0.0f);
+  const int p = camera.viewpoint;
+  if (views <= 0 || views > refocus::kMaxViews || p < 0 || p >= views) return;
+  // The views refocus() takes, shifted as it shifts them.
+  struct Taking {
+    const unsigned char* row;
+    float shift;
+    double weight;
+  };
+  Taking taking[refocus::kMaxViews];
+  int count = 0, weighted = 0;
+  for (int v = 0; v < views; ++v) {
+    const int weight = refocus::viewWeight(camera, views, v);
+    if (weight == 0) continue;
+    ++weighted;
+    const double shift = v == p ? 0.0 : s * double(v - p);
+    if (!std::isfinite(shift) || std::abs(shift) > 1e9) continue;
+    taking[count++] = {epi + size_t(3) * size_t(width) * size_t(refocus::rowOfView(views, v)),
+                       static_cast<float>(shift), static_cast<double>(weight)};
+  }
+  const int needed = std::max(2, (weighted + 1) / 2);
+  const auto lastPixel = static_cast<float>(width - 1);
+  for (int x = 0; x < width; ++x) {
+    double sum[3] = {0.0, 0.0, 0.0}, squares[3] = {0.0, 0.0, 0.0}, total = 0.0;
+    int seen = 0;
+    for (int j = 0; j < count; ++j) {
+      const float position = static_cast<float>(x) + taking[j].shift;
+      if (!(position >= 0.0f && position <= lastPixel)) continue;
+      const float left = std::floor(position);
+      const float f = position - left;
+      const unsigned char* a = taking[j].row + 3 * static_cast<std::ptrdiff_t>(left);
+      const unsigned char* b = f > 0.0f ? a + 3 : a;
+      const double w = taking[j].weight;
+      for (int ch = 0; ch < 3; ++ch) {
+        const double c =
+            f > 0.0f
+                ? double((1.0f - f) * static_cast<float>(a[ch]) + f * static_cast<float>(b[ch]))
+                : double(a[ch]);
+        sum[ch] += w * c;
+        squares[ch] += w * c * c;
+      }
+      total += w;
+      ++seen;
+    }
+    double spread = -1.0;  // not counted
+    if (seen >= needed && total > 0.0) {
+      spread = 0.0;
+      for (int ch = 0; ch < 3; ++ch) {
+        const double mean = sum[ch] / total;
+        spread += std::max(0.0, squares[ch] / total - mean * mean);
+      }
+    }
+    scratch[x] = static_cast<float>(spread);
+  }
+  for (int x = 0; x < width; ++x) {
+    float sum = 0.0f;
+    int counted = 0;
+    for (int k = std::max(x - kSharpRadius, 0); k <= std::min(x + kSharpRadius, width - 1); ++k)
+      if (scratch[k] >= 0.0f) {
+        sum += scratch[k];
+        ++counted;
+      }
+    sharpness[x] = counted > 0 ? 1.0f / (1.0f + sum / float(counted)) : 0.0f;
+  }
+}
+
+void resetPeaks(FocusPeak* peaks, int width) {
+  for (int x = 0; x < width; ++x) peaks[x] = FocusPeak{};
+}
+
+namespace {
+
+// One angle's sharpness of one pixel into its peak.
+void takeAngle(FocusPeak& peak, float sharp, int angle, const unsigned char* rgb) {
+  if (peak.best < 0.0f) {
+    peak.best = peak.least = sharp;
+    peak.angle = angle;
+    std::memcpy(peak.rgb, rgb, 3);
+    return;
+  }
+  peak.least = std::min(peak.least, sharp);
+  if (sharp > peak.best) {
+    peak.best = sharp;
+    peak.angle = angle;
+    std::memcpy(peak.rgb, rgb, 3);
+  }
+}
+
+}  // namespace
+
+void lightFieldFocusSweep(const unsigned char* epi, int views, int width,
+                          const refocus::ViewCamera& camera, int firstAngle, int endAngle,
+                          FocusPeak* peaks, float* sharpness, unsigned char* photo,
+                          float* scratch) {
+  if (views <= 0 || width <= 0) return;
+  firstAngle = std::max(firstAngle, 0);
+  const int end = std::min(endAngle, kFocusAngles);
+  for (int a = firstAngle; a < end; ++a) {
+    float* row = sharpness != nullptr ? sharpness + size_t(a - firstAngle) * width : nullptr;
+    const double s = refocus::disparityForDegrees(0.5 * a);
+    if (!(std::abs(s) <= kFocusReach)) {
+      if (row != nullptr) std::fill(row, row + width, 0.0f);
+      continue;
+    }
+    refocus::refocus(epi, views, width, camera, s, photo);
+    float* sharp = row != nullptr ? row : scratch + width;
+    viewSharpness(epi, views, width, camera, s, sharp, scratch);
+    for (int x = 0; x < width; ++x)
+      if (sharp[x] > 0.0f) takeAngle(peaks[x], sharp[x], a, photo + 3 * x);
+  }
+}
+
+void mergePeaks(FocusPeak* peaks, const FocusPeak* later, int width) {
+  for (int x = 0; x < width; ++x) {
+    const FocusPeak& l = later[x];
+    if (l.best < 0.0f) continue;
+    FocusPeak& p = peaks[x];
+    if (p.best < 0.0f) {
+      p = l;
+      continue;
+    }
+    p.least = std::min(p.least, l.least);
+    // Ties keep the earlier angle, as one sweep would.
+    if (l.best > p.best) {
+      p.best = l.best;
+      p.angle = l.angle;
+      std::memcpy(p.rgb, l.rgb, 3);
+    }
+  }
+}
+
+void peakResult(const FocusPeak* peaks, int width, float* lambda, float* confidence,
+                unsigned char* allInFocus) {
+  for (int x = 0; x < width; ++x) {
+    const FocusPeak& p = peaks[x];
+    lambda[x] = float(focusFractionOf(p.angle));
+    confidence[x] = p.best > 0.0f ? 1.0f - p.least / p.best : 0.0f;
+    std::memcpy(allInFocus + 3 * x, p.rgb, 3);
   }
 }
 

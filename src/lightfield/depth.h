@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "lightfield/refocus.h"
+
 namespace lightfield::depth {
 
 // ---------------------------------------------------------------------------------------------
@@ -26,24 +28,45 @@ inline constexpr int kTensorRadius = 7;
 // Below this trace (luminance squared per pixel squared) the image counts as flat.
 inline constexpr float kFlatTrace = 1.0f;
 
-// Floats of scratch for an n x n image.
+// Floats of scratch for a rows x columns image, and for an n x n one.
+inline std::size_t slopeScratchSize(int rows, int columns) {
+  return rows > 0 && columns > 0 ? std::size_t{6} * std::size_t(rows) * std::size_t(columns) : 0;
+}
 inline std::size_t slopeScratchSize(int n) {
-  return n > 0 ? std::size_t{6} * std::size_t(n) * std::size_t(n) : 0;
+  return slopeScratchSize(n, n);
 }
 
 // The smoothed structure tensor of the image's luminance. On return the first three planes of
 // n x n floats in scratch hold J_uu, J_ur and J_rr (u along columns, r down the rows), row by
 // row; the rest is clobbered.
 void structureTensor(const unsigned char* rays, int n, float* scratch);
+// The same of a rows x columns image (planes of rows x columns floats).
+void structureTensor(const unsigned char* rays, int rows, int columns, float* scratch);
 
 // Per ray-space pixel: the fraction lambda of the lines through it, clamped to [0, 1], and a
 // confidence in [0, 1], the coherence (l1 - l2) / (l1 + l2) of the tensor's eigenvalues, zero
 // where the trace is below kFlatTrace or the orientation would put lambda outside [-0.05, 1.05]
 // (no scene lies there). Outputs are n x n floats laid out like the image.
 void slopes(const unsigned char* rays, int n, float* lambda, float* confidence, float* scratch);
+void slopes(const unsigned char* rays, int rows, int columns, float* lambda, float* confidence,
+            float* scratch);
 
 // The same from a tensor already in scratch (the planes structureTensor() leaves).
 void slopesFromTensor(const float* scratch, int n, float* lambda, float* confidence);
+void slopesFromTensor(const float* scratch, int rows, int columns, float* lambda,
+                      float* confidence);
+
+// A real light field's epipolar-plane image (row r = views - 1 - v, one column per pixel): per
+// pixel the disparity s of the lines through it, in pixels per view (a point seen at x in view 0
+// is at x + s v in view v; lambda = 1 / (1 - s) in the scene's terms), and the coherence as
+// above, zero where the trace is flat or |s| exceeds `reach` (disparity then 0). Outputs are
+// views x width floats laid out like the image. The first and last views' derivative across the
+// views is one-sided at full weight (see depth.cpp), so the tensor here is not structureTensor()'s
+// at those rows.
+void disparities(const unsigned char* epi, int views, int width, float reach, float* disparity,
+                 float* confidence, float* scratch);
+void disparitiesFromTensor(const float* scratch, int rows, int columns, float reach,
+                           float* disparity, float* confidence);
 
 // The ray-space row of every photo pixel's central ray (k = 0 samples row n / 2): the slope
 // estimate along it is the depth row of the photo.
@@ -108,5 +131,53 @@ void mergeFocus(FocusBest* best, const FocusBest* later, int n);
 // angle agrees: a flat stretch has no depth), and the all-in-focus colour, 3 n bytes.
 void focusResult(const FocusBest* best, int n, float* lambda, float* confidence,
                  unsigned char* allInFocus);
+
+// ---------------------------------------------------------------------------------------------
+// Depth from focus on a real light field
+
+// The sweep refocuses the epipolar-plane image at the same focus angles (angle index a: a / 2
+// degrees, disparity refocus::disparityForDegrees()), but skips those steeper than this many
+// pixels per view: there most views fall outside the image, and the few left agree by chance.
+inline constexpr double kFocusReach = 8.0;
+// A photo pixel is in focus where the views it averages agree. Its spread at one disparity is the
+// weighted variance, summed over red, green and blue, of the samples refocus() reads for it (the
+// same views, positions, interpolation and weights), counted only where at least half the
+// weighted views, and two, see it. Its sharpness is 1 / (1 + mean spread) over the counted pixels
+// within this radius: the neighbours carry an edge's depth into flat stretches. 0 where none
+// counts.
+inline constexpr int kSharpRadius = 3;
+
+// The sharpness of every photo pixel at disparity s, into `sharpness`; `scratch` holds width
+// floats.
+void viewSharpness(const unsigned char* epi, int views, int width,
+                   const refocus::ViewCamera& camera, double s, float* sharpness, float* scratch);
+
+// Per photo pixel: the sharpest angle index (the first reaching it) and its sharpness, the least
+// sharpness over the angles swept, and the photo's colour at the sharpest angle.
+struct FocusPeak {
+  float best = -1.0f;  // -1 before any angle
+  float least = 0.0f;
+  int angle = 0;
+  unsigned char rgb[3] = {255, 255, 255};
+};
+
+// Sets width pixels to "no angle seen yet".
+void resetPeaks(FocusPeak* peaks, int width);
+
+// Refocuses the views x width image with `camera` at angle indices [firstAngle, endAngle)
+// (clipped to the sweep), updating `peaks`. sharpness, if not null, receives (endAngle -
+// firstAngle) rows of width floats (zero at angles beyond kFocusReach, which never peak).
+// `photo` holds 3 width bytes and `scratch` 2 width floats.
+void lightFieldFocusSweep(const unsigned char* epi, int views, int width,
+                          const refocus::ViewCamera& camera, int firstAngle, int endAngle,
+                          FocusPeak* peaks, float* sharpness, unsigned char* photo, float* scratch);
+
+// Folds `later` (a sweep over later angles) into `peaks`, as if one sweep had done both.
+void mergePeaks(FocusPeak* peaks, const FocusPeak* later, int width);
+
+// Per pixel: the fraction lambda of the sharpest angle (as focusFractionOf()), a confidence
+// 1 - least / sharpest (zero where nothing was sharper than anything else), and the colour.
+void peakResult(const FocusPeak* peaks, int width, float* lambda, float* confidence,
+                unsigned char* allInFocus);
 
 }  // namespace lightfield::depth

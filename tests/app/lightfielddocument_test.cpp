@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDockWidget>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -20,16 +21,20 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
 #include <QUndoStack>
 #include <cmath>
 #include <vector>
 
 #include "app/camerapanel.h"
+#include "app/depthslopes.h"
 #include "app/documentdialogs.h"
+#include "app/focalstackdock.h"
 #include "app/pictureexport.h"
 #include "app/pointspreadplot.h"
 #include "app/scenedocument.h"
 #include "document/scenefile.h"
+#include "lightfield/depth.h"
 #include "lightfield/planes.h"
 #include "lightfield/refocus.h"
 #include "session/session.h"
@@ -37,6 +42,7 @@
 
 using fixture::ShownWindow;
 namespace rf = lightfield::refocus;
+namespace depth = lightfield::depth;
 
 namespace {
 
@@ -53,11 +59,12 @@ const lightfield::planes::World& world() {
 
 // Grid rows 0 and 1 of kViews views each, named as the archives name them; row 1 sees other
 // texture rows. Returns the folder.
-QString writeGrid(const QTemporaryDir& dir) {
+QString writeGrid(const QTemporaryDir& dir, const lightfield::planes::World& seen = world(),
+                  int width = kWidth) {
   for (int row = 0; row < 2; ++row)
     for (int v = 0; v < kViews; ++v) {
-      const Bytes rgb = world().view(v, kWidth, kHeight, 5 * row);
-      const QImage image(rgb.data(), kWidth, kHeight, 3 * kWidth, QImage::Format_RGB888);
+      const Bytes rgb = seen.view(v, width, kHeight, 5 * row);
+      const QImage image(rgb.data(), width, kHeight, 3 * width, QImage::Format_RGB888);
       const QString name = QStringLiteral("out_%1_%2.png")
                                .arg(row, 2, 10, QLatin1Char('0'))
                                .arg(v, 2, 10, QLatin1Char('0'));
@@ -67,14 +74,17 @@ QString writeGrid(const QTemporaryDir& dir) {
 }
 
 // Scanline y of every view of grid row `row`, rendered afresh, stacked view 0 at the bottom.
-Bytes stacked(int row, int y) {
+Bytes stacked(const lightfield::planes::World& seen, int width, int row, int y) {
   std::vector<Bytes> views;
   std::vector<const unsigned char*> lines;
-  for (int v = 0; v < kViews; ++v) views.push_back(world().view(v, kWidth, kHeight, 5 * row));
-  for (const Bytes& view : views) lines.push_back(view.data() + std::size_t(3) * kWidth * y);
-  Bytes epi(std::size_t(3) * kViews * kWidth);
-  rf::stackScanlines(lines.data(), kViews, kWidth, epi.data());
+  for (int v = 0; v < kViews; ++v) views.push_back(seen.view(v, width, kHeight, 5 * row));
+  for (const Bytes& view : views) lines.push_back(view.data() + std::size_t(3) * width * y);
+  Bytes epi(std::size_t(3) * kViews * width);
+  rf::stackScanlines(lines.data(), kViews, width, epi.data());
   return epi;
+}
+Bytes stacked(int row, int y) {
+  return stacked(world(), kWidth, row, y);
 }
 
 Bytes engineRefocus(const Bytes& epi, int halfCount, double disparity) {
@@ -103,6 +113,7 @@ struct Rig : ShownWindow {
   ~Rig() { LightFieldDocument::setDialogs({}); }
 
   QString message() const { return window.statusBar()->currentMessage(); }
+  QString reading() const { return find<QLabel>("hoverReadout")->text(); }
   void checkShowsItsOwnRaySpaceAndPhoto(int row) const {
     const Session& session = *window.session();
     const Bytes epi = stacked(row, document.scanline());
@@ -439,6 +450,268 @@ TEST(LightFieldDocument, ClosingGivesTheSceneBackAsItWas) {
   EXPECT_FALSE(rig.document.isOpen());
   EXPECT_TRUE(rig.canvas().isVisible());
   EXPECT_EQ(undo->count(), steps + 1);
+}
+
+// The scene's depth views never leave a stale scene result in place of a light field: they drop
+// it at once and read the light field into its own views, or say why they cannot. Both compute
+// again once the scene is back.
+TEST(LightFieldDocument, DepthViewsLeaveNoStaleSceneResultAndComeBackWithTheScene) {
+  Rig rig;
+  auto* slopes = rig.window.findChild<DepthSlopes*>(QStringLiteral("depthSlopes"));
+  auto* stack = rig.window.findChild<FocalStackDock*>(QStringLiteral("focalStack"));
+  ASSERT_TRUE(slopes != nullptr && stack != nullptr);
+  rig.find<QAction>("actionFocalStack")->trigger();
+  rig.find<QAction>("actionShowSlopes")->setChecked(true);
+  ASSERT_TRUE(fixture::waitFor([&] { return stack->computations() > 0 && !stack->isPending(); }));
+  ASSERT_TRUE(fixture::waitFor([&] { return !slopes->isPending(); }));
+  ASSERT_FALSE(slopes->lambda().empty());
+  ASSERT_FALSE(rig.canvas().depthMarks().empty());
+  ASSERT_FALSE(stack->lambda().empty());
+  EXPECT_TRUE(stack->message().isEmpty());
+  const int sweeps = stack->computations();
+
+  ASSERT_TRUE(rig.document.openPath(rig.folder, 0));
+  // The scene's sweep is gone at once; the light field's follows.
+  EXPECT_TRUE(stack->lambda().empty() && stack->sharpness().empty() && stack->allInFocus().empty());
+  ASSERT_TRUE(stack->isPending());
+  ASSERT_TRUE(fixture::waitFor([&] { return !stack->isPending(); }));
+  EXPECT_EQ(stack->lambda().size(), std::size_t(kWidth));
+  EXPECT_TRUE(stack->message().isEmpty());
+  EXPECT_FALSE(rig.find<QLabel>("focalStackNote")->isVisible());
+  EXPECT_TRUE(slopes->lambda().empty());
+  EXPECT_TRUE(rig.renderView().slopeOverlay().isNull());
+  EXPECT_TRUE(rig.canvas().depthMarks().empty());
+  ASSERT_TRUE(fixture::waitFor([&] { return !slopes->isPending(); }));
+  EXPECT_EQ(slopes->disparity().size(), std::size_t(kViews) * kWidth);
+  EXPECT_TRUE(slopes->message().isEmpty());
+  EXPECT_TRUE(slopes->strip()->isVisible());
+  EXPECT_FALSE(rig.document.epiView()->overlay().isNull());
+
+  // Two views are too few to read a slope from: it says so, and the overlay goes.
+  QTemporaryDir two;
+  const Bytes epi = stacked(0, 0);
+  const QImage pair(epi.data() + std::size_t(3) * (kViews - 2) * kWidth, kWidth, 2, 3 * kWidth,
+                    QImage::Format_RGB888);
+  ASSERT_TRUE(pair.save(two.filePath(QStringLiteral("pair.png"))));
+  ASSERT_TRUE(rig.document.openPath(two.filePath(QStringLiteral("pair.png"))));
+  ASSERT_EQ(rig.window.session()->lightField().rows(), 2);
+  EXPECT_TRUE(slopes->disparity().empty());
+  EXPECT_TRUE(rig.document.epiView()->overlay().isNull());
+  EXPECT_TRUE(slopes->message().contains(QStringLiteral("3 views")))
+      << slopes->message().toStdString();
+  EXPECT_TRUE(slopes->strip()->isVisible());
+  // Back on enough views, the reason goes at once.
+  ASSERT_TRUE(rig.document.openPath(rig.folder, 0));
+  EXPECT_TRUE(slopes->message().isEmpty());
+  ASSERT_TRUE(fixture::waitFor([&] { return !slopes->isPending(); }));
+  EXPECT_EQ(slopes->disparity().size(), std::size_t(kViews) * kWidth);
+
+  rig.document.close();
+  ASSERT_TRUE(
+      fixture::waitFor([&] { return stack->computations() > sweeps && !stack->isPending(); }));
+  EXPECT_FALSE(stack->lambda().empty());
+  EXPECT_TRUE(stack->message().isEmpty());
+  EXPECT_FALSE(rig.find<QLabel>("focalStackNote")->isVisible());
+  ASSERT_TRUE(fixture::waitFor([&] { return !slopes->isPending(); }));
+  EXPECT_FALSE(slopes->lambda().empty());
+  EXPECT_TRUE(slopes->message().isEmpty());
+  EXPECT_FALSE(rig.canvas().depthMarks().empty());
+}
+
+// Textured planes side by side at known depths, every one wide enough for the views to see it
+// alone somewhere, and the width of the views of them.
+const lightfield::planes::World& sidePlanes() {
+  static const lightfield::planes::World planes{{{0.25, 4.0, 24.0, 31, 3.0},
+                                                 {0.5, 50.0, 100.0, 32, 3.0},
+                                                 {0.8, 170.0, 230.0, 33, 3.0},
+                                                 {1.0, -1000.0, 1000.0, 34, 3.0}}};
+  return planes;
+}
+constexpr int kSideWidth = 320;
+
+// The plane the central view sees at pixel u when every view sees only it within `reach` pixels,
+// else -1.
+int aloneOn(int u, int reach) {
+  const lightfield::planes::World& planes = sidePlanes();
+  const int seen = planes.hit(rf::centreView(kViews), u);
+  for (int y = 0; y < kViews && seen >= 0; ++y)
+    for (int x = u - reach; x <= u + reach; ++x)
+      if (planes.hit(y, x) != seen) return -1;
+  return seen;
+}
+
+// Show Slopes on a light field of textured planes at known depths: the ray-space overlay, the
+// strip under the photo (the viewpoint's row) and the hover reading are the engine's estimate;
+// and that estimate, wherever it is confident on a plane the whole window sees, lies within
+// 0.1 px per view of the plane's disparity -(1 - lambda) / lambda.
+TEST(LightFieldDocument, ShowSlopesReadsTheDisparityOfPlanesAtKnownDepths) {
+  Rig rig;
+  const lightfield::planes::World& planes = sidePlanes();
+  const int width = kSideWidth;
+  QTemporaryDir dir;
+  ASSERT_TRUE(rig.document.openPath(writeGrid(dir, planes, width), 0));
+  auto* slopes = rig.window.findChild<DepthSlopes*>(QStringLiteral("depthSlopes"));
+  rig.find<QAction>("actionShowSlopes")->setChecked(true);
+  ASSERT_TRUE(fixture::waitFor([&] { return !slopes->isPending(); }));
+
+  const lightfield::LightField& field = rig.window.session()->lightField();
+  ASSERT_EQ(field.columns(), width);
+  const std::size_t cells = std::size_t(kViews) * width;
+  std::vector<float> s(cells), confidence(cells), scratch(depth::slopeScratchSize(kViews, width));
+  depth::disparities(field.pixels(), kViews, width, DepthSlopes::kReach, s.data(),
+                     confidence.data(), scratch.data());
+  ASSERT_EQ(slopes->disparity(), s);
+  ASSERT_EQ(slopes->confidence(), confidence);
+  const float lo = slopes->legendLow(), hi = slopes->legendHigh();
+  EXPECT_LE(lo, -2.8f);  // the nearest plane's -3 is on the legend, and the background's 0
+  EXPECT_GE(hi, 0.0f);
+
+  // The overlay, the engine's estimate coloured where confident; never in the photo or image.
+  const QImage overlay = rig.document.epiView()->overlay();
+  ASSERT_EQ(overlay.size(), QSize(width, kViews));
+  for (int r = 0; r < kViews; ++r)
+    for (int u = 0; u < width; ++u) {
+      const std::size_t p = std::size_t(r) * width + u;
+      const QRgb c = overlay.pixel(u, r);
+      if (confidence[p] >= DepthSlopes::kConfident) {
+        ASSERT_EQ(c & 0xffffff, DepthSlopes::colourOfDisparity(s[p], lo, hi) & 0xffffff);
+        ASSERT_GT(qAlpha(c), 0);
+      } else {
+        ASSERT_EQ(qAlpha(c), 0) << u << "," << r;
+      }
+    }
+  EXPECT_EQ(rig.document.epipolarImage(), stacked(planes, width, 0, rig.document.scanline()));
+
+  // The strip: the viewpoint's row, following the camera panel's viewpoint.
+  const auto checkStrip = [&](int viewpoint) {
+    const int r = rf::rowOfView(kViews, viewpoint);
+    const std::vector<QRgb>& row = slopes->stripRow();
+    ASSERT_EQ(row.size(), std::size_t(width));
+    for (int i = 0; i < width; ++i) {
+      const std::size_t p = std::size_t(r) * width + i;
+      EXPECT_EQ(row[std::size_t(i)], confidence[p] >= DepthSlopes::kConfident
+                                         ? DepthSlopes::colourOfDisparity(s[p], lo, hi)
+                                         : 0xffffffffu)
+          << viewpoint << " " << i;
+    }
+  };
+  checkStrip(rf::centreView(kViews));
+  lightfield::CameraSettings camera = rig.window.session()->camera();
+  camera.choice.viewpoint = 2;
+  rig.window.session()->setCamera(camera);
+  ASSERT_EQ(rig.document.camera().viewpoint, 2);
+  checkStrip(2);
+  camera.choice.viewpoint = -1;
+  rig.window.session()->setCamera(camera);
+
+  // The hover reading adds the estimate at the hovered photo pixel.
+  const int r = rf::rowOfView(kViews, rf::centreView(kViews));
+  int confidentPixel = -1, doubtfulPixel = -1;
+  for (int x = 0; x < width; ++x) {
+    const bool sure = confidence[std::size_t(r) * width + x] >= DepthSlopes::kConfident;
+    if (sure && confidentPixel < 0) confidentPixel = x;
+    if (!sure && doubtfulPixel < 0) doubtfulPixel = x;
+  }
+  ASSERT_GE(confidentPixel, 0);
+  rig.document.hoverPhotoPixel(confidentPixel);
+  EXPECT_TRUE(rig.reading().contains(
+      QStringLiteral("slopes give disparity %1 px per view")
+          .arg(double(s[std::size_t(r) * width + confidentPixel]), 0, 'f', 2)))
+      << rig.reading().toStdString();
+  if (doubtfulPixel >= 0) {
+    rig.document.hoverPhotoPixel(doubtfulPixel);
+    EXPECT_TRUE(rig.reading().contains(QStringLiteral("slopes give no confident disparity")))
+        << rig.reading().toStdString();
+  }
+
+  // The physical claim, on the central view's row.
+  const int reach = depth::kTensorRadius + 1;
+  std::vector<int> confident(planes.planes.size(), 0);
+  for (int u = reach; u < width - reach; ++u) {
+    const int seen = aloneOn(u, reach);
+    const std::size_t p = std::size_t(r) * width + u;
+    if (seen < 0 || confidence[p] < DepthSlopes::kConfident) continue;
+    const double lambda = planes.planes[std::size_t(seen)].lambda;
+    EXPECT_NEAR(slopes->disparity()[p], -(1 - lambda) / lambda, 0.1) << "pixel " << u;
+    ++confident[std::size_t(seen)];
+  }
+  for (std::size_t k = 0; k < confident.size(); ++k) EXPECT_GE(confident[k], 5) << k;
+
+  // Hidden: the overlay and the strip go, the reading says nothing of slopes.
+  rig.find<QAction>("actionShowSlopes")->setChecked(false);
+  EXPECT_TRUE(rig.document.epiView()->overlay().isNull());
+  EXPECT_FALSE(slopes->strip()->isVisible());
+  rig.document.hoverPhotoPixel(confidentPixel);
+  EXPECT_FALSE(rig.reading().contains(QStringLiteral("slopes"))) << rig.reading().toStdString();
+}
+
+// The focal stack on the planes: the dock shows the engine's sweep of the light field's refocus
+// with the light field's camera; the hovered photo pixel's sharpness against the focus angle
+// peaks within a degree of its plane's angle wherever the views see that plane alone around it;
+// a new depth of field sweeps again with the new camera.
+TEST(LightFieldDocument, FocalStackSweepsTheRefocusAndPeaksAtThePlanesAngles) {
+  Rig rig;
+  QTemporaryDir dir;
+  ASSERT_TRUE(rig.document.openPath(writeGrid(dir, sidePlanes(), kSideWidth), 0));
+  auto* stack = rig.window.findChild<FocalStackDock*>(QStringLiteral("focalStack"));
+  rig.find<QAction>("actionFocalStack")->trigger();
+  ASSERT_TRUE(fixture::waitFor([&] { return stack->computations() > 0 && !stack->isPending(); }));
+
+  const auto engine = [&](int halfCount) {
+    const lightfield::LightField& field = rig.window.session()->lightField();
+    rf::ViewCamera camera = rig.document.camera();
+    EXPECT_EQ(camera.halfCount, halfCount);
+    const int w = field.columns();
+    std::vector<depth::FocusPeak> peaks(static_cast<std::size_t>(w));
+    std::vector<float> sharpness(std::size_t(depth::kFocusAngles) * w), scratch(2 * w);
+    std::vector<float> lambda(static_cast<std::size_t>(w)), confidence(static_cast<std::size_t>(w));
+    Bytes photo(std::size_t(3) * w), allInFocus(std::size_t(3) * w);
+    depth::resetPeaks(peaks.data(), w);
+    depth::lightFieldFocusSweep(field.pixels(), field.rows(), w, camera, 0, depth::kFocusAngles,
+                                peaks.data(), sharpness.data(), photo.data(), scratch.data());
+    depth::peakResult(peaks.data(), w, lambda.data(), confidence.data(), allInFocus.data());
+    EXPECT_EQ(stack->sharpness(), sharpness);
+    EXPECT_EQ(stack->lambda(), lambda);
+    EXPECT_EQ(stack->confidence(), confidence);
+    EXPECT_EQ(stack->allInFocus(), allInFocus);
+  };
+  engine(rig.dof->value());
+
+  // Hovering the light field's photo picks the plotted pixel; its curve peaks at its plane.
+  int measured = 0;
+  for (int x = 0; x < kSideWidth; x += 5) {
+    const int seen = aloneOn(x, depth::kSharpRadius + 1);
+    if (seen < 0) continue;
+    // Between whole widget pixels where the photo is wider than its view.
+    const QPointF at((x + 0.5) * rig.document.photoStrip()->width() / kSideWidth, 5);
+    QMouseEvent move(QEvent::MouseMove, at, rig.document.photoStrip()->mapToGlobal(at),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(rig.document.photoStrip(), &move);
+    ASSERT_EQ(stack->plottedPixel(), x);
+    EXPECT_TRUE(rig.find<QLabel>("sharpnessLabel")
+                    ->text()
+                    .contains(QStringLiteral("sharpest at disparity %1 px per view")
+                                  .arg(rf::disparityForFraction(stack->lambda()[std::size_t(x)]), 0,
+                                       'f', 2)))
+        << rig.find<QLabel>("sharpnessLabel")->text().toStdString();
+    int peak = 0;
+    for (int a = 1; a < depth::kFocusAngles; ++a)
+      if (stack->sharpness()[std::size_t(a) * kSideWidth + x] >
+          stack->sharpness()[std::size_t(peak) * kSideWidth + x])
+        peak = a;
+    const double lambda = sidePlanes().planes[std::size_t(seen)].lambda;
+    EXPECT_NEAR(0.5 * peak, rf::degreesForDisparity(rf::disparityForFraction(lambda)), 1.0)
+        << "pixel " << x;
+    ++measured;
+  }
+  EXPECT_GE(measured, 20);
+
+  // The depth of field weighs the views: a new one sweeps again.
+  const int sweeps = stack->computations();
+  rig.dof->setValue(1);
+  ASSERT_GT(stack->computations(), sweeps);
+  ASSERT_TRUE(fixture::waitFor([&] { return !stack->isPending(); }));
+  engine(1);
 }
 
 // Bad input gives one message and leaves the window as it was, with or without a light field open.

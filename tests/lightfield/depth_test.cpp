@@ -4,12 +4,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <vector>
 
 #include "lightfield/lightfield.h"
 #include "lightfield/optics.h"
+#include "lightfield/planes.h"
 #include "lightfield/reference.h"
 #include "lightfield/strips.h"
 
@@ -57,10 +60,10 @@ Bytes noise(int n, std::uint64_t seed) {
 struct Tensor {
   double uu, ur, rr;
 };
-Tensor referenceTensor(const Bytes& image, int n, int u, int r) {
+Tensor referenceTensor(const Bytes& image, int rows, int n, int u, int r) {
   const auto at = [&](int x, int y) {
     x = std::clamp(x, 0, n - 1);
-    y = std::clamp(y, 0, n - 1);
+    y = std::clamp(y, 0, rows - 1);
     const unsigned char* p = &image[std::size_t(3) * (std::size_t(y) * n + x)];
     return 0.299 * p[0] + 0.587 * p[1] + 0.114 * p[2];
   };
@@ -80,7 +83,7 @@ Tensor referenceTensor(const Bytes& image, int n, int u, int r) {
   for (int a = -kTensorRadius; a <= kTensorRadius; ++a)
     for (int b = -kTensorRadius; b <= kTensorRadius; ++b) {
       // The smoothing repeats the border of the gradient images, not of the luminance.
-      const int x = std::clamp(u + a, 0, n - 1), y = std::clamp(r + b, 0, n - 1);
+      const int x = std::clamp(u + a, 0, n - 1), y = std::clamp(r + b, 0, rows - 1);
       double gu, gr;
       gradient(x, y, gu, gr);
       const double w = weights[a + kTensorRadius] * weights[b + kTensorRadius] / (total * total);
@@ -104,13 +107,73 @@ TEST(StructureTensor, EqualsTheObviousLoop) {
     const std::size_t plane = std::size_t(n) * n;
     for (int r = 0; r < n; ++r)
       for (int u = 0; u < n; ++u) {
-        const Tensor want = referenceTensor(image, n, u, r);
+        const Tensor want = referenceTensor(image, n, n, u, r);
         const std::size_t p = std::size_t(r) * n + u;
         const double tolerance = 1e-4 * (want.uu + want.rr) + 1e-3;
         ASSERT_NEAR(scratch[p], want.uu, tolerance) << "n=" << n << " u=" << u << " r=" << r;
         ASSERT_NEAR(scratch[plane + p], want.ur, tolerance) << "n=" << n << " u=" << u;
         ASSERT_NEAR(scratch[2 * plane + p], want.rr, tolerance) << "n=" << n << " u=" << u;
       }
+  }
+}
+
+// A light field's image is a few views by many pixels, or the other way round: the same loops
+// with the rows and columns clamped apart.
+TEST(StructureTensor, RowsByColumnsEqualsTheObviousLoop) {
+  Rng rng(6);
+  for (int trial = 0; trial < 10; ++trial) {
+    const int rows = trial < 3 ? trial + 1 : rng.range(2, 24);
+    const int columns = trial % 2 == 0 ? rng.range(1, 60) : rng.range(1, 9);
+    Bytes image(std::size_t(3) * rows * columns);
+    for (auto& b : image) b = (unsigned char)rng.range(0, 255);
+    const std::size_t plane = std::size_t(rows) * columns;
+    Floats scratch(slopeScratchSize(rows, columns));
+    ASSERT_EQ(scratch.size(), 6 * plane);
+    structureTensor(image.data(), rows, columns, scratch.data());
+    for (int r = 0; r < rows; ++r)
+      for (int u = 0; u < columns; ++u) {
+        const Tensor want = referenceTensor(image, rows, columns, u, r);
+        const std::size_t p = std::size_t(r) * columns + u;
+        const double tolerance = 1e-4 * (want.uu + want.rr) + 1e-3;
+        const auto where = [&] {
+          return ::testing::Message() << rows << "x" << columns << " u=" << u << " r=" << r;
+        };
+        ASSERT_NEAR(scratch[p], want.uu, tolerance) << where();
+        ASSERT_NEAR(scratch[plane + p], want.ur, tolerance) << where();
+        ASSERT_NEAR(scratch[2 * plane + p], want.rr, tolerance) << where();
+      }
+  }
+}
+
+// FNV-1a over the floats' bits: the square estimate, byte for byte.
+std::uint64_t hashOf(const float* values, std::size_t count, std::uint64_t h) {
+  for (std::size_t i = 0; i < count; ++i) {
+    std::uint32_t bits;
+    std::memcpy(&bits, &values[i], sizeof bits);
+    for (int k = 0; k < 4; ++k) h = (h ^ ((bits >> (8 * k)) & 0xffu)) * 0x100000001b3ull;
+  }
+  return h;
+}
+
+// The square estimate as it was recorded before the engine took rows x columns: the tensor's
+// three planes, lambda and confidence on random images hash to the same bits.
+TEST(StructureTensor, SquareResultsKeepTheirRecordedBits) {
+  struct Case {
+    int n;
+    std::uint64_t seed, hash;
+  };
+  const Case cases[] = {{1, 11, 0x10cd5ca8389b49a8ull},  {2, 12, 0xbb21fc51f918f079ull},
+                        {7, 13, 0x71f288f5d2a92563ull},  {15, 14, 0x8fbb0b976279fc0cull},
+                        {16, 15, 0x72f2cddd2b797cbbull}, {41, 16, 0x74bfe536e3d31aabull}};
+  for (const Case& c : cases) {
+    const Bytes image = noise(c.n, c.seed);
+    const std::size_t plane = std::size_t(c.n) * c.n;
+    Floats scratch(slopeScratchSize(c.n)), lambda(plane), confidence(plane);
+    slopes(image.data(), c.n, lambda.data(), confidence.data(), scratch.data());
+    std::uint64_t h = hashOf(scratch.data(), 3 * plane, 0xcbf29ce484222325ull);
+    h = hashOf(lambda.data(), plane, h);
+    h = hashOf(confidence.data(), plane, h);
+    EXPECT_EQ(h, c.hash) << "n=" << c.n;
   }
 }
 
@@ -232,6 +295,93 @@ TEST(Slopes, DepthOfTheBuiltInScenes) {
                 median(errors), 100 * within);
     EXPECT_GT(errors.size(), 200u) << strips::sceneName(scene);
     EXPECT_LT(median(errors), 0.02) << strips::sceneName(scene);
+  }
+}
+
+// A real light field's lines: stripes through x + s v in view v read back s wherever the window
+// stays inside the image, in both signs; a flat image, or lines steeper than the reach, have no
+// confidence.
+TEST(Disparities, ReadTheDisparityOfStripes) {
+  const int views = 15, width = 64;
+  const std::size_t plane = std::size_t(views) * width;
+  Floats scratch(slopeScratchSize(views, width)), s(plane), confidence(plane);
+  for (int step = -12; step <= 12; ++step) {
+    const double want = step / 4.0;
+    Bytes image(3 * plane);
+    for (int r = 0; r < views; ++r)
+      for (int u = 0; u < width; ++u) {
+        const int v = views - 1 - r;
+        const double phase = (u - want * v) * 2 * 3.14159265358979 / 11.0;
+        std::fill_n(&image[std::size_t(3) * (r * width + u)], 3,
+                    (unsigned char)(128 + 100 * std::sin(phase)));
+      }
+    disparities(image.data(), views, width, 4.0f, s.data(), confidence.data(), scratch.data());
+    for (int r = 6; r < views - 6; ++r)
+      for (int u = 8; u < width - 8; ++u) {
+        ASSERT_NEAR(s[r * width + u], want, 0.02 * (1 + std::abs(want))) << want << " u=" << u;
+        ASSERT_GT(confidence[r * width + u], 0.9f) << want << " u=" << u;
+      }
+    disparities(image.data(), views, width, 0.9f * float(std::abs(want)), s.data(),
+                confidence.data(), scratch.data());
+    if (step != 0) {
+      EXPECT_EQ(confidence[7 * width + 32], 0.0f) << want;
+    }
+  }
+  Bytes grey(3 * plane, 90);
+  disparities(grey.data(), views, width, 4.0f, s.data(), confidence.data(), scratch.data());
+  EXPECT_EQ(*std::max_element(confidence.begin(), confidence.end()), 0.0f);
+}
+
+// Textured planes side by side at known depths, and the epipolar-plane image of a row of pinhole
+// views of them (view v at lower-line position v, pixel u through upper-line position u).
+const planes::World& sidePlanes() {
+  static const planes::World world{{{0.25, 4.0, 24.0, 31, 3.0},
+                                    {0.5, 50.0, 100.0, 32, 3.0},
+                                    {0.8, 170.0, 230.0, 33, 3.0},
+                                    {1.0, -1000.0, 1000.0, 34, 3.0}}};
+  return world;
+}
+Bytes epiOf(const planes::World& world, int views, int width) {
+  Bytes epi(std::size_t(3) * views * width);
+  for (int r = 0; r < views; ++r)
+    for (int u = 0; u < width; ++u)
+      world.ray(views - 1 - r, u, 0, &epi[std::size_t(3) * (std::size_t(r) * width + u)]);
+  return epi;
+}
+// The plane view v sees at pixel u when every view sees only it within `reach` pixels, else -1.
+int aloneOn(const planes::World& world, int views, int v, int u, int reach) {
+  const int seen = world.hit(v, u);
+  for (int y = 0; y < views && seen >= 0; ++y)
+    for (int x = u - reach; x <= u + reach; ++x)
+      if (world.hit(y, x) != seen) return -1;
+  return seen;
+}
+
+// Textured planes at known depths seen by a row of pinhole views: on every plane, the confident
+// estimates along the central view's row whose window sees that plane alone lie within 0.1 px
+// per view of its disparity -(1 - lambda) / lambda. Near a plane's edge the window mixes depths
+// and nothing is claimed.
+TEST(Disparities, OfTexturedPlanesAtKnownDepths) {
+  const planes::World& world = sidePlanes();
+  const int views = 9, width = 320, reachU = kTensorRadius + 1;
+  const Bytes epi = epiOf(world, views, width);
+  const std::size_t plane = std::size_t(views) * width;
+  Floats scratch(slopeScratchSize(views, width)), s(plane), confidence(plane);
+  disparities(epi.data(), views, width, 8.0f, s.data(), confidence.data(), scratch.data());
+  const int r = views / 2, v = views - 1 - r;
+  std::vector<std::vector<double>> errors(world.planes.size());
+  for (int u = reachU; u < width - reachU; ++u) {
+    const int seen = aloneOn(world, views, v, u, reachU);
+    if (seen < 0 || confidence[r * width + u] < kConfident) continue;
+    const double lambda = world.planes[std::size_t(seen)].lambda;
+    errors[std::size_t(seen)].push_back(std::abs(s[r * width + u] + (1 - lambda) / lambda));
+  }
+  for (std::size_t k = 0; k < errors.size(); ++k) {
+    std::printf("plane at lambda %.2f: %zu confident pixels, median error %.4f, worst %.4f\n",
+                world.planes[k].lambda, errors[k].size(), median(errors[k]),
+                errors[k].empty() ? 0.0 : *std::max_element(errors[k].begin(), errors[k].end()));
+    EXPECT_GE(errors[k].size(), 5u) << k;
+    for (const double e : errors[k]) EXPECT_LT(e, 0.1) << "plane " << k;
   }
 }
 
@@ -424,6 +574,112 @@ TEST(FocusSweep, DepthAndAllInFocusOfTheBuiltInScenes) {
     EXPECT_GT(checked, 200) << strips::sceneName(scene);
     EXPECT_LE(worst, 2) << strips::sceneName(scene);
   }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Depth from focus on a real light field
+
+// Sharpness by the obvious loops: at an integer disparity every sample is a pixel, so the spread
+// is the plain variance of the weighted views that see the pixel, counted where enough do.
+TEST(LightFieldFocus, SharpnessIsTheViewsAgreement) {
+  Rng rng(21);
+  const int views = 7, width = 30;
+  Bytes epi(std::size_t(3) * views * width);
+  for (auto& b : epi) b = (unsigned char)rng.range(0, 255);
+  for (const int half : {1, 3}) {
+    const refocus::ViewCamera camera = refocus::centredBox(views, half);
+    for (const int s : {-2, 0, 1}) {
+      Floats sharp(width), scratch(width);
+      viewSharpness(epi.data(), views, width, camera, s, sharp.data(), scratch.data());
+      std::vector<double> spread(width, -1);
+      const int p = refocus::centreView(views);
+      for (int x = 0; x < width; ++x) {
+        double sum[3] = {}, squares[3] = {};
+        int seen = 0;
+        for (int v = p - half; v <= p + half; ++v) {
+          const int at = x + s * (v - p);
+          if (at < 0 || at >= width) continue;
+          ++seen;
+          for (int ch = 0; ch < 3; ++ch) {
+            const double c = epi[std::size_t(3) * ((views - 1 - v) * width + at) + ch];
+            sum[ch] += c;
+            squares[ch] += c * c;
+          }
+        }
+        if (seen < std::max(2, (2 * half + 2) / 2)) continue;
+        spread[x] = 0;
+        for (int ch = 0; ch < 3; ++ch)
+          spread[x] += squares[ch] / seen - (sum[ch] / seen) * (sum[ch] / seen);
+      }
+      for (int x = 0; x < width; ++x) {
+        double total = 0;
+        int counted = 0;
+        for (int k = std::max(x - kSharpRadius, 0); k <= std::min(x + kSharpRadius, width - 1); ++k)
+          if (spread[k] >= 0) {
+            total += spread[k];
+            ++counted;
+          }
+        const double want = counted > 0 ? 1 / (1 + total / counted) : 0;
+        EXPECT_NEAR(sharp[x], want, 1e-4 * want) << "half " << half << " s " << s << " x " << x;
+      }
+    }
+  }
+}
+
+// The sweep over textured planes at known depths: each photo pixel's sharpest angle, the peak of
+// its sharpness against the angle, lies within 1 degree of its plane's angle wherever every view
+// sees that plane around it; a sweep in chunks merges into the whole; each angle's row is that
+// angle's sharpness and its colour refocus()'s photo; steeper angles than the reach never peak.
+TEST(LightFieldFocus, PeaksAtThePlanesAngles) {
+  const planes::World& world = sidePlanes();
+  const int views = 9, width = 320;
+  const Bytes epi = epiOf(world, views, width);
+  const refocus::ViewCamera camera = refocus::centredBox(views, views / 2);
+  std::vector<FocusPeak> peaks(width), first(width), later(width);
+  Floats sharpness(std::size_t(kFocusAngles) * width), scratch(2 * width);
+  Bytes photo(std::size_t(3) * width);
+  resetPeaks(peaks.data(), width);
+  lightFieldFocusSweep(epi.data(), views, width, camera, 0, kFocusAngles, peaks.data(),
+                       sharpness.data(), photo.data(), scratch.data());
+  resetPeaks(first.data(), width);
+  resetPeaks(later.data(), width);
+  lightFieldFocusSweep(epi.data(), views, width, camera, 0, 77, first.data(), nullptr, photo.data(),
+                       scratch.data());
+  lightFieldFocusSweep(epi.data(), views, width, camera, 77, kFocusAngles, later.data(), nullptr,
+                       photo.data(), scratch.data());
+  mergePeaks(first.data(), later.data(), width);
+  for (int x = 0; x < width; ++x) {
+    ASSERT_EQ(first[x].angle, peaks[x].angle) << x;
+    ASSERT_EQ(first[x].best, peaks[x].best) << x;
+    ASSERT_EQ(first[x].least, peaks[x].least) << x;
+  }
+  for (const int a : {30, 90, 150}) {
+    Floats want(width);
+    viewSharpness(epi.data(), views, width, camera, refocus::disparityForDegrees(0.5 * a),
+                  want.data(), scratch.data());
+    for (int x = 0; x < width; ++x) ASSERT_EQ(sharpness[std::size_t(a) * width + x], want[x]);
+  }
+  Floats lambda(width), confidence(width);
+  Bytes allInFocus(std::size_t(3) * width);
+  peakResult(peaks.data(), width, lambda.data(), confidence.data(), allInFocus.data());
+  std::vector<int> measured(world.planes.size(), 0);
+  const int v = refocus::centreView(views);
+  for (int x = 0; x < width; ++x) {
+    ASSERT_GE(std::abs(refocus::disparityForDegrees(0.5 * peaks[x].angle)), 0.0);
+    ASSERT_LE(std::abs(refocus::disparityForDegrees(0.5 * peaks[x].angle)), kFocusReach) << x;
+    const int seen = aloneOn(world, views, v, x, kSharpRadius + 1);
+    if (seen < 0) continue;
+    const double lambdaTrue = world.planes[std::size_t(seen)].lambda;
+    const double angle = refocus::degreesForDisparity(refocus::disparityForFraction(lambdaTrue));
+    EXPECT_NEAR(0.5 * peaks[x].angle, angle, 1.0) << "pixel " << x << " plane " << seen;
+    EXPECT_GT(confidence[x], 0.5f) << x;
+    EXPECT_FLOAT_EQ(lambda[x], float(focusFractionOf(peaks[x].angle)));
+    refocus::refocus(epi.data(), views, width, camera,
+                     refocus::disparityForDegrees(0.5 * peaks[x].angle), photo.data());
+    EXPECT_TRUE(std::equal(&photo[3 * x], &photo[3 * x + 3], &allInFocus[3 * x])) << x;
+    ++measured[std::size_t(seen)];
+  }
+  for (std::size_t k = 0; k < measured.size(); ++k) EXPECT_GE(measured[k], 5) << k;
 }
 
 }  // namespace
