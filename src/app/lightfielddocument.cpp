@@ -715,16 +715,14 @@ void LightFieldDocument::showLightField(bool shown) {
         widget->setSizePolicy(policy);
         widget->hide();
       }
-    // Disabling a focused control passes focus on as Tab would, which would hand the keys to
-    // the next control; unless the user gave a control the keys, the views keep them.
-    toolkit::Window* routing = toolkit::Window::of(parts_.window);
-    const bool controlHadKeys = routing->controlHasFocus();
     for (QWidget* widget : parts_.sceneControls) {
       saved_.controls.append({widget, widget->toolTip(), widget->isEnabled()});
       widget->setEnabled(false);
       widget->setToolTip(why);
     }
-    if (!controlHadKeys) routing->returnKeysToFirstResponder();
+    // A document just opened takes the keys, as a click on its views would give them. (Disabling
+    // a focused control passes focus on as Tab does, which alone would hand them to a slider.)
+    toolkit::Window::of(parts_.window)->returnKeysToFirstResponder();
     const QList<QAction*> keep = {open_, close_, parts_.insertBefore};
     for (QMenu* menu : parts_.sceneMenus)
       for (QAction* action : menu->actions()) {

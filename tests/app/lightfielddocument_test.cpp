@@ -144,6 +144,9 @@ TEST(LightFieldDocument, OpensAGridRowAndShowsItsRaySpaceAndRefocusedPhoto) {
   EXPECT_FALSE(close->isEnabled());
   EXPECT_FALSE(rig.document.centralView()->isVisible());
 
+  // A control had the keys (Tab gave them to the first tool); the opened light field takes them.
+  QTest::keyClick(rig.window.windowHandle(), Qt::Key_Tab);
+  ASSERT_NE(QApplication::focusWidget(), nullptr);
   open->trigger();
   ASSERT_TRUE(rig.document.isOpen()) << rig.message().toStdString();
   EXPECT_EQ(rig.rowsOffered, (QList<int>{0, 1}));
