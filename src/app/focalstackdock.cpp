@@ -56,6 +56,7 @@ FocalStackDock::FocalStackDock(const Parts& parts, QObject* parent)
   layout->addWidget(allInFocusRow_);
   plotLabel_ = new QLabel(body);
   plotLabel_->setObjectName(QStringLiteral("sharpnessLabel"));
+  plotLabel_->setWordWrap(true);  // "sharpest at disparity …" is wider than the dock
   plotLabel_->setToolTip(
       tr("Local sharpness of the hovered photo pixel against the focus "
          "angle, 0° to 90°; the dashed line is the current angle."));
