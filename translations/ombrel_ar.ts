@@ -708,10 +708,6 @@
         <translation>العودة إلى المشهد</translation>
     </message>
     <message>
-        <source>%1° — disparity %2 px per view</source>
-        <translation>%1° — تفاوت %2 بكسل لكل منظر</translation>
-    </message>
-    <message>
         <source>views %1 to %2 (%3 of %4)</source>
         <translation>المناظر %1 إلى %2 (%3 من %4)</translation>
     </message>
@@ -790,6 +786,10 @@
     <message>
         <source>Drawn from the scene&apos;s optics: close the light field (File ▸ Close Light Field) to use it.</source>
         <translation>مرسوم من بصريات المشهد: أغلق حقل الضوء (ملف ▸ إغلاق حقل الضوء) لاستخدامه.</translation>
+    </message>
+    <message>
+        <source>%L1° — disparity %2 px per view</source>
+        <translation>%L1° — تفاوت %2 بكسل لكل منظر</translation>
     </message>
 </context>
 <context>

@@ -708,10 +708,6 @@
         <translation>Zurück zur Szene</translation>
     </message>
     <message>
-        <source>%1° — disparity %2 px per view</source>
-        <translation>%1° — Disparität %2 px pro Ansicht</translation>
-    </message>
-    <message>
         <source>views %1 to %2 (%3 of %4)</source>
         <translation>Ansichten %1 bis %2 (%3 von %4)</translation>
     </message>
@@ -790,6 +786,10 @@
     <message>
         <source>Drawn from the scene&apos;s optics: close the light field (File ▸ Close Light Field) to use it.</source>
         <translation>Aus der Optik der Szene gezeichnet: Schließen Sie das Lichtfeld (Datei ▸ Lichtfeld schließen), um es zu benutzen.</translation>
+    </message>
+    <message>
+        <source>%L1° — disparity %2 px per view</source>
+        <translation>%L1° — Disparität %2 px pro Ansicht</translation>
     </message>
 </context>
 <context>

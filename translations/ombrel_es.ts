@@ -708,10 +708,6 @@
         <translation>Volver a la escena</translation>
     </message>
     <message>
-        <source>%1° — disparity %2 px per view</source>
-        <translation>%1° — disparidad %2 px por vista</translation>
-    </message>
-    <message>
         <source>views %1 to %2 (%3 of %4)</source>
         <translation>vistas %1 a %2 (%3 de %4)</translation>
     </message>
@@ -790,6 +786,10 @@
     <message>
         <source>Drawn from the scene&apos;s optics: close the light field (File ▸ Close Light Field) to use it.</source>
         <translation>Dibujado a partir de la óptica de la escena: cierre el campo de luz (Archivo ▸ Cerrar campo de luz) para usarlo.</translation>
+    </message>
+    <message>
+        <source>%L1° — disparity %2 px per view</source>
+        <translation>%L1° — disparidad %2 px por vista</translation>
     </message>
 </context>
 <context>

@@ -708,10 +708,6 @@
         <translation>Revenir à la scène</translation>
     </message>
     <message>
-        <source>%1° — disparity %2 px per view</source>
-        <translation>%1° — disparité %2 px par vue</translation>
-    </message>
-    <message>
         <source>views %1 to %2 (%3 of %4)</source>
         <translation>vues %1 à %2 (%3 sur %4)</translation>
     </message>
@@ -790,6 +786,10 @@
     <message>
         <source>Drawn from the scene&apos;s optics: close the light field (File ▸ Close Light Field) to use it.</source>
         <translation>Tracé d’après l’optique de la scène : fermez le champ de lumière (Fichier ▸ Fermer le champ de lumière) pour l’utiliser.</translation>
+    </message>
+    <message>
+        <source>%L1° — disparity %2 px per view</source>
+        <translation>%L1° — disparité %2 px par vue</translation>
     </message>
 </context>
 <context>

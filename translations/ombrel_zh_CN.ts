@@ -708,10 +708,6 @@
         <translation>返回场景</translation>
     </message>
     <message>
-        <source>%1° — disparity %2 px per view</source>
-        <translation>%1° — 视差：每个视图 %2 像素</translation>
-    </message>
-    <message>
         <source>views %1 to %2 (%3 of %4)</source>
         <translation>视图 %1 至 %2（%4 个中的 %3 个）</translation>
     </message>
@@ -790,6 +786,10 @@
     <message>
         <source>Drawn from the scene&apos;s optics: close the light field (File ▸ Close Light Field) to use it.</source>
         <translation>按场景的光学绘制：关闭光场（文件 ▸ 关闭光场）后即可使用。</translation>
+    </message>
+    <message>
+        <source>%L1° — disparity %2 px per view</source>
+        <translation>%L1° — 视差：每个视图 %2 像素</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMouseEvent>
@@ -483,9 +484,10 @@ std::vector<int> LightFieldDocument::weights() const {
 
 QString LightFieldDocument::focusReadout() const {
   const double s = disparity();
-  return tr("%1° — disparity %2 px per view")
+  // Numbers in the language's own way, as the scene's readout gives them.
+  return tr("%L1° — disparity %2 px per view")
       .arg(static_cast<double>(parts_.focus->floatValue()), 0, 'f', 1)
-      .arg(std::isfinite(s) ? QString::number(s, 'f', 2) : QStringLiteral("−∞"));
+      .arg(std::isfinite(s) ? QLocale().toString(s, 'f', 2) : QStringLiteral("−∞"));
 }
 
 QString LightFieldDocument::depthReadout() const {

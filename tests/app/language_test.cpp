@@ -34,6 +34,7 @@
 
 #include "app/documentdialogs.h"
 #include "app/helpwindows.h"
+#include "app/lightfielddocument.h"
 #include "app/pictures.h"
 #include "app/viewaccessibility.h"
 #include "document/scenefile.h"
@@ -265,6 +266,17 @@ TEST(Languages, TheWindowSpeaksTheChosenLanguage) {
            {photo->text(QAccessible::Description), "Ein Foto, "}}) {
     EXPECT_TRUE(said.startsWith(QString::fromUtf8(expected))) << said.toStdString();
   }
+
+  // A light field's readouts too: its focus in German numbers, its views counted in German.
+  LightFieldDocument* field = window.lightFieldDocument();
+  ASSERT_TRUE(field->openPath(QStringLiteral(OMBREL_SOURCE_DIR) +
+                              QStringLiteral("/data/examples/lightfield-planes")));
+  window.findChild<toolkit::Slider*>(QStringLiteral("focusSlider"))->setValue(450);
+  EXPECT_EQ(shown.find<QLabel>("focusReadout")->text(),
+            QStringLiteral("45,0° — Disparität -1,00 px pro Ansicht"));
+  EXPECT_TRUE(shown.find<QLabel>("dofReadout")->text().startsWith(QStringLiteral("Ansichten ")))
+      << shown.find<QLabel>("dofReadout")->text().toStdString();
+  field->close();
 
   // A lesson is a file: the same bytes whatever the language.
   scenefile::LessonSettings settings;
