@@ -684,10 +684,6 @@
         <translation>فتح</translation>
     </message>
     <message>
-        <source>Row %1</source>
-        <translation>الصف %1</translation>
-    </message>
-    <message>
         <source>The views form a grid. Open which row?</source>
         <translation>تشكّل المناظر شبكة. أي صف يُفتح؟</translation>
     </message>
@@ -708,10 +704,6 @@
         <translation>العودة إلى المشهد</translation>
     </message>
     <message>
-        <source>views %1 to %2 (%3 of %4)</source>
-        <translation>المناظر %1 إلى %2 (%3 من %4)</translation>
-    </message>
-    <message>
         <source>Opening the light field…</source>
         <translation>جارٍ فتح حقل الضوء…</translation>
     </message>
@@ -728,16 +720,8 @@
         <translation>%1 — حقل ضوء — Ombrel</translation>
     </message>
     <message>
-        <source>Opened the light field “%1”: %2 views of %3 × %4 pixels.</source>
-        <translation>فُتح حقل الضوء «%1»: %2 منظرًا بحجم %3 × %4 بكسل.</translation>
-    </message>
-    <message>
         <source>Closed the light field; back to the scene.</source>
         <translation>أُغلق حقل الضوء؛ عودة إلى المشهد.</translation>
-    </message>
-    <message>
-        <source>Too few views see pixel %1 to find its depth.</source>
-        <translation>عدد المناظر التي ترى البكسل %1 أقل من أن يُعرف عمقه.</translation>
     </message>
     <message>
         <source>The central camera view. Drag the red scanline, or press the up and down arrow keys, to cut the ray space at another row.</source>
@@ -756,28 +740,8 @@
         <translation>مناظر أو صورة إبيبولارية (*.png *.jpg *.jpeg *.bmp *.ppm *.tif *.tiff *.webp)</translation>
     </message>
     <message>
-        <source>Photo pixel %1: the mean of views %2 to %3 along disparity %L4 px per view</source>
-        <translation>بكسل الصورة %1: متوسط المناظر من %2 إلى %3 على امتداد تفاوت %L4 بكسل لكل منظر</translation>
-    </message>
-    <message>
-        <source>Focused on pixel %1: its samples fit best at disparity %L2 px per view (%L3°).</source>
-        <translation>تم التركيز على البكسل %1: تتوافق عيّناته أفضل ما يكون مع تفاوت %L2 بكسل لكل منظر (%L3°).</translation>
-    </message>
-    <message>
         <source>no view takes part</source>
         <translation>لا يشارك أي منظر</translation>
-    </message>
-    <message>
-        <source>%1 of the views %2 to %3 (%4 in all)</source>
-        <translation>%1 من المناظر %2 إلى %3 (%4 في المجموع)</translation>
-    </message>
-    <message>
-        <source>Photo pixel %1: no view sees it; it is white</source>
-        <translation>بكسل الصورة %1: لا يراه أي منظر؛ فهو أبيض</translation>
-    </message>
-    <message>
-        <source>Photo pixel %1: the weighted mean of views %2 to %3 along disparity %L4 px per view</source>
-        <translation>بكسل الصورة %1: المتوسط الموزون للمناظر من %2 إلى %3 على امتداد تفاوت %L4 بكسل لكل منظر</translation>
     </message>
     <message>
         <source>Works on the scene: close the light field (File ▸ Close Light Field) to use it. A real light field has no shapes or planes to act on.</source>
@@ -790,6 +754,42 @@
     <message>
         <source>%L1° — disparity %2 px per view</source>
         <translation>%L1° — تفاوت %2 بكسل لكل منظر</translation>
+    </message>
+    <message>
+        <source>Row %L1</source>
+        <translation>الصف %L1</translation>
+    </message>
+    <message>
+        <source>views %L1 to %L2 (%L3 of %L4)</source>
+        <translation>المناظر %L1 إلى %L2 (%L3 من %L4)</translation>
+    </message>
+    <message>
+        <source>%L1 of the views %L2 to %L3 (%L4 in all)</source>
+        <translation>%L1 من المناظر %L2 إلى %L3 (%L4 في المجموع)</translation>
+    </message>
+    <message>
+        <source>Opened the light field “%1”: %L2 views of %L3 × %L4 pixels.</source>
+        <translation>فُتح حقل الضوء «%1»: %L2 منظرًا بحجم %L3 × %L4 بكسل.</translation>
+    </message>
+    <message>
+        <source>Photo pixel %L1: no view sees it; it is white</source>
+        <translation>بكسل الصورة %L1: لا يراه أي منظر؛ فهو أبيض</translation>
+    </message>
+    <message>
+        <source>Photo pixel %L1: the mean of views %L2 to %L3 along disparity %L4 px per view</source>
+        <translation>بكسل الصورة %L1: متوسط المناظر من %L2 إلى %L3 على امتداد تفاوت %L4 بكسل لكل منظر</translation>
+    </message>
+    <message>
+        <source>Photo pixel %L1: the weighted mean of views %L2 to %L3 along disparity %L4 px per view</source>
+        <translation>بكسل الصورة %L1: المتوسط الموزون للمناظر من %L2 إلى %L3 على امتداد تفاوت %L4 بكسل لكل منظر</translation>
+    </message>
+    <message>
+        <source>Too few views see pixel %L1 to find its depth.</source>
+        <translation>عدد المناظر التي ترى البكسل %L1 أقل من أن يُعرف عمقه.</translation>
+    </message>
+    <message>
+        <source>Focused on pixel %L1: its samples fit best at disparity %L2 px per view (%L3°).</source>
+        <translation>تم التركيز على البكسل %L1: تتوافق عيّناته أفضل ما يكون مع تفاوت %L2 بكسل لكل منظر (%L3°).</translation>
     </message>
 </context>
 <context>

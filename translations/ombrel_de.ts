@@ -684,10 +684,6 @@
         <translation>Öffnen</translation>
     </message>
     <message>
-        <source>Row %1</source>
-        <translation>Zeile %1</translation>
-    </message>
-    <message>
         <source>The views form a grid. Open which row?</source>
         <translation>Die Ansichten bilden ein Raster. Welche Zeile öffnen?</translation>
     </message>
@@ -708,10 +704,6 @@
         <translation>Zurück zur Szene</translation>
     </message>
     <message>
-        <source>views %1 to %2 (%3 of %4)</source>
-        <translation>Ansichten %1 bis %2 (%3 von %4)</translation>
-    </message>
-    <message>
         <source>Opening the light field…</source>
         <translation>Lichtfeld wird geöffnet…</translation>
     </message>
@@ -728,16 +720,8 @@
         <translation>%1 — Lichtfeld — Ombrel</translation>
     </message>
     <message>
-        <source>Opened the light field “%1”: %2 views of %3 × %4 pixels.</source>
-        <translation>Lichtfeld „%1“ geöffnet: %2 Ansichten mit %3 × %4 Pixeln.</translation>
-    </message>
-    <message>
         <source>Closed the light field; back to the scene.</source>
         <translation>Lichtfeld geschlossen; zurück zur Szene.</translation>
-    </message>
-    <message>
-        <source>Too few views see pixel %1 to find its depth.</source>
-        <translation>Zu wenige Ansichten sehen Pixel %1, um seine Tiefe zu finden.</translation>
     </message>
     <message>
         <source>The central camera view. Drag the red scanline, or press the up and down arrow keys, to cut the ray space at another row.</source>
@@ -756,28 +740,8 @@
         <translation>Ansichten oder Epipolarbild (*.png *.jpg *.jpeg *.bmp *.ppm *.tif *.tiff *.webp)</translation>
     </message>
     <message>
-        <source>Photo pixel %1: the mean of views %2 to %3 along disparity %L4 px per view</source>
-        <translation>Fotopixel %1: der Mittelwert der Ansichten %2 bis %3 entlang der Disparität %L4 px pro Ansicht</translation>
-    </message>
-    <message>
-        <source>Focused on pixel %1: its samples fit best at disparity %L2 px per view (%L3°).</source>
-        <translation>Auf Pixel %1 fokussiert: seine Abtastwerte passen am besten zur Disparität %L2 px pro Ansicht (%L3°).</translation>
-    </message>
-    <message>
         <source>no view takes part</source>
         <translation>keine Ansicht trägt bei</translation>
-    </message>
-    <message>
-        <source>%1 of the views %2 to %3 (%4 in all)</source>
-        <translation>%1 der Ansichten %2 bis %3 (%4 insgesamt)</translation>
-    </message>
-    <message>
-        <source>Photo pixel %1: no view sees it; it is white</source>
-        <translation>Fotopixel %1: keine Ansicht sieht es; es ist weiß</translation>
-    </message>
-    <message>
-        <source>Photo pixel %1: the weighted mean of views %2 to %3 along disparity %L4 px per view</source>
-        <translation>Fotopixel %1: der gewichtete Mittelwert der Ansichten %2 bis %3 entlang der Disparität %L4 px pro Ansicht</translation>
     </message>
     <message>
         <source>Works on the scene: close the light field (File ▸ Close Light Field) to use it. A real light field has no shapes or planes to act on.</source>
@@ -790,6 +754,42 @@
     <message>
         <source>%L1° — disparity %2 px per view</source>
         <translation>%L1° — Disparität %2 px pro Ansicht</translation>
+    </message>
+    <message>
+        <source>Row %L1</source>
+        <translation>Zeile %L1</translation>
+    </message>
+    <message>
+        <source>views %L1 to %L2 (%L3 of %L4)</source>
+        <translation>Ansichten %L1 bis %L2 (%L3 von %L4)</translation>
+    </message>
+    <message>
+        <source>%L1 of the views %L2 to %L3 (%L4 in all)</source>
+        <translation>%L1 der Ansichten %L2 bis %L3 (%L4 insgesamt)</translation>
+    </message>
+    <message>
+        <source>Opened the light field “%1”: %L2 views of %L3 × %L4 pixels.</source>
+        <translation>Lichtfeld „%1“ geöffnet: %L2 Ansichten mit %L3 × %L4 Pixeln.</translation>
+    </message>
+    <message>
+        <source>Photo pixel %L1: no view sees it; it is white</source>
+        <translation>Fotopixel %L1: keine Ansicht sieht es; es ist weiß</translation>
+    </message>
+    <message>
+        <source>Photo pixel %L1: the mean of views %L2 to %L3 along disparity %L4 px per view</source>
+        <translation>Fotopixel %L1: der Mittelwert der Ansichten %L2 bis %L3 entlang der Disparität %L4 px pro Ansicht</translation>
+    </message>
+    <message>
+        <source>Photo pixel %L1: the weighted mean of views %L2 to %L3 along disparity %L4 px per view</source>
+        <translation>Fotopixel %L1: der gewichtete Mittelwert der Ansichten %L2 bis %L3 entlang der Disparität %L4 px pro Ansicht</translation>
+    </message>
+    <message>
+        <source>Too few views see pixel %L1 to find its depth.</source>
+        <translation>Zu wenige Ansichten sehen Pixel %L1, um seine Tiefe zu finden.</translation>
+    </message>
+    <message>
+        <source>Focused on pixel %L1: its samples fit best at disparity %L2 px per view (%L3°).</source>
+        <translation>Auf Pixel %L1 fokussiert: seine Abtastwerte passen am besten zur Disparität %L2 px pro Ansicht (%L3°).</translation>
     </message>
 </context>
 <context>

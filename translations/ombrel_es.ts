@@ -684,10 +684,6 @@
         <translation>Abrir</translation>
     </message>
     <message>
-        <source>Row %1</source>
-        <translation>Fila %1</translation>
-    </message>
-    <message>
         <source>The views form a grid. Open which row?</source>
         <translation>Las vistas forman una cuadrícula. ¿Qué fila abrir?</translation>
     </message>
@@ -708,10 +704,6 @@
         <translation>Volver a la escena</translation>
     </message>
     <message>
-        <source>views %1 to %2 (%3 of %4)</source>
-        <translation>vistas %1 a %2 (%3 de %4)</translation>
-    </message>
-    <message>
         <source>Opening the light field…</source>
         <translation>Abriendo el campo de luz…</translation>
     </message>
@@ -728,16 +720,8 @@
         <translation>%1 — Campo de luz — Ombrel</translation>
     </message>
     <message>
-        <source>Opened the light field “%1”: %2 views of %3 × %4 pixels.</source>
-        <translation>Se abrió el campo de luz «%1»: %2 vistas de %3 × %4 píxeles.</translation>
-    </message>
-    <message>
         <source>Closed the light field; back to the scene.</source>
         <translation>Se cerró el campo de luz; de vuelta a la escena.</translation>
-    </message>
-    <message>
-        <source>Too few views see pixel %1 to find its depth.</source>
-        <translation>Demasiado pocas vistas ven el píxel %1 para hallar su profundidad.</translation>
     </message>
     <message>
         <source>The central camera view. Drag the red scanline, or press the up and down arrow keys, to cut the ray space at another row.</source>
@@ -756,28 +740,8 @@
         <translation>Vistas o imagen epipolar (*.png *.jpg *.jpeg *.bmp *.ppm *.tif *.tiff *.webp)</translation>
     </message>
     <message>
-        <source>Photo pixel %1: the mean of views %2 to %3 along disparity %L4 px per view</source>
-        <translation>Píxel %1 de la foto: la media de las vistas %2 a %3 a lo largo de la disparidad %L4 px por vista</translation>
-    </message>
-    <message>
-        <source>Focused on pixel %1: its samples fit best at disparity %L2 px per view (%L3°).</source>
-        <translation>Enfocado en el píxel %1: sus muestras encajan mejor con la disparidad %L2 px por vista (%L3°).</translation>
-    </message>
-    <message>
         <source>no view takes part</source>
         <translation>ninguna vista participa</translation>
-    </message>
-    <message>
-        <source>%1 of the views %2 to %3 (%4 in all)</source>
-        <translation>%1 de las vistas %2 a %3 (%4 en total)</translation>
-    </message>
-    <message>
-        <source>Photo pixel %1: no view sees it; it is white</source>
-        <translation>Píxel %1 de la foto: ninguna vista lo ve; es blanco</translation>
-    </message>
-    <message>
-        <source>Photo pixel %1: the weighted mean of views %2 to %3 along disparity %L4 px per view</source>
-        <translation>Píxel %1 de la foto: la media ponderada de las vistas %2 a %3 a lo largo de la disparidad %L4 px por vista</translation>
     </message>
     <message>
         <source>Works on the scene: close the light field (File ▸ Close Light Field) to use it. A real light field has no shapes or planes to act on.</source>
@@ -790,6 +754,42 @@
     <message>
         <source>%L1° — disparity %2 px per view</source>
         <translation>%L1° — disparidad %2 px por vista</translation>
+    </message>
+    <message>
+        <source>Row %L1</source>
+        <translation>Fila %L1</translation>
+    </message>
+    <message>
+        <source>views %L1 to %L2 (%L3 of %L4)</source>
+        <translation>vistas %L1 a %L2 (%L3 de %L4)</translation>
+    </message>
+    <message>
+        <source>%L1 of the views %L2 to %L3 (%L4 in all)</source>
+        <translation>%L1 de las vistas %L2 a %L3 (%L4 en total)</translation>
+    </message>
+    <message>
+        <source>Opened the light field “%1”: %L2 views of %L3 × %L4 pixels.</source>
+        <translation>Se abrió el campo de luz «%1»: %L2 vistas de %L3 × %L4 píxeles.</translation>
+    </message>
+    <message>
+        <source>Photo pixel %L1: no view sees it; it is white</source>
+        <translation>Píxel %L1 de la foto: ninguna vista lo ve; es blanco</translation>
+    </message>
+    <message>
+        <source>Photo pixel %L1: the mean of views %L2 to %L3 along disparity %L4 px per view</source>
+        <translation>Píxel %L1 de la foto: la media de las vistas %L2 a %L3 a lo largo de la disparidad %L4 px por vista</translation>
+    </message>
+    <message>
+        <source>Photo pixel %L1: the weighted mean of views %L2 to %L3 along disparity %L4 px per view</source>
+        <translation>Píxel %L1 de la foto: la media ponderada de las vistas %L2 a %L3 a lo largo de la disparidad %L4 px por vista</translation>
+    </message>
+    <message>
+        <source>Too few views see pixel %L1 to find its depth.</source>
+        <translation>Demasiado pocas vistas ven el píxel %L1 para hallar su profundidad.</translation>
+    </message>
+    <message>
+        <source>Focused on pixel %L1: its samples fit best at disparity %L2 px per view (%L3°).</source>
+        <translation>Enfocado en el píxel %L1: sus muestras encajan mejor con la disparidad %L2 px por vista (%L3°).</translation>
     </message>
 </context>
 <context>

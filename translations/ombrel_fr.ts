@@ -684,10 +684,6 @@
         <translation>Ouvrir</translation>
     </message>
     <message>
-        <source>Row %1</source>
-        <translation>Rangée %1</translation>
-    </message>
-    <message>
         <source>The views form a grid. Open which row?</source>
         <translation>Les vues forment une grille. Quelle rangée ouvrir ?</translation>
     </message>
@@ -708,10 +704,6 @@
         <translation>Revenir à la scène</translation>
     </message>
     <message>
-        <source>views %1 to %2 (%3 of %4)</source>
-        <translation>vues %1 à %2 (%3 sur %4)</translation>
-    </message>
-    <message>
         <source>Opening the light field…</source>
         <translation>Ouverture du champ de lumière…</translation>
     </message>
@@ -728,16 +720,8 @@
         <translation>%1 — Champ de lumière — Ombrel</translation>
     </message>
     <message>
-        <source>Opened the light field “%1”: %2 views of %3 × %4 pixels.</source>
-        <translation>Champ de lumière « %1 » ouvert : %2 vues de %3 × %4 pixels.</translation>
-    </message>
-    <message>
         <source>Closed the light field; back to the scene.</source>
         <translation>Champ de lumière fermé ; retour à la scène.</translation>
-    </message>
-    <message>
-        <source>Too few views see pixel %1 to find its depth.</source>
-        <translation>Trop peu de vues voient le pixel %1 pour trouver sa profondeur.</translation>
     </message>
     <message>
         <source>The central camera view. Drag the red scanline, or press the up and down arrow keys, to cut the ray space at another row.</source>
@@ -756,28 +740,8 @@
         <translation>Vues ou image épipolaire (*.png *.jpg *.jpeg *.bmp *.ppm *.tif *.tiff *.webp)</translation>
     </message>
     <message>
-        <source>Photo pixel %1: the mean of views %2 to %3 along disparity %L4 px per view</source>
-        <translation>Pixel %1 de la photo : la moyenne des vues %2 à %3 le long de la disparité %L4 px par vue</translation>
-    </message>
-    <message>
-        <source>Focused on pixel %1: its samples fit best at disparity %L2 px per view (%L3°).</source>
-        <translation>Mise au point sur le pixel %1 : ses échantillons s&apos;accordent le mieux à la disparité %L2 px par vue (%L3°).</translation>
-    </message>
-    <message>
         <source>no view takes part</source>
         <translation>aucune vue ne participe</translation>
-    </message>
-    <message>
-        <source>%1 of the views %2 to %3 (%4 in all)</source>
-        <translation>%1 des vues %2 à %3 (%4 en tout)</translation>
-    </message>
-    <message>
-        <source>Photo pixel %1: no view sees it; it is white</source>
-        <translation>Pixel %1 de la photo : aucune vue ne le voit ; il est blanc</translation>
-    </message>
-    <message>
-        <source>Photo pixel %1: the weighted mean of views %2 to %3 along disparity %L4 px per view</source>
-        <translation>Pixel %1 de la photo : la moyenne pondérée des vues %2 à %3 le long de la disparité %L4 px par vue</translation>
     </message>
     <message>
         <source>Works on the scene: close the light field (File ▸ Close Light Field) to use it. A real light field has no shapes or planes to act on.</source>
@@ -790,6 +754,42 @@
     <message>
         <source>%L1° — disparity %2 px per view</source>
         <translation>%L1° — disparité %2 px par vue</translation>
+    </message>
+    <message>
+        <source>Row %L1</source>
+        <translation>Rangée %L1</translation>
+    </message>
+    <message>
+        <source>views %L1 to %L2 (%L3 of %L4)</source>
+        <translation>vues %L1 à %L2 (%L3 sur %L4)</translation>
+    </message>
+    <message>
+        <source>%L1 of the views %L2 to %L3 (%L4 in all)</source>
+        <translation>%L1 des vues %L2 à %L3 (%L4 en tout)</translation>
+    </message>
+    <message>
+        <source>Opened the light field “%1”: %L2 views of %L3 × %L4 pixels.</source>
+        <translation>Champ de lumière « %1 » ouvert : %L2 vues de %L3 × %L4 pixels.</translation>
+    </message>
+    <message>
+        <source>Photo pixel %L1: no view sees it; it is white</source>
+        <translation>Pixel %L1 de la photo : aucune vue ne le voit ; il est blanc</translation>
+    </message>
+    <message>
+        <source>Photo pixel %L1: the mean of views %L2 to %L3 along disparity %L4 px per view</source>
+        <translation>Pixel %L1 de la photo : la moyenne des vues %L2 à %L3 le long de la disparité %L4 px par vue</translation>
+    </message>
+    <message>
+        <source>Photo pixel %L1: the weighted mean of views %L2 to %L3 along disparity %L4 px per view</source>
+        <translation>Pixel %L1 de la photo : la moyenne pondérée des vues %L2 à %L3 le long de la disparité %L4 px par vue</translation>
+    </message>
+    <message>
+        <source>Too few views see pixel %L1 to find its depth.</source>
+        <translation>Trop peu de vues voient le pixel %L1 pour trouver sa profondeur.</translation>
+    </message>
+    <message>
+        <source>Focused on pixel %L1: its samples fit best at disparity %L2 px per view (%L3°).</source>
+        <translation>Mise au point sur le pixel %L1 : ses échantillons s&apos;accordent le mieux à la disparité %L2 px par vue (%L3°).</translation>
     </message>
 </context>
 <context>

@@ -684,10 +684,6 @@
         <translation>打开</translation>
     </message>
     <message>
-        <source>Row %1</source>
-        <translation>第 %1 行</translation>
-    </message>
-    <message>
         <source>The views form a grid. Open which row?</source>
         <translation>这些视图构成网格。打开哪一行？</translation>
     </message>
@@ -708,10 +704,6 @@
         <translation>返回场景</translation>
     </message>
     <message>
-        <source>views %1 to %2 (%3 of %4)</source>
-        <translation>视图 %1 至 %2（%4 个中的 %3 个）</translation>
-    </message>
-    <message>
         <source>Opening the light field…</source>
         <translation>正在打开光场…</translation>
     </message>
@@ -728,16 +720,8 @@
         <translation>%1 — 光场 — Ombrel</translation>
     </message>
     <message>
-        <source>Opened the light field “%1”: %2 views of %3 × %4 pixels.</source>
-        <translation>已打开光场“%1”：%2 个视图，每个 %3 × %4 像素。</translation>
-    </message>
-    <message>
         <source>Closed the light field; back to the scene.</source>
         <translation>已关闭光场；回到场景。</translation>
-    </message>
-    <message>
-        <source>Too few views see pixel %1 to find its depth.</source>
-        <translation>看到像素 %1 的视图太少，无法求出其深度。</translation>
     </message>
     <message>
         <source>The central camera view. Drag the red scanline, or press the up and down arrow keys, to cut the ray space at another row.</source>
@@ -756,28 +740,8 @@
         <translation>视图或极平面图像 (*.png *.jpg *.jpeg *.bmp *.ppm *.tif *.tiff *.webp)</translation>
     </message>
     <message>
-        <source>Photo pixel %1: the mean of views %2 to %3 along disparity %L4 px per view</source>
-        <translation>照片像素 %1：视图 %2 到 %3 沿视差每个视图 %L4 像素的平均值</translation>
-    </message>
-    <message>
-        <source>Focused on pixel %1: its samples fit best at disparity %L2 px per view (%L3°).</source>
-        <translation>已对焦于像素 %1：其采样最符合视差每个视图 %L2 像素（%L3°）。</translation>
-    </message>
-    <message>
         <source>no view takes part</source>
         <translation>没有视图参与</translation>
-    </message>
-    <message>
-        <source>%1 of the views %2 to %3 (%4 in all)</source>
-        <translation>视图 %2 至 %3 中的 %1 个（共 %4 个）</translation>
-    </message>
-    <message>
-        <source>Photo pixel %1: no view sees it; it is white</source>
-        <translation>照片像素 %1：没有视图看到它；它是白色的</translation>
-    </message>
-    <message>
-        <source>Photo pixel %1: the weighted mean of views %2 to %3 along disparity %L4 px per view</source>
-        <translation>照片像素 %1：视图 %2 到 %3 沿视差每个视图 %L4 像素的加权平均值</translation>
     </message>
     <message>
         <source>Works on the scene: close the light field (File ▸ Close Light Field) to use it. A real light field has no shapes or planes to act on.</source>
@@ -790,6 +754,42 @@
     <message>
         <source>%L1° — disparity %2 px per view</source>
         <translation>%L1° — 视差：每个视图 %2 像素</translation>
+    </message>
+    <message>
+        <source>Row %L1</source>
+        <translation>第 %L1 行</translation>
+    </message>
+    <message>
+        <source>views %L1 to %L2 (%L3 of %L4)</source>
+        <translation>视图 %L1 至 %L2（%L4 个中的 %L3 个）</translation>
+    </message>
+    <message>
+        <source>%L1 of the views %L2 to %L3 (%L4 in all)</source>
+        <translation>视图 %L2 至 %L3 中的 %L1 个（共 %L4 个）</translation>
+    </message>
+    <message>
+        <source>Opened the light field “%1”: %L2 views of %L3 × %L4 pixels.</source>
+        <translation>已打开光场“%1”：%L2 个视图，每个 %L3 × %L4 像素。</translation>
+    </message>
+    <message>
+        <source>Photo pixel %L1: no view sees it; it is white</source>
+        <translation>照片像素 %L1：没有视图看到它；它是白色的</translation>
+    </message>
+    <message>
+        <source>Photo pixel %L1: the mean of views %L2 to %L3 along disparity %L4 px per view</source>
+        <translation>照片像素 %L1：视图 %L2 到 %L3 沿视差每个视图 %L4 像素的平均值</translation>
+    </message>
+    <message>
+        <source>Photo pixel %L1: the weighted mean of views %L2 to %L3 along disparity %L4 px per view</source>
+        <translation>照片像素 %L1：视图 %L2 到 %L3 沿视差每个视图 %L4 像素的加权平均值</translation>
+    </message>
+    <message>
+        <source>Too few views see pixel %L1 to find its depth.</source>
+        <translation>看到像素 %L1 的视图太少，无法求出其深度。</translation>
+    </message>
+    <message>
+        <source>Focused on pixel %L1: its samples fit best at disparity %L2 px per view (%L3°).</source>
+        <translation>已对焦于像素 %L1：其采样最符合视差每个视图 %L2 像素（%L3°）。</translation>
     </message>
 </context>
 <context>

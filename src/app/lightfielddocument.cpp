@@ -45,6 +45,9 @@ QImage packedImage(const unsigned char* rgb, int width, int height) {
 }  // namespace
 
 CentralView::CentralView(QWidget* parent) : QWidget(parent) {
+  // Pictures of the views' own: never mirrored, whatever the language's direction (their words
+  // and numbers would swap ends over an image that does not).
+  setLayoutDirection(Qt::LeftToRight);
   setObjectName(QStringLiteral("lightFieldCanvas"));
   setAccessibleName(QCoreApplication::translate("LightFieldDocument", "Central view"));
   setToolTip(QCoreApplication::translate(
@@ -114,6 +117,9 @@ void CentralView::pick(double widgetY) {
 }
 
 EpiView::EpiView(QWidget* parent) : QWidget(parent) {
+  // Pictures of the views' own: never mirrored, whatever the language's direction (their words
+  // and numbers would swap ends over an image that does not).
+  setLayoutDirection(Qt::LeftToRight);
   setObjectName(QStringLiteral("lightFieldRaySpace"));
   setAccessibleName(QCoreApplication::translate("LightFieldDocument", "Ray space of the scanline"));
   setToolTip(QCoreApplication::translate(
@@ -183,6 +189,8 @@ void EpiView::paintEvent(QPaintEvent*) {
 }
 
 void EpiView::paint(QPainter& painter, QSize size, double zoom) const {
+  // A painter takes the application's direction, not the widget's: the numbers keep their ends.
+  painter.setLayoutDirection(Qt::LeftToRight);
   painter.fillRect(QRect(QPoint(0, 0), size), palette().window());
   const QRect r = imageRectIn(size, zoom);
   painter.fillRect(r, Qt::white);
@@ -220,20 +228,24 @@ void EpiView::paint(QPainter& painter, QSize size, double zoom) const {
   painter.setPen(palette().color(QPalette::WindowText));
   const int margin = size.height() - 1 - r.bottom(), gap = static_cast<int>(std::lround(2 * zoom));
   const QRect below(r.left(), r.bottom() + gap, r.width(), margin - gap);
-  painter.drawText(below, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("0"));
+  const QLocale locale;
+  painter.drawText(below, Qt::AlignLeft | Qt::AlignTop, locale.toString(0));
   painter.drawText(below, Qt::AlignHCenter | Qt::AlignTop, tr("pixel →"));
-  painter.drawText(below, Qt::AlignRight | Qt::AlignTop, QString::number(width - 1));
+  painter.drawText(below, Qt::AlignRight | Qt::AlignTop, locale.toString(width - 1));
   painter.save();
   painter.translate(0, r.bottom() + 1);
   painter.rotate(-90);
   const QRect beside(0, 0, r.height(), margin - gap);
-  painter.drawText(beside, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("0"));
+  painter.drawText(beside, Qt::AlignLeft | Qt::AlignVCenter, locale.toString(0));
   painter.drawText(beside, Qt::AlignHCenter | Qt::AlignVCenter, tr("view →"));
-  painter.drawText(beside, Qt::AlignRight | Qt::AlignVCenter, QString::number(views - 1));
+  painter.drawText(beside, Qt::AlignRight | Qt::AlignVCenter, locale.toString(views - 1));
   painter.restore();
 }
 
 PhotoStrip::PhotoStrip(QWidget* parent) : QWidget(parent) {
+  // Pictures of the views' own: never mirrored, whatever the language's direction (their words
+  // and numbers would swap ends over an image that does not).
+  setLayoutDirection(Qt::LeftToRight);
   setObjectName(QStringLiteral("lightFieldPhoto"));
   setAccessibleName(QCoreApplication::translate("LightFieldDocument", "Refocused scanline"));
   setToolTip(QCoreApplication::translate(
@@ -338,7 +350,7 @@ std::optional<int> chooseRow(QWidget* parent, const QList<int>& rows, int sugges
   if (installed().chooseRow) return installed().chooseRow(parent, rows, suggested);
   QStringList items;
   for (int row : rows)
-    items << QCoreApplication::translate("LightFieldDocument", "Row %1").arg(row);
+    items << QCoreApplication::translate("LightFieldDocument", "Row %L1").arg(row);
   bool ok = false;
   const QString item = QInputDialog::getItem(
       parent, QCoreApplication::translate("LightFieldDocument", "Open Light Field"),
@@ -500,8 +512,12 @@ QString LightFieldDocument::depthReadout() const {
   const int from = static_cast<int>(first - taking.begin());
   const int to = static_cast<int>(taking.rend() - last) - 1;
   if (count == to - from + 1)
-    return tr("views %1 to %2 (%3 of %4)").arg(from).arg(to).arg(count).arg(taking.size());
-  return tr("%1 of the views %2 to %3 (%4 in all)").arg(count).arg(from).arg(to).arg(taking.size());
+    return tr("views %L1 to %L2 (%L3 of %L4)").arg(from).arg(to).arg(count).arg(taking.size());
+  return tr("%L1 of the views %L2 to %L3 (%L4 in all)")
+      .arg(count)
+      .arg(from)
+      .arg(to)
+      .arg(taking.size());
 }
 
 bool LightFieldDocument::open() {
@@ -562,7 +578,7 @@ bool LightFieldDocument::openPath(const QString& path, int row, int scanline) {
   scanline_ = -1;
   setScanline(scanline >= 0 ? scanline : views_.height() / 2);
   parts_.window->setWindowTitle(tr("%1 — Light Field — Ombrel").arg(info.fileName()));
-  report(tr("Opened the light field “%1”: %2 views of %3 × %4 pixels.")
+  report(tr("Opened the light field “%1”: %L2 views of %L3 × %L4 pixels.")
              .arg(info.fileName())
              .arg(views_.count())
              .arg(views_.width())
@@ -647,13 +663,13 @@ void LightFieldDocument::hoverPhotoPixel(int x) {
   const QString note = pixelNote_ ? pixelNote_(x) : QString();
   const QString more = note.isEmpty() ? QString() : QStringLiteral("; ") + note;
   if (first < 0) {
-    parts_.status->setReading(tr("Photo pixel %1: no view sees it; it is white").arg(x) + more);
+    parts_.status->setReading(tr("Photo pixel %L1: no view sees it; it is white").arg(x) + more);
     return;
   }
   const bool plain = chosen.aperture == lightfield::Aperture::Box;
   parts_.status->setReading(
-      (plain ? tr("Photo pixel %1: the mean of views %2 to %3 along disparity %L4 px per view")
-             : tr("Photo pixel %1: the weighted mean of views %2 to %3 along disparity %L4 px "
+      (plain ? tr("Photo pixel %L1: the mean of views %L2 to %L3 along disparity %L4 px per view")
+             : tr("Photo pixel %L1: the weighted mean of views %L2 to %L3 along disparity %L4 px "
                   "per view"))
           .arg(x)
           .arg(first)
@@ -674,12 +690,12 @@ bool LightFieldDocument::focusOnPixel(int x) {
                                     static_cast<int>(kFitReach) * kFitStepsPerPixel + 1, kFitRadius,
                                     camera().viewpoint);
   if (!std::isfinite(s)) {
-    report(tr("Too few views see pixel %1 to find its depth.").arg(x));
+    report(tr("Too few views see pixel %L1 to find its depth.").arg(x));
     return false;
   }
   const double degrees = rf::degreesForDisparity(s);
   parts_.focus->setValue(static_cast<int>(std::lround(degrees * parts_.focus->valueScale())));
-  report(tr("Focused on pixel %1: its samples fit best at disparity %L2 px per view (%L3°).")
+  report(tr("Focused on pixel %L1: its samples fit best at disparity %L2 px per view (%L3°).")
              .arg(x)
              .arg(s, 0, 'f', 2)
              .arg(degrees, 0, 'f', 1));

@@ -300,6 +300,12 @@ void MainWindow::installFeatures() {
       this);
   viewaccessibility::reportChanges(canvas, ui_->renderView, ui_->photoView);
   installLightFields();
+  // The photo's pixels stand under the ray space's columns whichever way the language writes:
+  // the views' column keeps its fixed-width pictures at the left, as the ray space's frame does.
+  for (int i = 0; i < ui_->resultColumn->count(); ++i)
+    if (QWidget* w = ui_->resultColumn->itemAt(i)->widget();
+        w != nullptr && w->minimumWidth() == w->maximumWidth())
+      ui_->resultColumn->setAlignment(w, Qt::AlignLeft | Qt::AlignAbsolute);
 }
 
 void MainWindow::installLightFields() {

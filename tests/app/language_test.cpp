@@ -485,11 +485,42 @@ TEST(Languages, RightToLeftMirrorsTheControlsAndNotTheViews) {
       images.push_back(view->grab().toImage().convertToFormat(QImage::Format_RGB32));
     return images;
   };
-  std::vector<QImage> leftToRight;
+  // A light field's views, the ray space's own image without its words and numbers.
+  auto grabLightField = [](ShownWindow& shown) {
+    LightFieldDocument* field = shown.window.lightFieldDocument();
+    EXPECT_TRUE(field->openPath(QStringLiteral(OMBREL_SOURCE_DIR) +
+                                QStringLiteral("/data/examples/lightfield-planes")));
+    field->hoverPhotoPixel(100);
+    std::vector<QImage> images;
+    for (QWidget* view : std::initializer_list<QWidget*>{field->centralView(), field->epiView(),
+                                                         field->photoStrip()}) {
+      EXPECT_EQ(view->layoutDirection(), Qt::LeftToRight);
+      if (view == field->epiView()) {
+        // The last pixel's number, wider than the first's, stays at the right end of its axis.
+        const QImage all = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect r = field->epiView()->imageRect();
+        const auto ink = [&all](QRect box) {
+          int dark = 0;
+          for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x) dark += qGray(all.pixel(x, y)) < 128;
+          return dark;
+        };
+        const int below = all.height() - 1 - r.bottom();
+        EXPECT_GT(ink({r.right() - 29, r.bottom() + 1, 30, below}),
+                  ink({r.left(), r.bottom() + 1, 30, below}));
+      }
+      const QRect inside = view == field->epiView() ? field->epiView()->imageRect() : view->rect();
+      images.push_back(view->grab(inside).toImage().convertToFormat(QImage::Format_RGB32));
+    }
+    field->close();
+    return images;
+  };
+  std::vector<QImage> leftToRight, lightField;
   {
     ShownWindow shown;
     EXPECT_EQ(shown.window.layoutDirection(), Qt::LeftToRight);
     leftToRight = grabViews(shown);
+    lightField = grabLightField(shown);
   }
   {
     const QPalette desktop = QApplication::palette();
@@ -518,12 +549,19 @@ TEST(Languages, RightToLeftMirrorsTheControlsAndNotTheViews) {
     ASSERT_FALSE(leftToRight[i].isNull());
     EXPECT_EQ(leftToRight[i], rightToLeft[i]) << "view " << i;
   }
+  const std::vector<QImage> lightFieldRightToLeft = grabLightField(shown);
+  for (std::size_t i = 0; i < lightField.size(); ++i) {
+    ASSERT_FALSE(lightField[i].isNull());
+    EXPECT_EQ(lightField[i], lightFieldRightToLeft[i]) << "light-field view " << i;
+  }
   // The controls column moves to the left of the scene; the ray space keeps its axes' sides.
   const auto xIn = [&](const QWidget* w) { return w->mapTo(&shown.window, QPoint(0, 0)).x(); };
   EXPECT_LT(xIn(shown.find<QWidget>("toolBox")), xIn(&shown.canvas()));
   EXPECT_LT(xIn(&shown.renderView()), xIn(shown.find<QWidget>("raySpaceWithAxes")) +
                                           shown.find<QWidget>("raySpaceWithAxes")->width() / 2);
   EXPECT_EQ(shown.find<QWidget>("raySpaceWithAxes")->layoutDirection(), Qt::LeftToRight);
+  // The photo's pixel i stands under the ray space's column i, as in a left-to-right window.
+  EXPECT_EQ(xIn(&shown.photoView()), xIn(&shown.renderView()));
   EXPECT_EQ(shown.find<QAction>("actionSceneBillboards")->text(), QStringLiteral("لوحات إعلانية"));
 }
 
