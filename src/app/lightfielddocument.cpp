@@ -170,16 +170,20 @@ QRect EpiView::imageRect() const {
 
 QRect EpiView::imageRectIn(QSize size, double zoom) {
   const int margin = static_cast<int>(std::lround(kLabelMargin * zoom));
-  return QRect(QPoint(0, 0), size).adjusted(margin, 0, 0, -margin);
+  return QRect(QPoint(0, 0), size).adjusted(0, 0, 0, -margin);
 }
 
 QImage EpiView::picture() const {
   // One pixel per unit, as the scene's ray-space view gives its picture at any zoom.
   const QSize atOne = (QSizeF(size()) / zoom_).toSize();
-  QImage image(atOne, QImage::Format_RGB32);
+  const int axis = viewAxisWidth(1.0);
+  QImage image(atOne + QSize(axis, 0), QImage::Format_RGB32);
   if (image.isNull()) return image;
   QPainter painter(&image);
   paint(painter, atOne, 1.0);
+  const QRect r = imageRectIn(atOne, 1.0);
+  painter.fillRect(QRect(atOne.width(), 0, axis, atOne.height()), palette().window());
+  paintViewAxis(painter, QRect(atOne.width(), r.top(), axis, r.height()), 1.0);
   return image;
 }
 
@@ -235,11 +239,47 @@ void EpiView::paint(QPainter& painter, QSize size, double zoom) const {
   painter.save();
   painter.translate(0, r.bottom() + 1);
   painter.rotate(-90);
-  const QRect beside(0, 0, r.height(), margin - gap);
-  painter.drawText(beside, Qt::AlignLeft | Qt::AlignVCenter, locale.toString(0));
-  painter.drawText(beside, Qt::AlignHCenter | Qt::AlignVCenter, tr("view →"));
-  painter.drawText(beside, Qt::AlignRight | Qt::AlignVCenter, locale.toString(views - 1));
   painter.restore();
+}
+
+int EpiView::viewAxisWidth(double zoom) const {
+  return QFontMetrics(labelFontAt(zoom)).height() + static_cast<int>(std::lround(4 * zoom));
+}
+
+void EpiView::paintViewAxis(QPainter& painter, QRect area, double zoom) const {
+  painter.save();
+  painter.setLayoutDirection(Qt::LeftToRight);
+  painter.fillRect(area, palette().window());
+  if (!epi_.isNull()) {
+    painter.setFont(labelFontAt(zoom));
+    painter.setPen(palette().color(QPalette::WindowText));
+    const QLocale locale;
+    painter.translate(area.left(), area.bottom() + 1);
+    painter.rotate(-90);
+    const QRect upward(0, 0, area.height(), area.width());
+    painter.drawText(upward, Qt::AlignLeft | Qt::AlignVCenter, locale.toString(0));
+    painter.drawText(upward, Qt::AlignHCenter | Qt::AlignVCenter, tr("view →"));
+    painter.drawText(upward, Qt::AlignRight | Qt::AlignVCenter, locale.toString(views() - 1));
+  }
+  painter.restore();
+}
+
+ViewAxis::ViewAxis(const EpiView* epi, QWidget* parent) : QWidget(parent), epi_(epi) {
+  setObjectName(QStringLiteral("lightFieldViewAxis"));
+  setLayoutDirection(Qt::LeftToRight);
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+}
+
+QSize ViewAxis::sizeHint() const {
+  return {epi_->viewAxisWidth(epi_->zoom()), 0};
+}
+
+void ViewAxis::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  // Level with the image, not with the pixel axis beneath it.
+  const QRect image = epi_->imageRect();
+  painter.fillRect(rect(), palette().window());
+  epi_->paintViewAxis(painter, QRect(0, image.top(), width(), image.height()), epi_->zoom());
 }
 
 PhotoStrip::PhotoStrip(QWidget* parent) : QWidget(parent) {
@@ -437,10 +477,24 @@ LightFieldDocument::LightFieldDocument(const Parts& parts, QObject* parent)
   takePlaceOf(parts_.canvas, central_);
   takePlaceOf(parts_.raySpace, epiView_);
   takePlaceOf(parts_.photo, photoStrip_);
+  // The view axis goes where the scene's ray space has its own, in the cell to its right.
+  viewAxis_ = new lightfieldviews::ViewAxis(epiView_, parts_.raySpace->parentWidget());
+  viewAxis_->hide();
+  if (auto* grid = qobject_cast<QGridLayout*>(parts_.raySpace->parentWidget()->layout())) {
+    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    const int index = grid->indexOf(parts_.raySpace);
+    if (index >= 0) {
+      grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+      grid->addWidget(viewAxis_, row, column + columnSpan);
+    }
+  }
   if (auto* view = qobject_cast<toolkit::View*>(parts_.raySpace)) {
     epiView_->setZoom(view->zoom());
-    connect(view, &toolkit::View::sizeFixed, epiView_,
-            [this, view] { epiView_->setZoom(view->zoom()); });
+    connect(view, &toolkit::View::sizeFixed, epiView_, [this, view] {
+      epiView_->setZoom(view->zoom());
+      viewAxis_->updateGeometry();
+      viewAxis_->update();
+    });
   }
   if (auto* view = qobject_cast<toolkit::View*>(parts_.canvas)) {
     central_->setZoom(view->zoom());
@@ -621,6 +675,7 @@ void LightFieldDocument::rebuildRaySpace() {
   parts_.session->publishLightField(n, w, epi_.data(), lightfield::RayGeometry{},
                                     lightfield::Source::File);
   epiView_->setImage(lightfieldviews::packedImage(epi_.data(), w, n));
+  viewAxis_->update();
 }
 
 void LightFieldDocument::refocus() {
@@ -705,7 +760,7 @@ bool LightFieldDocument::focusOnPixel(int x) {
 void LightFieldDocument::showLightField(bool shown) {
   for (QWidget* widget : {parts_.canvas, parts_.raySpace, parts_.photo}) widget->setVisible(!shown);
   for (QWidget* widget : {static_cast<QWidget*>(central_), static_cast<QWidget*>(epiView_),
-                          static_cast<QWidget*>(photoStrip_)})
+                          static_cast<QWidget*>(photoStrip_), static_cast<QWidget*>(viewAxis_)})
     widget->setVisible(shown);
   close_->setEnabled(shown);
   const QString why =

@@ -81,9 +81,15 @@ class EpiView : public QWidget {
   // An image of the ray space's size drawn over it (depth, say); null for none. Only shown.
   void setOverlay(const QImage& overlay);
   const QImage& overlay() const { return overlay_; }
+  // The image spans the view's width, as the scene's ray space does, so the photo's pixels stand
+  // under its columns; the pixel axis's words lie beneath it.
   QRect imageRect() const;
-  // The view as drawn, at 1x whatever the zoom.
+  // The view as drawn with its view axis at the right, at 1x whatever the zoom.
   QImage picture() const;
+  int views() const { return epi_.height(); }
+  // The view axis: the last view's number at the top of `area`, "view" upward, 0 at the bottom.
+  void paintViewAxis(QPainter& painter, QRect area, double zoom) const;
+  int viewAxisWidth(double zoom) const;
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -96,6 +102,23 @@ class EpiView : public QWidget {
   QImage epi_, overlay_;
   std::vector<int> weights_;
   std::vector<double> samples_;
+};
+
+// The ray space's view axis, beside it where the scene's ray space has its own; painted by the
+// ray space, so it reads as the view does.
+class ViewAxis : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit ViewAxis(const EpiView* epi, QWidget* parent = nullptr);
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override { return sizeHint(); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  const EpiView* epi_;
 };
 
 // The refocused scanline stretched over the view; hovering names a pixel, a click focuses on it.
@@ -224,6 +247,7 @@ class LightFieldDocument : public QObject {
 
   lightfieldviews::CentralView* centralView() const { return central_; }
   lightfieldviews::EpiView* epiView() const { return epiView_; }
+  lightfieldviews::ViewAxis* viewAxis() const { return viewAxis_; }
   lightfieldviews::PhotoStrip* photoStrip() const { return photoStrip_; }
 
  signals:
@@ -244,6 +268,7 @@ class LightFieldDocument : public QObject {
   QAction* close_ = nullptr;
   lightfieldviews::CentralView* central_ = nullptr;
   lightfieldviews::EpiView* epiView_ = nullptr;
+  lightfieldviews::ViewAxis* viewAxis_ = nullptr;
   lightfieldviews::PhotoStrip* photoStrip_ = nullptr;
 
   lightfieldloader::Views views_;

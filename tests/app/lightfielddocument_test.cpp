@@ -254,6 +254,17 @@ TEST(LightFieldDocument, ThePhotoPixelsSamplesAndClickToFocusAgreeWithTheEngine)
   }
   rig.document.hoverPhotoPixel(-1);
   EXPECT_TRUE(rig.document.epiView()->samples().empty());
+  // A photo pixel stands right under its column of the ray space, as in the scene's window.
+  auto* raySpace = rig.document.epiView();
+  auto* strip = rig.document.photoStrip();
+  for (int x : {0, 61, kWidth - 1}) {
+    const QRect r = raySpace->imageRect();
+    const double column =
+        raySpace->mapTo(&rig.window, QPointF(r.left() + (x + 0.5) * r.width() / kWidth, 0)).x();
+    const double pixel =
+        strip->mapTo(&rig.window, QPointF((x + 0.5) * strip->width() / kWidth, 0)).x();
+    EXPECT_NEAR(column, pixel, 0.5) << x;
+  }
 
   // Clicking a pixel of each plane focuses on that plane's disparity, -(1 - lambda) / lambda,
   // to within a slider step; its texture is then sharp where it was blurred.
@@ -890,7 +901,7 @@ TEST(LightFieldDocument, ExportTakesTheLightFieldsPicturesAndTheScenesAgainOnClo
   rig.dof->setValue(kViews);
   const QImage asShown = exporter->picture({PictureKind::RaySpaceAsShown, 1, false});
   auto* epiView = rig.document.epiView();
-  ASSERT_EQ(asShown.size(), epiView->size());
+  ASSERT_EQ(asShown.size(), epiView->size() + QSize(epiView->viewAxisWidth(1.0), 0));
   const QRect r = epiView->imageRect();
   for (int row = 0; row < kViews; ++row)
     for (int x = 0; x < kWidth; x += 13) {

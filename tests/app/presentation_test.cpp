@@ -520,8 +520,20 @@ TEST_F(PresentationTest, ALightFieldsViewsTakeTheSceneViewsSizesAtEveryZoomAndPr
     auto* epi = field.epiView();
     EXPECT_EQ(epi->labelFont().pixelSize(), std::lround(10 * z)) << when;
     const int room = epi->height() - 1 - epi->imageRect().bottom();
-    EXPECT_EQ(epi->imageRect().left(), room) << when;
+    EXPECT_EQ(epi->imageRect().left(), 0) << when;
     EXPECT_LE(QFontMetrics(epi->labelFont()).height(), room) << when;
+    // The view axis beside it, as wide as its words, and the photo's pixels under its columns.
+    if (field.isOpen()) {
+      EXPECT_TRUE(field.viewAxis()->isVisible()) << when;
+      EXPECT_GE(field.viewAxis()->width(), QFontMetrics(epi->labelFont()).height()) << when;
+      EXPECT_EQ(field.viewAxis()->mapTo(&window, QPoint(0, 0)).x(),
+                epi->mapTo(&window, QPoint(epi->width(), 0)).x() + 2)
+          << when;
+      EXPECT_EQ(field.photoStrip()->mapTo(&window, QPoint(0, 0)).x(),
+                epi->mapTo(&window, QPoint(0, 0)).x())
+          << when;
+      EXPECT_EQ(field.photoStrip()->width(), epi->imageRect().width()) << when;
+    }
     if (field.isOpen()) {
       const std::vector<QWidget*> views = shownViews();
       for (std::size_t i = 0; i < views.size(); ++i) {
@@ -544,7 +556,9 @@ TEST_F(PresentationTest, ALightFieldsViewsTakeTheSceneViewsSizesAtEveryZoomAndPr
   expectInPlace("zoomed in with the light field open");
   // Its ray space as shown exports at one pixel per unit, as the scene's does at any zoom.
   auto* exporter = shown.find<PictureExport>("pictureExport");
-  EXPECT_EQ(exporter->picture({PictureKind::RaySpaceAsShown, 1, false}).size(), QSize(300, 300));
+  const QImage asShown = exporter->picture({PictureKind::RaySpaceAsShown, 1, false});
+  EXPECT_EQ(asShown.height(), 300);
+  EXPECT_EQ(asShown.width(), 300 + field.epiView()->viewAxisWidth(1.0));  // with its view axis
 
   // Presenting on either screen: everything on it, nothing overlapping, nothing clipped.
   for (const QRect& screen : {QRect(0, 0, 1280, 800), QRect(0, 0, 1920, 1080)}) {
