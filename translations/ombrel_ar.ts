@@ -1230,7 +1230,7 @@ The red marker has that width, or 2 where it would be narrower.</source>
     </message>
     <message>
         <source>The focal stack sheet is drawn from the scene&apos;s optics: close the light field (File ▸ Close Light Field) to export it.</source>
-        <translation>تُرسم صفحة مكدّس التركيز من بصريات المشهد: أغلق حقل الضوء (ملف ▸ إغلاق حقل الضوء) لتصديرها.</translation>
+        <translation>تُرسم ورقة مكدّس التركيز من بصريات المشهد: أغلق حقل الضوء (ملف ▸ إغلاق حقل الضوء) لتصديرها.</translation>
     </message>
     <message>
         <source>Could not export “%L1”: %L2 Nothing was written.</source>
@@ -1309,7 +1309,7 @@ The red marker has that width, or 2 where it would be narrower.</source>
     </message>
     <message>
         <source>Focal stack sheet</source>
-        <translation>صفحة مكدّس التركيز</translation>
+        <translation>ورقة مكدّس التركيز</translation>
     </message>
 </context>
 <context>

@@ -1230,7 +1230,7 @@ Le repère rouge a cette largeur, ou 2 là où il serait plus étroit.</translat
     </message>
     <message>
         <source>The focal stack sheet is drawn from the scene&apos;s optics: close the light field (File ▸ Close Light Field) to export it.</source>
-        <translation>La planche de pile de mise au point est tracée d’après l’optique de la scène : fermez le champ de lumière (Fichier ▸ Fermer le champ de lumière) pour l’exporter.</translation>
+        <translation>La feuille de la pile de mise au point est tracée d’après l’optique de la scène : fermez le champ de lumière (Fichier ▸ Fermer le champ de lumière) pour l’exporter.</translation>
     </message>
     <message>
         <source>Could not export “%L1”: %L2 Nothing was written.</source>
@@ -1309,7 +1309,7 @@ Le repère rouge a cette largeur, ou 2 là où il serait plus étroit.</translat
     </message>
     <message>
         <source>Focal stack sheet</source>
-        <translation>Planche de pile de mise au point</translation>
+        <translation>Feuille de la pile de mise au point</translation>
     </message>
 </context>
 <context>

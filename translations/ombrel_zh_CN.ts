@@ -1230,7 +1230,7 @@ The red marker has that width, or 2 where it would be narrower.</source>
     </message>
     <message>
         <source>The focal stack sheet is drawn from the scene&apos;s optics: close the light field (File ▸ Close Light Field) to export it.</source>
-        <translation>焦点堆栈页按场景的光学绘制：关闭光场（文件 ▸ 关闭光场）后即可导出。</translation>
+        <translation>焦点堆栈图表按场景的光学绘制：关闭光场（文件 ▸ 关闭光场）后即可导出。</translation>
     </message>
     <message>
         <source>Could not export “%L1”: %L2 Nothing was written.</source>
@@ -1309,7 +1309,7 @@ The red marker has that width, or 2 where it would be narrower.</source>
     </message>
     <message>
         <source>Focal stack sheet</source>
-        <translation>焦点堆栈页</translation>
+        <translation>焦点堆栈图表</translation>
     </message>
 </context>
 <context>
