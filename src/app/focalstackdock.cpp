@@ -1,15 +1,12 @@
 #include "app/focalstackdock.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDockWidget>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPointer>
-#include <QThreadPool>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <atomic>
@@ -18,6 +15,7 @@
 
 #include "app/depthslopes.h"
 #include "app/depthwidgets.h"
+#include "app/latestrun.h"
 #include "app/lightfielddocument.h"
 #include "session/session.h"
 #include "toolkit/event.h"
@@ -37,6 +35,7 @@ constexpr int kWidth = 300;
 FocalStackDock::FocalStackDock(const Parts& parts, QObject* parent)
     : QObject(parent), parts_(parts) {
   setObjectName(QStringLiteral("focalStack"));
+  run_ = new LatestRun(this);
   dock_ = new QDockWidget(tr("Focal Stack"), parts_.window);
   dock_->setObjectName(QStringLiteral("focalStackDock"));
   auto* body = new QWidget(dock_);
@@ -132,7 +131,6 @@ struct SweepRun {
   bool file = false;
   int views = 0;
   lightfield::refocus::ViewCamera camera;
-  std::uint64_t generation = 0;
   std::vector<float> lambda, confidence, sharpness;
   std::vector<unsigned char> allInFocus;
 };
@@ -144,10 +142,10 @@ constexpr int kAnglesPerStep = 15;
 
 // Sweeps angles [first, end) into best in steps; false once the run is stale.
 bool sweepRange(SweepRun& run, int first, int end, depth::FocusBest* best, depth::FocusSums* sums,
-                const std::atomic<std::uint64_t>& latest) {
+                const LatestRun::Stale& stale) {
   const auto n = static_cast<std::size_t>(run.n);
   for (int a = first; a < end; a += kAnglesPerStep) {
-    if (latest.load() != run.generation) return false;
+    if (stale()) return false;
     depth::focusSweep(run.rays.data(), run.n, run.halfLength, a, std::min(a + kAnglesPerStep, end),
                       best, run.sharpness.data() + n * a, sums);
   }
@@ -156,12 +154,12 @@ bool sweepRange(SweepRun& run, int first, int end, depth::FocusBest* best, depth
 
 // A light field's angles [first, end) into peaks in steps; false once the run is stale.
 bool sweepViews(SweepRun& run, int first, int end, depth::FocusPeak* peaks,
-                const std::atomic<std::uint64_t>& latest) {
+                const LatestRun::Stale& stale) {
   const auto n = static_cast<std::size_t>(run.n);
   std::vector<unsigned char> photo(3 * n);
   std::vector<float> scratch(2 * n);
   for (int a = first; a < end; a += kAnglesPerStep) {
-    if (latest.load() != run.generation) return false;
+    if (stale()) return false;
     depth::lightFieldFocusSweep(run.rays.data(), run.views, run.n, run.camera, a,
                                 std::min(a + kAnglesPerStep, end), peaks,
                                 run.sharpness.data() + n * a, photo.data(), scratch.data());
@@ -170,7 +168,7 @@ bool sweepViews(SweepRun& run, int first, int end, depth::FocusPeak* peaks,
 }
 
 // A light field's whole sweep, as sweep() splits it.
-bool sweepLightField(SweepRun& run, const std::atomic<std::uint64_t>& latest) {
+bool sweepLightField(SweepRun& run, const LatestRun::Stale& stale) {
   const auto n = static_cast<std::size_t>(run.n);
   std::vector<depth::FocusPeak> peaks(n), later(n);
   run.sharpness.resize(n * depth::kFocusAngles);
@@ -178,8 +176,8 @@ bool sweepLightField(SweepRun& run, const std::atomic<std::uint64_t>& latest) {
   depth::resetPeaks(later.data(), run.n);
   bool laterDone = false;
   std::thread second(
-      [&] { laterDone = sweepViews(run, kSplitAngle, depth::kFocusAngles, later.data(), latest); });
-  const bool firstDone = sweepViews(run, 0, kSplitAngle, peaks.data(), latest);
+      [&] { laterDone = sweepViews(run, kSplitAngle, depth::kFocusAngles, later.data(), stale); });
+  const bool firstDone = sweepViews(run, 0, kSplitAngle, peaks.data(), stale);
   second.join();
   if (!firstDone || !laterDone) return false;
   depth::mergePeaks(peaks.data(), later.data(), run.n);
@@ -192,8 +190,8 @@ bool sweepLightField(SweepRun& run, const std::atomic<std::uint64_t>& latest) {
 }
 
 // The whole sweep, its two halves on the two cores; false when it went stale.
-bool sweep(SweepRun& run, const std::atomic<std::uint64_t>& latest) {
-  if (run.file) return sweepLightField(run, latest);
+bool sweep(SweepRun& run, const LatestRun::Stale& stale) {
+  if (run.file) return sweepLightField(run, stale);
   const auto n = static_cast<std::size_t>(run.n);
   std::vector<depth::FocusBest> best(n), later(n);
   std::vector<depth::FocusSums> sums(n), laterSums(n);
@@ -203,9 +201,9 @@ bool sweep(SweepRun& run, const std::atomic<std::uint64_t>& latest) {
   bool laterDone = false;
   std::thread second([&] {
     laterDone =
-        sweepRange(run, kSplitAngle, depth::kFocusAngles, later.data(), laterSums.data(), latest);
+        sweepRange(run, kSplitAngle, depth::kFocusAngles, later.data(), laterSums.data(), stale);
   });
-  const bool firstDone = sweepRange(run, 0, kSplitAngle, best.data(), sums.data(), latest);
+  const bool firstDone = sweepRange(run, 0, kSplitAngle, best.data(), sums.data(), stale);
   second.join();
   if (!firstDone || !laterDone) return false;
   depth::mergeFocus(best.data(), later.data(), run.n);
@@ -252,25 +250,18 @@ void FocalStackDock::recompute() {
     sweptViews_ = lightFieldCamera();
   }
   run->rays.assign(field.pixels(), field.pixels() + 3 * static_cast<std::size_t>(field.rows()) * n);
-  run->generation = ++*latest_;
   pending_ = true;
   // Off the window's thread: the sweep takes tens of milliseconds, a render far less. A newer
-  // run makes this one stale; it then stops at its next step and its result is dropped.
-  QPointer<FocalStackDock> self(this);
-  std::shared_ptr<std::atomic<std::uint64_t>> latest = latest_;
-  QThreadPool::globalInstance()->start([run, latest, self] {
-    if (!sweep(*run, *latest)) return;
-    QMetaObject::invokeMethod(
-        qApp,
-        [run, self] {
-          if (self) self->apply(*run);
-        },
-        Qt::QueuedConnection);
+  // run makes this one stale; it then stops at its next step and its result is dropped, and none
+  // lands once the dock is gone.
+  run_->start([this, run](const LatestRun::Stale& stale) -> LatestRun::Apply {
+    if (!sweep(*run, stale)) return {};
+    return [this, run] { apply(*run); };
   });
 }
 
 void FocalStackDock::clear(const QString& why) {
-  ++*latest_;  // a sweep under way is stale
+  run_->cancel();  // a sweep under way is stale
   pending_ = false;
   sweptViews_.clear();
   lambda_.clear();
@@ -290,7 +281,6 @@ QString FocalStackDock::message() const {
 }
 
 void FocalStackDock::apply(SweepRun& run) {
-  if (run.generation != latest_->load()) return;
   pending_ = false;
   const auto un = static_cast<std::size_t>(run.n);
   lambda_ = std::move(run.lambda);

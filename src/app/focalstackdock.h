@@ -2,8 +2,6 @@
 
 #include <QObject>
 #include <QSize>
-#include <atomic>
-#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -15,6 +13,7 @@ class PaintedWidget;
 class PhotoView;
 class QAction;
 class QDockWidget;
+class LatestRun;
 class QLabel;
 class QMainWindow;
 class QMenu;
@@ -85,9 +84,8 @@ class FocalStackDock : public QObject {
   std::vector<int> sweptViews_;
   std::vector<float> lambda_, confidence_, sharpness_;
   std::vector<unsigned char> allInFocus_;
-  // The newest run's number; older runs stop when they see it has moved on.
-  std::shared_ptr<std::atomic<std::uint64_t>> latest_ =
-      std::make_shared<std::atomic<std::uint64_t>>(0);
+  // Only the newest sweep lands; older ones stop when they see they are stale.
+  LatestRun* run_ = nullptr;
   bool pending_ = false;
   int computations_ = 0;
   int plotted_ = -1;
