@@ -507,12 +507,8 @@ LightFieldDocument::LightFieldDocument(const Parts& parts, QObject* parent)
           &LightFieldDocument::hoverPhotoPixel);
   connect(photoStrip_, &lightfieldviews::PhotoStrip::clicked, this,
           &LightFieldDocument::focusOnPixel);
-  // After the window's own handlers, so the photo in the session is the light field's.
-  for (toolkit::Slider* slider : {parts_.focus, parts_.dof})
-    connect(slider, &QSlider::valueChanged, this, [this] {
-      if (isOpen()) refocus();
-    });
-  // The camera panel's viewpoint and profile.
+  // The session's camera follows the focus and depth-of-field sliders and the camera panel's
+  // viewpoint and profile: one refocus for each change of any of them.
   connect(parts_.session, &Session::cameraChanged, this, [this] {
     if (isOpen()) refocus();
   });
@@ -699,20 +695,18 @@ void LightFieldDocument::hoverPhotoPixel(int x) {
   // Where refocus() reads each weighed view for this pixel.
   const int n = views_.count(), w = views_.width();
   const rf::ViewCamera chosen = camera();
-  const std::vector<int> taking = weights();
   const double s = disparity();
+  rf::ViewReads reads;
+  rf::viewReads(epi_.data(), n, w, chosen, s, reads);
   std::vector<double> samples(std::size_t(n), std::numeric_limits<double>::quiet_NaN());
   int first = -1, last = -1;
-  for (int v = 0; v < n; ++v) {
-    if (taking[std::size_t(v)] == 0) continue;
-    const float shift =
-        v == chosen.viewpoint ? 0.0f : static_cast<float>(s * (v - chosen.viewpoint));
-    const float position = static_cast<float>(x) + shift;
-    if (std::isfinite(position) && position >= 0.0f && position <= float(w - 1)) {
-      samples[std::size_t(v)] = position;
-      if (first < 0) first = v;
-      last = v;
-    }
+  double rgb[3];
+  for (int j = 0; j < reads.count; ++j) {
+    const rf::ViewRead& read = reads.read[j];
+    if (!rf::readAt(read, x, static_cast<float>(w - 1), rgb)) continue;
+    samples[std::size_t(read.view)] = static_cast<float>(x) + read.shift;
+    if (first < 0) first = read.view;
+    last = read.view;
   }
   epiView_->setSamples(std::move(samples));
   const QString note = pixelNote_ ? pixelNote_(x) : QString();

@@ -346,45 +346,21 @@ void viewSharpness(const unsigned char* epi, int views, int width,
                    const refocus::ViewCamera& camera, double s, float* sharpness, float* scratch) {
   if (width <= 0) return;
   std::fill(sharpness, sharpness + width, 0.0f);
-  const int p = camera.viewpoint;
-  if (views <= 0 || views > refocus::kMaxViews || p < 0 || p >= views) return;
-  // The views refocus() takes, shifted as it shifts them.
-  struct Taking {
-    const unsigned char* row;
-    float shift;
-    double weight;
-  };
-  Taking taking[refocus::kMaxViews];
-  int count = 0, weighted = 0;
-  for (int v = 0; v < views; ++v) {
-    const int weight = refocus::viewWeight(camera, views, v);
-    if (weight == 0) continue;
-    ++weighted;
-    const double shift = v == p ? 0.0 : s * double(v - p);
-    if (!std::isfinite(shift) || std::abs(shift) > 1e9) continue;
-    taking[count++] = {epi + size_t(3) * size_t(width) * size_t(refocus::rowOfView(views, v)),
-                       static_cast<float>(shift), static_cast<double>(weight)};
-  }
-  const int needed = std::max(2, (weighted + 1) / 2);
+  // The views refocus() takes, read where it reads them.
+  refocus::ViewReads reads;
+  refocus::viewReads(epi, views, width, camera, s, reads);
+  if (reads.weighted == 0) return;
+  const int needed = std::max(2, (reads.weighted + 1) / 2);
   const auto lastPixel = static_cast<float>(width - 1);
   for (int x = 0; x < width; ++x) {
-    double sum[3] = {0.0, 0.0, 0.0}, squares[3] = {0.0, 0.0, 0.0}, total = 0.0;
+    double sum[3] = {0.0, 0.0, 0.0}, squares[3] = {0.0, 0.0, 0.0}, total = 0.0, c[3];
     int seen = 0;
-    for (int j = 0; j < count; ++j) {
-      const float position = static_cast<float>(x) + taking[j].shift;
-      if (!(position >= 0.0f && position <= lastPixel)) continue;
-      const float left = std::floor(position);
-      const float f = position - left;
-      const unsigned char* a = taking[j].row + 3 * static_cast<std::ptrdiff_t>(left);
-      const unsigned char* b = f > 0.0f ? a + 3 : a;
-      const double w = taking[j].weight;
+    for (int j = 0; j < reads.count; ++j) {
+      if (!refocus::readAt(reads.read[j], x, lastPixel, c)) continue;
+      const double w = reads.read[j].weight;
       for (int ch = 0; ch < 3; ++ch) {
-        const double c =
-            f > 0.0f
-                ? double((1.0f - f) * static_cast<float>(a[ch]) + f * static_cast<float>(b[ch]))
-                : double(a[ch]);
-        sum[ch] += w * c;
-        squares[ch] += w * c * c;
+        sum[ch] += w * c[ch];
+        squares[ch] += w * c[ch] * c[ch];
       }
       total += w;
       ++seen;

@@ -53,47 +53,36 @@ int viewWeight(const ViewCamera& camera, int views, int v) {
   return k < -kMaxViews || k > kMaxViews ? 0 : apertureWeight(profile, static_cast<int>(k));
 }
 
+void viewReads(const unsigned char* epi, int views, int width, const ViewCamera& camera,
+               double disparity, ViewReads& reads) {
+  reads.count = reads.weighted = 0;
+  const int p = camera.viewpoint;
+  if (views <= 0 || views > kMaxViews || p < 0 || p >= views) return;
+  for (int v = 0; v < views; ++v) {
+    const int weight = viewWeight(camera, views, v);
+    if (weight == 0) continue;
+    ++reads.weighted;
+    const double shift = v == p ? 0.0 : disparity * double(v - p);
+    if (!std::isfinite(shift) || std::abs(shift) > 1e9) continue;  // outside for every pixel
+    reads.read[reads.count++] = {
+        v, epi + std::size_t{3} * std::size_t(width) * std::size_t(rowOfView(views, v)),
+        static_cast<float>(shift), static_cast<double>(weight)};
+  }
+}
+
 void refocus(const unsigned char* epi, int views, int width, const ViewCamera& camera,
              double disparity, unsigned char* photo) {
   if (width <= 0) return;
   std::memset(photo, 255, std::size_t{3} * std::size_t(width));
-  const int p = camera.viewpoint;
-  if (views <= 0 || views > kMaxViews || p < 0 || p >= views || camera.halfCount < 0) return;
-
-  // Per weighted view: its row, its shift and its weight, once for the whole scanline.
-  struct Taking {
-    const unsigned char* row;
-    float shift;
-    double weight;
-  };
-  Taking taking[kMaxViews];
-  int count = 0;
-  for (int v = 0; v < views; ++v) {
-    const int weight = viewWeight(camera, views, v);
-    if (weight == 0) continue;
-    const double shift = v == p ? 0.0 : disparity * double(v - p);
-    if (!std::isfinite(shift) || std::abs(shift) > 1e9) continue;  // outside for every pixel
-    taking[count++] = {epi + std::size_t{3} * std::size_t(width) * std::size_t(rowOfView(views, v)),
-                       static_cast<float>(shift), static_cast<double>(weight)};
-  }
+  ViewReads reads;
+  viewReads(epi, views, width, camera, disparity, reads);
   const auto lastPixel = static_cast<float>(width - 1);
   for (int x = 0; x < width; ++x) {
-    double sum[3] = {0.0, 0.0, 0.0}, total = 0.0;
-    for (int j = 0; j < count; ++j) {
-      const float position = static_cast<float>(x) + taking[j].shift;
-      if (!(position >= 0.0f && position <= lastPixel)) continue;
-      const float left = std::floor(position);
-      const float f = position - left;
-      const unsigned char* a = taking[j].row + 3 * static_cast<std::ptrdiff_t>(left);
-      const double w = taking[j].weight;
-      if (f > 0.0f) {
-        const unsigned char* b = a + 3;
-        for (int ch = 0; ch < 3; ++ch)
-          sum[ch] +=
-              w * double((1.0f - f) * static_cast<float>(a[ch]) + f * static_cast<float>(b[ch]));
-      } else {
-        for (int ch = 0; ch < 3; ++ch) sum[ch] += w * double(a[ch]);
-      }
+    double sum[3] = {0.0, 0.0, 0.0}, total = 0.0, rgb[3];
+    for (int j = 0; j < reads.count; ++j) {
+      if (!readAt(reads.read[j], x, lastPixel, rgb)) continue;
+      const double w = reads.read[j].weight;
+      for (int ch = 0; ch < 3; ++ch) sum[ch] += w * rgb[ch];
       total += w;
     }
     if (total == 0.0) continue;
@@ -111,36 +100,29 @@ double fitDisparity(const unsigned char* epi, int views, int width, int x, int h
                     double low, double high, int steps, int radius, int viewpoint) {
   const double none = std::numeric_limits<double>::quiet_NaN();
   if (views < 2 || width <= 0 || x < 0 || x >= width || halfCount < 1) return none;
-  const int c = viewpoint >= 0 && viewpoint < views ? viewpoint : centreView(views);
-  const int first = std::max(0, c - std::min(halfCount, views));
-  const int last = std::min(views - 1, c + std::min(halfCount, views));
-  const int needed = std::max(2, (last - first + 2) / 2);
+  // The views refocus() takes for a box of this half-count, read where it reads them.
+  const ViewCamera box{viewpoint >= 0 && viewpoint < views ? viewpoint : centreView(views),
+                       halfCount};
   const auto lastPixel = static_cast<float>(width - 1);
   const int fromX = std::max(0, x - std::max(0, radius));
   const int toX = std::min(width - 1, x + std::max(0, radius));
   double best = none, bestFit = std::numeric_limits<double>::infinity();
+  ViewReads reads;
   for (int step = 0; step < std::max(1, steps); ++step) {
     const double s = steps <= 1 ? low : low + (high - low) * step / (steps - 1);
+    viewReads(epi, views, width, box, s, reads);
+    const int needed = std::max(2, (reads.weighted + 1) / 2);
     double deviation = 0;
     int samples = 0;
     for (int column = fromX; column <= toX; ++column) {
       // The samples refocus() would average for this pixel, summed and squared-summed.
-      double sum[3] = {0, 0, 0}, squares = 0;
+      double sum[3] = {0, 0, 0}, squares = 0, rgb[3];
       int seen = 0;
-      for (int v = first; v <= last; ++v) {
-        const double shift = v == c ? 0.0 : s * double(v - c);
-        if (!std::isfinite(shift) || std::abs(shift) > 1e9) continue;
-        const float p = static_cast<float>(column) + static_cast<float>(shift);
-        if (!(p >= 0.0f && p <= lastPixel)) continue;
-        const float left = std::floor(p);
-        const float f = p - left;
-        const unsigned char* a =
-            epi + std::size_t{3} * std::size_t(width) * std::size_t(rowOfView(views, v)) +
-            3 * static_cast<std::ptrdiff_t>(left);
+      for (int j = 0; j < reads.count; ++j) {
+        if (!readAt(reads.read[j], column, lastPixel, rgb)) continue;
         for (int ch = 0; ch < 3; ++ch) {
-          const double value = f > 0.0f ? (1.0f - f) * float(a[ch]) + f * float(a[ch + 3]) : a[ch];
-          sum[ch] += value;
-          squares += value * value;
+          sum[ch] += rgb[ch];
+          squares += rgb[ch] * rgb[ch];
         }
         ++seen;
       }

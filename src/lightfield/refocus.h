@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cmath>
+#include <cstddef>
+
 #include "lightfield/camera.h"
 
 // Refocusing a real light field: one row of camera views, cut along one scanline, is an
@@ -68,6 +71,41 @@ inline ViewCamera centredBox(int views, int halfCount) {
 
 // The weight of view v of `views` (0: left out, also outside 0 .. views - 1).
 int viewWeight(const ViewCamera& camera, int views, int v);
+
+// One weighted view as refocus() reads it for one disparity: the view, its row of the EPI, its
+// shift s (v - p) in double precision rounded once to float, and its weight.
+struct ViewRead {
+  int view = 0;
+  const unsigned char* row = nullptr;
+  float shift = 0.0f;
+  double weight = 0.0;
+};
+// Every view the camera weighs (`weighted` of them); in `read`, those whose shift is finite and
+// within 1e9 pixels, in view order. None with views outside 1 .. kMaxViews or the viewpoint
+// outside the views. Caller-owned, so the reads allocate nothing.
+struct ViewReads {
+  ViewRead read[kMaxViews];
+  int count = 0;
+  int weighted = 0;
+};
+void viewReads(const unsigned char* epi, int views, int width, const ViewCamera& camera,
+               double disparity, ViewReads& reads);
+// A view's colour for photo pixel x, at position float(x) + shift: the two neighbouring pixels
+// mixed in float with weights 1 - f and f (the pixel itself where f is 0). False where the
+// position lies outside [0, lastPixel] or is not finite.
+inline bool readAt(const ViewRead& read, int x, float lastPixel, double rgb[3]) {
+  const float position = static_cast<float>(x) + read.shift;
+  if (!(position >= 0.0f && position <= lastPixel)) return false;
+  const float left = std::floor(position);
+  const float f = position - left;
+  const unsigned char* a = read.row + 3 * static_cast<std::ptrdiff_t>(left);
+  for (int ch = 0; ch < 3; ++ch)
+    rgb[ch] =
+        f > 0.0f
+            ? double((1.0f - f) * static_cast<float>(a[ch]) + f * static_cast<float>(a[ch + 3]))
+            : double(a[ch]);
+  return true;
+}
 
 // Shift-and-add refocus of the EPI (views x width) into `photo` (width pixels): photo pixel x is
 // the weighted mean over the views v of view v at position x + s (v - p), p = camera.viewpoint,
